@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Tollwick with warnings as errors and runs every test.
+# BUILD_DIR and SANITIZE=1 choose another build, as CI's sanitizer run does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build_dir=${BUILD_DIR:-build-test}
+sanitize=OFF
+[ "${SANITIZE:-0}" = 1 ] && sanitize=ON
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOLLWICK_WERROR=ON \
+  -DTOLLWICK_SANITIZE="$sanitize" >/dev/null
+cmake --build "$build_dir"
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

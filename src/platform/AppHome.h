@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tollwick {
+
+/// What decides the application home, gathered from the process.
+struct HomeSources {
+    std::string tollwickHome;  // TOLLWICK_HOME, may be empty
+    std::string executableDir; // folder of the running program
+    std::string xdgDataHome;   // XDG_DATA_HOME, may be empty
+    std::string userHome;      // HOME
+    std::vector<std::string> installedShareDirs; // where data/ and language/ were installed
+};
+
+[[nodiscard]] HomeSources HomeSourcesOfThisProcess();
+
+/// The folder every data path is relative to, ending with "/": TOLLWICK_HOME,
+/// else the program's folder when it holds data/, else the user's data
+/// folder, which is created and seeded from the installed copy on first use.
+[[nodiscard]] std::string ResolveApplicationHome(const HomeSources& sources);
+[[nodiscard]] std::string ApplicationHome();
+
+} // namespace tollwick

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <ctime>
+
+namespace tollwick {
+
+/// A local date and time, seconds whole.
+struct LocalDateTime {
+    int year = 0;
+    int month = 1; // 1..12
+    int day = 1;   // 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
+};
+
+/// A calendar day, as the date pickers hold it.
+struct CalendarDate {
+    int year = 2005;
+    int month = 11;
+    int day = 30;
+    friend auto operator<=>(const CalendarDate&, const CalendarDate&) = default;
+};
+
+[[nodiscard]] LocalDateTime ToLocalDateTime(std::time_t time);
+[[nodiscard]] LocalDateTime NowLocal();
+
+} // namespace tollwick

@@ -1,0 +1,80 @@
+#include "platform/Collation.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <clocale>
+
+namespace tollwick {
+
+struct LocaleCollator::Impl {
+    std::unique_ptr<icu::Collator> collator;
+};
+
+namespace {
+
+// LC_COLLATE as "ru_RU.UTF-8" -> ICU's "ru_RU".
+icu::Locale UserLocale()
+{
+    const char* name = std::setlocale(LC_COLLATE, nullptr);
+    std::string locale = name == nullptr ? "" : name;
+    if (locale.empty() || locale == "C" || locale == "POSIX") {
+        const char* lang = std::getenv("LC_ALL");
+        if (lang == nullptr || *lang == '\0') {
+            lang = std::getenv("LC_COLLATE");
+        }
+        if (lang == nullptr || *lang == '\0') {
+            lang = std::getenv("LANG");
+        }
+        locale = lang == nullptr ? "" : lang;
+    }
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    if (locale.empty() || locale == "C" || locale == "POSIX") {
+        return icu::Locale::getRoot();
+    }
+    return icu::Locale(locale.c_str());
+}
+
+} // namespace
+
+LocaleCollator::LocaleCollator() : impl_(std::make_unique<Impl>())
+{
+    UErrorCode status = U_ZERO_ERROR;
+    impl_->collator.reset(icu::Collator::createInstance(UserLocale(), status));
+    if (U_FAILURE(status) || !impl_->collator) {
+        status = U_ZERO_ERROR;
+        impl_->collator.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+    }
+    impl_->collator->setStrength(icu::Collator::SECONDARY);
+}
+
+LocaleCollator::~LocaleCollator() = default;
+
+int LocaleCollator::Compare(std::string_view a, std::string_view b) const
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result = impl_->collator->compareUTF8(
+        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    return static_cast<int>(result);
+}
+
+std::string LocaleCollator::SortKey(std::string_view text) const
+{
+    const icu::UnicodeString unicode =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    std::string key(64, '\0');
+    for (;;) {
+        const int32_t needed = impl_->collator->getSortKey(unicode, reinterpret_cast<uint8_t*>(key.data()),
+                                                           static_cast<int32_t>(key.size()));
+        if (needed <= static_cast<int32_t>(key.size())) {
+            // The key ends with a NUL the plain order must not see.
+            key.resize(needed > 0 ? static_cast<std::size_t>(needed - 1) : 0);
+            return key;
+        }
+        key.resize(static_cast<std::size_t>(needed));
+    }
+}
+
+} // namespace tollwick

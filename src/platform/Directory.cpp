@@ -1,0 +1,161 @@
+#include "platform/Directory.h"
+
+#include "platform/SysCall.h"
+#include "platform/Utf8.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tollwick {
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+// The two-second resolution of file dates.
+LocalDateTime FileTimeOf(const struct stat& status)
+{
+    LocalDateTime local = ToLocalDateTime(status.st_mtim.tv_sec);
+    local.second -= local.second % 2;
+    return local;
+}
+
+bool StatAt(int dirFd, const char* name, int flags, struct stat& status)
+{
+    return RetryOnInterrupt([&] { return fstatat(dirFd, name, &status, flags); }) == 0;
+}
+
+// Decides whether an entry is a file the scan takes, and finds its date.
+// Links count by what they point to; a dangling link keeps its own date.
+bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional<LocalDateTime>& modified)
+{
+    struct stat status {};
+    if (type == DT_UNKNOWN) {
+        if (!StatAt(dirFd, name, AT_SYMLINK_NOFOLLOW, status)) {
+            modified.reset();
+            return true;
+        }
+        type = S_ISLNK(status.st_mode) ? DT_LNK : S_ISREG(status.st_mode) ? DT_REG : S_ISDIR(status.st_mode) ? DT_DIR : DT_FIFO;
+        if (type == DT_REG) {
+            modified = FileTimeOf(status);
+            return true;
+        }
+    }
+    if (type == DT_REG) {
+        // Removed between listing and dating: listed without a date.
+        modified.reset();
+        if (StatAt(dirFd, name, AT_SYMLINK_NOFOLLOW, status)) {
+            modified = FileTimeOf(status);
+        }
+        return true;
+    }
+    if (type != DT_LNK) {
+        return false;
+    }
+    if (StatAt(dirFd, name, 0, status)) {
+        if (S_ISDIR(status.st_mode)) {
+            return false;
+        }
+        modified = FileTimeOf(status);
+        return true;
+    }
+    modified.reset();
+    if (StatAt(dirFd, name, AT_SYMLINK_NOFOLLOW, status)) {
+        modified = FileTimeOf(status);
+    }
+    return true;
+}
+
+void SortByFoldedName(std::vector<FolderEntry>& entries)
+{
+    struct Keyed {
+        std::string folded;
+        std::size_t position;
+    };
+    std::vector<Keyed> keys;
+    keys.reserve(entries.size());
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        keys.push_back({FoldCase(entries[k].name), k});
+    }
+    std::sort(keys.begin(), keys.end(), [&entries](const Keyed& a, const Keyed& b) {
+        if (a.folded != b.folded) {
+            return a.folded < b.folded;
+        }
+        return entries[a.position].name < entries[b.position].name;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const Keyed& key : keys) {
+        sorted.push_back(std::move(entries[key.position]));
+    }
+    entries = std::move(sorted);
+}
+
+} // namespace
+
+std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
+{
+    std::vector<FolderEntry> entries;
+    const DirHandle dir(opendir(folder.c_str()));
+    if (!dir) {
+        return entries;
+    }
+    const int dirFd = dirfd(dir.get());
+    while (const dirent* entry = readdir(dir.get())) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        std::optional<LocalDateTime> modified;
+        if (ExamineEntry(dirFd, entry->d_name, entry->d_type, modified)) {
+            entries.push_back({entry->d_name, modified});
+        }
+    }
+    SortByFoldedName(entries);
+    return entries;
+}
+
+bool IsExistingDirectory(const std::string& path)
+{
+    struct stat status {};
+    return RetryOnInterrupt([&] { return stat(path.c_str(), &status); }) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool EntryExists(const std::string& path)
+{
+    struct stat status {};
+    if (RetryOnInterrupt([&] { return lstat(path.c_str(), &status); }) != 0) {
+        return false;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return !IsExistingDirectory(path);
+    }
+    return !S_ISDIR(status.st_mode);
+}
+
+std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const std::string& name)
+{
+    if (name.empty() || name[0] == '.' || name.find('/') != std::string::npos) {
+        return std::nullopt;
+    }
+    const int dirFd = RetryOnInterrupt([&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    if (dirFd < 0) {
+        return std::nullopt;
+    }
+    std::optional<LocalDateTime> modified;
+    struct stat status {};
+    bool taken = false;
+    if (StatAt(dirFd, name.c_str(), AT_SYMLINK_NOFOLLOW, status)) {
+        const unsigned char type = S_ISREG(status.st_mode) ? DT_REG : S_ISLNK(status.st_mode) ? DT_LNK : DT_DIR;
+        taken = ExamineEntry(dirFd, name.c_str(), type, modified);
+    }
+    close(dirFd);
+    return taken ? modified : std::nullopt;
+}
+
+} // namespace tollwick

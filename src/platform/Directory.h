@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tollwick {
+
+struct FolderEntry {
+    std::string name;
+    /// Local modification time at two-second resolution; empty when the entry could not be read.
+    std::optional<LocalDateTime> modified;
+};
+
+/// The files of a folder as the scan takes them: no hidden names, no
+/// folders (links to folders included), nothing but regular files and
+/// links; sorted by name with case ignored, raw bytes breaking ties.
+/// A folder that cannot be read gives an empty list.
+[[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder);
+
+[[nodiscard]] bool IsExistingDirectory(const std::string& path);
+/// The run's existence test: the entry is there and is not a folder.
+[[nodiscard]] bool EntryExists(const std::string& path);
+/// The modification time of a file as the scan would take it; empty for a
+/// missing, hidden or non-file entry.
+[[nodiscard]] std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const std::string& name);
+
+} // namespace tollwick

@@ -1,0 +1,20 @@
+#include "platform/Errors.h"
+
+namespace tollwick {
+
+TollwickError CannotOpenFile(std::string_view path)
+{
+    return TollwickError("Cannot open file " + std::string(path));
+}
+
+TollwickError CannotCreateFile(std::string_view path)
+{
+    return TollwickError("Cannot create file " + std::string(path));
+}
+
+TollwickError NotValidInteger(std::string_view value)
+{
+    return TollwickError("'" + std::string(value) + "' is not a valid integer value");
+}
+
+} // namespace tollwick

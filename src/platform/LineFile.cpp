@@ -1,0 +1,138 @@
+#include "platform/LineFile.h"
+
+#include "platform/Errors.h"
+#include "platform/SysCall.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tollwick {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    [[nodiscard]] int get() const { return fd_; }
+    // close() reports late write errors, so the writer asks for its result.
+    bool CloseChecked()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = RetryOnInterrupt([&] { return write(fd, bytes.data(), bytes.size()); });
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string JoinWithCrLf(const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const std::string& line : lines) {
+        size += line.size() + 2;
+    }
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+mode_t ModeForReplacement(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0) {
+        return status.st_mode & 07777U;
+    }
+    return 0644;
+}
+
+} // namespace
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) {
+        text = text.substr(0, nul);
+    }
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+        throw CannotOpenFile(path);
+    }
+    std::string text;
+    text.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = RetryOnInterrupt([&] { return read(file.get(), buffer, sizeof buffer); });
+        if (got < 0) {
+            throw CannotOpenFile(path);
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return SplitLines(text);
+}
+
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::string temporary = path + ".XXXXXX";
+    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0) {
+        throw CannotCreateFile(path);
+    }
+    const bool written = fchmod(file.get(), ModeForReplacement(path)) == 0 && WriteAll(file.get(), JoinWithCrLf(lines)) &&
+                         fsync(file.get()) == 0 && file.CloseChecked() &&
+                         RetryOnInterrupt([&] { return rename(temporary.c_str(), path.c_str()); }) == 0;
+    if (!written) {
+        unlink(temporary.c_str());
+        throw CannotCreateFile(path);
+    }
+}
+
+} // namespace tollwick

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollwick {
+
+/// Splits text into lines at CR LF, a lone CR or a lone LF; a NUL byte ends
+/// the text. A line end at the very end adds no empty line.
+[[nodiscard]] std::vector<std::string> SplitLines(std::string_view text);
+
+/// Reads a whole file into lines; raises "Cannot open file %s".
+[[nodiscard]] std::vector<std::string> ReadLines(const std::string& path);
+
+/// Writes every line followed by CR LF into a temporary file beside `path`
+/// and then puts it in place, so `path` is either whole old or whole new.
+/// Raises "Cannot create file %s" and leaves the old file untouched.
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+
+} // namespace tollwick

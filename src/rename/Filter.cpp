@@ -1,0 +1,134 @@
+#include "rename/Filter.h"
+
+#include "platform/Utf8.h"
+#include "rename/DateText.h"
+#include "rename/TextRoutines.h"
+
+namespace tollwick {
+namespace {
+
+struct PreparedTest {
+    bool on = false;
+    std::vector<std::string> foldedTerms;
+};
+
+PreparedTest PrepareNameTest(bool on, const std::vector<std::string>& terms)
+{
+    PreparedTest test{on, {}};
+    for (const std::string& term : terms) {
+        test.foldedTerms.push_back(FoldCase(term));
+    }
+    return test;
+}
+
+bool NamePasses(const PreparedTest& test, const std::string& name)
+{
+    if (!test.on) {
+        return true;
+    }
+    const std::string folded = FoldCase(name);
+    for (const std::string& term : test.foldedTerms) {
+        if (FindFolded(folded, term) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct DateBounds {
+    std::string lower;
+    std::string upper;
+};
+
+DateBounds BoundsOf(const FilterSettings& settings)
+{
+    const CalendarDate& first = settings.FilterFirstDateEdit;
+    const CalendarDate& last = settings.FilterLastDateEdit;
+    // The end of the last day, so that a single chosen day keeps its files.
+    return {FoldCase(DateTimeText({first.year, first.month, first.day, 0, 0, 0})),
+            FoldCase(DateTimeText({last.year, last.month, last.day, 23, 59, 59}))};
+}
+
+bool DatePasses(bool on, const DateBounds& bounds, const std::string& dateText)
+{
+    if (!on) {
+        return true;
+    }
+    const std::string folded = FoldCase(dateText);
+    return !(folded < bounds.lower) && !(folded > bounds.upper);
+}
+
+bool PassesPrepared(const Row& row, const PreparedTest& oldTest, const PreparedTest& newTest, bool dateOn,
+                    const DateBounds& bounds)
+{
+    return NamePasses(oldTest, row.OldName) && NamePasses(newTest, row.NewName) &&
+           DatePasses(dateOn, bounds, row.DateText);
+}
+
+} // namespace
+
+std::vector<std::string> SplitFilterTerms(const std::string& cleanedEdit)
+{
+    std::vector<std::string> terms;
+    std::size_t start = 0;
+    while (start <= cleanedEdit.size()) {
+        std::size_t end = cleanedEdit.find(';', start);
+        if (end == std::string::npos) {
+            end = cleanedEdit.size();
+        }
+        if (end > start) {
+            terms.push_back(cleanedEdit.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return terms;
+}
+
+FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Progress& progress)
+{
+    StoreShownRows(list, progress);
+    if (!settings.FilterOn) {
+        list.FilterList = list.TotalList;
+        return settings;
+    }
+    FilterSettings shown = settings;
+    progress.ShowProgress(0, 100);
+    {
+        const SavedCursor cursor(progress);
+        shown.FilterOldNameEdit = StripForbiddenChars(settings.FilterOldNameEdit, ';');
+        list.OldNameTerms = SplitFilterTerms(shown.FilterOldNameEdit);
+        shown.FilterOldNameCheck = settings.FilterOldNameCheck && !list.OldNameTerms.empty();
+        shown.FilterNewNameEdit = StripForbiddenChars(settings.FilterNewNameEdit, ';');
+        list.NewNameTerms = SplitFilterTerms(shown.FilterNewNameEdit);
+        shown.FilterNewNameCheck = settings.FilterNewNameCheck && !list.NewNameTerms.empty();
+
+        const PreparedTest oldTest = PrepareNameTest(shown.FilterOldNameCheck, list.OldNameTerms);
+        const PreparedTest newTest = PrepareNameTest(shown.FilterNewNameCheck, list.NewNameTerms);
+        const DateBounds bounds = BoundsOf(shown);
+        list.FilterList.clear();
+        progress.ShowProgress(0, static_cast<int>(list.TotalList.size()));
+        int step = 0;
+        for (const Row& row : list.TotalList) {
+            if (PassesPrepared(row, oldTest, newTest, shown.FilterDateCheck, bounds)) {
+                list.FilterList.push_back(row);
+            }
+            progress.ShowProgress(++step, 0);
+        }
+    }
+    progress.ShowProgress(0, 100);
+    return shown;
+}
+
+bool RowPassesFilter(const RenameList& list, std::size_t masterPosition, const FilterSettings& settings)
+{
+    return PassesPrepared(list.TotalList.at(masterPosition),
+                          PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
+                          PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck,
+                          BoundsOf(settings));
+}
+
+CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last) { return last < first ? first : last; }
+
+CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last) { return last < first ? last : first; }
+
+} // namespace tollwick

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "rename/Progress.h"
+#include "rename/RenameList.h"
+
+#include <string>
+
+namespace tollwick {
+
+/// The filter page's controls and the list page's filter toggle.
+struct FilterSettings {
+    bool FilterOn = false; // SetFilterBtn down
+    bool FilterOldNameCheck = false;
+    std::string FilterOldNameEdit;
+    bool FilterNewNameCheck = false;
+    std::string FilterNewNameEdit;
+    bool FilterDateCheck = false;
+    CalendarDate FilterFirstDateEdit;
+    CalendarDate FilterLastDateEdit;
+    friend bool operator==(const FilterSettings&, const FilterSettings&) = default;
+};
+
+/// Stores the shown rows back, then rebuilds the shown list from the master
+/// list in master order. Returns the settings as the page must show them
+/// afterwards: the edits cleaned of forbidden characters, and a name test
+/// without terms unchecked. With the filter off they come back unchanged.
+[[nodiscard]] FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Progress& progress);
+
+/// The term list of a filter edit: split at ";", empty terms dropped, blanks kept.
+[[nodiscard]] std::vector<std::string> SplitFilterTerms(const std::string& cleanedEdit);
+
+/// Whether a master row passes every test that is switched on, with the
+/// term lists of `list` as the last pass built them. The last day counts whole.
+[[nodiscard]] bool RowPassesFilter(const RenameList& list, std::size_t masterPosition, const FilterSettings& settings);
+
+/// The date pickers keep the first day not after the last: moving one past
+/// the other drags the other along. These give the other picker's new day.
+[[nodiscard]] CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last);
+[[nodiscard]] CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last);
+
+} // namespace tollwick

@@ -1,0 +1,11 @@
+#pragma once
+
+// The rename list and what works on it: rows, scan, filter, list commands.
+#include "rename/DateText.h"
+#include "rename/Filter.h"
+#include "rename/ListCommands.h"
+#include "rename/Progress.h"
+#include "rename/RenameList.h"
+#include "rename/Row.h"
+#include "rename/Scan.h"
+#include "rename/TextRoutines.h"

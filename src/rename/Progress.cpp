@@ -1,0 +1,40 @@
+#include "rename/Progress.h"
+
+#include <algorithm>
+
+namespace tollwick {
+
+void Progress::ShowProgress(int position, int maximum)
+{
+    if (position == 0) {
+        maximum_ = std::max(maximum, 0);
+        position_ = std::min(position_, maximum_);
+    }
+    if (position < 0) {
+        ++position_;
+        if (position_ >= maximum_) {
+            position_ = 0;
+        }
+    } else {
+        position_ = std::clamp(position, 0, maximum_);
+    }
+    if (position_ == 90) {
+        SetHourglass(true);
+    }
+    if (view_ != nullptr) {
+        view_->BarChanged(position_, maximum_);
+    }
+}
+
+void Progress::SetHourglass(bool on)
+{
+    if (hourglass_ == on) {
+        return;
+    }
+    hourglass_ = on;
+    if (view_ != nullptr) {
+        view_->SetHourglass(on);
+    }
+}
+
+} // namespace tollwick

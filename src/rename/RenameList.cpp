@@ -1,0 +1,122 @@
+#include "rename/RenameList.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tollwick {
+namespace {
+
+std::optional<std::int64_t> IndexNumber(const std::string& index)
+{
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(index.data(), index.data() + index.size(), number);
+    if (error != std::errc() || end != index.data() + index.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<std::size_t> WalkForIndex(const std::vector<Row>& rows, const std::string& index)
+{
+    const auto found = std::find_if(rows.begin(), rows.end(), [&index](const Row& row) { return row.Index == index; });
+    if (found == rows.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - rows.begin());
+}
+
+} // namespace
+
+void RenameList::StartNewList()
+{
+    FilterList.clear();
+    TotalList.clear();
+    NextIndex = 0;
+}
+
+Row& RenameList::AddMasterRow(std::string oldName, std::string newName, std::string dateText)
+{
+    TotalList.push_back({std::move(oldName), std::move(newName), std::to_string(NextIndex), std::move(dateText), false});
+    ++NextIndex;
+    return TotalList.back();
+}
+
+std::optional<std::size_t> FindMasterRow(const RenameList& list, const std::string& index)
+{
+    const auto& rows = list.TotalList;
+    const auto wanted = IndexNumber(index);
+    if (wanted) {
+        // Finds the first row not below the wanted number, treating rows of
+        // unreadable Index as below everything; confirmed by exact text.
+        const auto first = std::partition_point(rows.begin(), rows.end(), [&wanted](const Row& row) {
+            const auto number = IndexNumber(row.Index);
+            return !number || *number < *wanted;
+        });
+        if (first != rows.end() && first->Index == index) {
+            const auto position = static_cast<std::size_t>(first - rows.begin());
+            // Only a list that is in rising order may skip the rows before.
+            if (position == 0 || IndexNumber(rows[position - 1].Index).value_or(*wanted) < *wanted) {
+                return position;
+            }
+        }
+    }
+    return WalkForIndex(rows, index);
+}
+
+void DeleteRow(RenameList& list, std::size_t shownPosition)
+{
+    if (shownPosition >= list.FilterList.size()) {
+        return;
+    }
+    if (const auto master = FindMasterRow(list, list.FilterList[shownPosition].Index)) {
+        list.TotalList.erase(list.TotalList.begin() + static_cast<std::ptrdiff_t>(*master));
+    }
+    list.FilterList.erase(list.FilterList.begin() + static_cast<std::ptrdiff_t>(shownPosition));
+}
+
+void DeleteRowsByFlags(RenameList& list, Progress& progress, const std::vector<bool>& doomedShown)
+{
+    std::vector<bool> doomedMaster(list.TotalList.size());
+    for (std::size_t k = list.FilterList.size(); k-- > 0;) {
+        if (doomedShown[k]) {
+            if (const auto master = FindMasterRow(list, list.FilterList[k].Index)) {
+                doomedMaster[*master] = true;
+            }
+        }
+        progress.ShowProgress(-1, 0);
+    }
+    const auto compact = [](std::vector<Row>& rows, const std::vector<bool>& doomed) {
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            if (!doomed[k]) {
+                if (kept != k) {
+                    rows[kept] = std::move(rows[k]);
+                }
+                ++kept;
+            }
+        }
+        rows.resize(kept);
+    };
+    compact(list.TotalList, doomedMaster);
+    compact(list.FilterList, doomedShown);
+}
+
+void StoreShownRows(RenameList& list, Progress& progress)
+{
+    {
+        const SavedCursor cursor(progress);
+        progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
+        int step = 0;
+        for (const Row& shown : list.FilterList) {
+            if (const auto master = FindMasterRow(list, shown.Index)) {
+                Row& target = list.TotalList[*master];
+                target.Checked = shown.Checked;
+                target.NewName = shown.NewName;
+            }
+            progress.ShowProgress(++step, 0);
+        }
+    }
+    progress.ShowProgress(0, 100);
+}
+
+} // namespace tollwick

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "rename/Filter.h"
+
+#include <string>
+
+namespace tollwick {
+
+/// Starts a new list from the files of `dirName` (ending with "/"): one
+/// unchecked row per file, numbered from 0, then a filter pass. A folder
+/// that is gone or unreadable gives an empty list. Returns the filter
+/// settings as the pass left them.
+FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
+                          Progress& progress);
+
+} // namespace tollwick

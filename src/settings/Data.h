@@ -1,0 +1,4 @@
+#pragma once
+
+// Bracket lines, language texts, tables and settings.
+#include "settings/KeyLines.h"
