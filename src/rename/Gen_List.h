@@ -8,4 +8,5 @@
 #include "rename/RenameList.h"
 #include "rename/Row.h"
 #include "rename/Scan.h"
+#include "rename/TextLookup.h"
 #include "rename/TextRoutines.h"

@@ -2,3 +2,4 @@
 
 // Bracket lines, language texts, tables and settings.
 #include "settings/KeyLines.h"
+#include "settings/TranslitTables.h"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tollwick {
+
+/// The four transliteration tables; each entry is "source  >  target".
+struct TranslitTables {
+    std::vector<std::string> CyrLongList; // Cyrillic to Latin, applied first
+    std::vector<std::string> CyrList;     // Cyrillic to Latin, applied second
+    std::vector<std::string> LatLongList; // Latin to Cyrillic, applied first
+    std::vector<std::string> LatList;     // Latin to Cyrillic, applied second
+    friend bool operator==(const TranslitTables&, const TranslitTables&) = default;
+};
+
+} // namespace tollwick
