@@ -1,0 +1,207 @@
+#include "window/main.h"
+
+#include "window/ResultModel.h"
+#include "window/RowTableModel.h"
+#include "window/WindowProgress.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace tollwick {
+namespace {
+
+constexpr int ClientWidth = 627;
+constexpr int ClientHeight = 380;
+constexpr int HelpPanelWidth = 196;
+
+} // namespace
+
+TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs), home_(std::move(home))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tollwick v1.0"));
+    setFixedSize(ClientWidth, ClientHeight);
+    BuildForm1(this, c_, fileDialogs_, components_);
+    progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { resultModel_->Flush(); });
+    progress_ = std::make_unique<Progress>(progressView_.get());
+    SetUpListViews();
+    ConnectFrame();
+    ConnectListPage();
+    ConnectOtherPages();
+    FillDriveList();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetUpListViews()
+{
+    shownModel_ = new RowTableModel(list_.FilterList, this);
+    masterModel_ = new RowTableModel(list_.TotalList, this);
+    resultModel_ = new ResultModel(this);
+    c_.FilterList->setModel(shownModel_);
+    c_.TotalList->setModel(masterModel_);
+    c_.ResultView->setModel(resultModel_);
+    for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
+        QHeaderView* header = view->header();
+        header->setSectionResizeMode(QHeaderView::Interactive);
+        header->setSectionResizeMode(RowTableModel::NewNameColumn, QHeaderView::Stretch);
+        header->resizeSection(RowTableModel::OldNameColumn, 150);
+        header->resizeSection(RowTableModel::DateTextColumn, 100);
+        view->setColumnHidden(RowTableModel::IndexColumn, true);
+    }
+    c_.FilterList->header()->setSectionsClickable(true);
+    c_.FilterList->header()->setSortIndicatorShown(true);
+    c_.FilterList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    QHeaderView* results = c_.ResultView->header();
+    results->setSectionResizeMode(QHeaderView::Interactive);
+    results->resizeSection(ResultModel::OldNameColumn, 150);
+    results->resizeSection(ResultModel::NewNameColumn, 150);
+    results->setSectionResizeMode(ResultModel::StatusColumn, QHeaderView::Stretch);
+    c_.ResultView->setColumnHidden(ResultModel::DateTextColumn, true);
+
+    for (Component& component : components_) {
+        if (component.name == QStringLiteral("ResultView")) {
+            component.setHeadings = [this](const QStringList& headings) { resultModel_->SetHeadings(headings); };
+        } else if (component.name == QStringLiteral("FilterList")) {
+            component.setHeadings = [this](const QStringList& headings) { shownModel_->SetHeadings(headings); };
+        } else if (component.name == QStringLiteral("TotalList")) {
+            component.setHeadings = [this](const QStringList& headings) { masterModel_->SetHeadings(headings); };
+        }
+    }
+}
+
+void TForm1::Bind(QAbstractButton* button, void (TForm1::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TForm1::Guarded(const std::function<void()>& handler)
+{
+    ++busy_;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        progressView_->Settle();
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Critical, QString::fromUtf8(error.what()));
+    }
+    --busy_;
+}
+
+void TForm1::ConnectFrame()
+{
+    Bind(c_.NextBtn, &TForm1::NextBtnClick);
+    Bind(c_.PrevBtn, &TForm1::PrevBtnClick);
+    Bind(c_.CancelBtn, &TForm1::CancelBtnClick);
+    Bind(c_.HelpCheck, &TForm1::HelpCheckClick);
+    for (const LinkLabel* link : {c_.InternetLinkLabel, c_.MailLinkLabel}) {
+        connect(link, &LinkLabel::clicked, this, [this, link] { InternetLinkLabelClick(link); });
+    }
+}
+
+void TForm1::FormCreate()
+{
+    // An error here leaves the later start-up steps undone; the window opens all the same.
+    Guarded([this] {
+        LoadDataFiles();
+        ShowLayoutDemo(QStringLiteral("Kind1"), true);
+        ShowLayoutDemo(QStringLiteral("Kind1"), false);
+        ShowHelpText(QStringLiteral("GroupBox1"));
+        HelpCheckClick();
+    });
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // A step in progress paints the window but must not be cut short by its closing.
+    if (busy_ > 0) {
+        event->ignore();
+        return;
+    }
+    Guarded([this] { SaveDataFiles(); });
+    event->accept();
+}
+
+void TForm1::ShowPage(int n)
+{
+    c_.pages[static_cast<std::size_t>(currentPage_ - 1)]->hide();
+    c_.pages[static_cast<std::size_t>(n - 1)]->show();
+    currentPage_ = n;
+    c_.PrevBtn->setEnabled(n == 4);
+    c_.NextBtn->setEnabled(n != 2 && n != 5);
+    c_.CancelBtn->setEnabled(n >= 2 && n <= 9);
+    if (n == 8) {
+        ShowHelpText(c_.GeneratePage->currentWidget()->objectName());
+    } else {
+        ShowHelpText(QStringLiteral("GroupBox%1").arg(n));
+    }
+}
+
+void TForm1::PrevBtnClick()
+{
+    if (currentPage_ == 4) {
+        ShowPage(3);
+    }
+}
+
+void TForm1::CancelBtnClick()
+{
+    switch (currentPage_) {
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+        ShowPage(1);
+        break;
+    case 6:
+    case 8:
+    case 9:
+        ShowPage(3);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::HelpCheckClick()
+{
+    const bool shown = c_.HelpCheck->isChecked();
+    const int offset = shown ? 0 : -HelpPanelWidth;
+    int left = x();
+    if (shown && width() != ClientWidth) {
+        left = left >= HelpPanelWidth ? left - HelpPanelWidth : 0;
+    } else if (!shown && width() == ClientWidth) {
+        left += HelpPanelWidth;
+    }
+    c_.Shape1->setVisible(shown);
+    c_.HelpMemo->setVisible(shown);
+    // The pages and the bottom strip keep their place against the right edge.
+    for (QGroupBox* page : c_.pages) {
+        page->move(200 + offset, page->y());
+    }
+    c_.ProgressBar->move(200 + offset, c_.ProgressBar->y());
+    c_.HelpCheck->move(200 + offset, c_.HelpCheck->y());
+    c_.PrevBtn->move(496 + offset, c_.PrevBtn->y());
+    c_.NextBtn->move(536 + offset, c_.NextBtn->y());
+    c_.CancelBtn->move(584 + offset, c_.CancelBtn->y());
+    setFixedSize(ClientWidth + offset, ClientHeight);
+    move(left, y());
+}
+
+void TForm1::InternetLinkLabelClick(const QLabel* link)
+{
+    dialogs_.OpenExternally(link->text());
+}
+
+} // namespace tollwick

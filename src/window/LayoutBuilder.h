@@ -1,0 +1,52 @@
+#pragma once
+
+#include "window/Components.h"
+
+#include <QColor>
+#include <QRect>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QSpinBox;
+class QTabBar;
+class QWidget;
+
+namespace tollwick {
+
+/// Makes the window's controls at their places, names them and lists them
+/// in component order as they are made.
+class LayoutBuilder {
+public:
+    explicit LayoutBuilder(ComponentList& components) : components_(components) {}
+
+    QGroupBox* Page(QWidget* form, int number);
+    QLabel* Label(QWidget* parent, const char* name, QRect place, ComponentKind kind = ComponentKind::Label);
+    QCheckBox* Check(QWidget* parent, const char* name, QRect place);
+    QRadioButton* Radio(QWidget* parent, const char* name, QRect place);
+    /// A plain edit field; its layout text is its name unless given.
+    QLineEdit* Edit(QWidget* parent, const char* name, QRect place, const QString& layoutText = {});
+    QPlainTextEdit* Memo(QWidget* parent, const char* name, QRect place);
+    /// A number field of 1..256 holding 1.
+    QSpinBox* Number(QWidget* parent, const char* name, QRect place);
+    /// A tab strip whose tabs are named `tabPrefix` + 1..6 and numbered "1".."6".
+    QTabBar* TabStrip(QWidget* parent, const char* name, QRect place, const QString& tabPrefix);
+    /// Lists a component made elsewhere.
+    void Add(Component component) { components_.push_back(std::move(component)); }
+
+    static void SetTextColour(QWidget* widget, QColor colour);
+    static void SetBold(QWidget* widget);
+
+private:
+    ComponentList& components_;
+};
+
+inline const QColor Navy{0, 0, 128};
+inline const QColor Maroon{128, 0, 0};
+inline const QColor Teal{0, 128, 128};
+inline const QColor Red{255, 0, 0};
+
+} // namespace tollwick

@@ -1,0 +1,195 @@
+#include "window/Form1Layout.h"
+#include "window/LayoutBuilder.h"
+#include "window/Widgets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace tollwick {
+namespace {
+
+// Labels that size to their text get the width up to the page's right edge.
+QRect LabelAt(int left, int top)
+{
+    return {left, top, 417 - left, 15};
+}
+
+QDateEdit* DatePicker(QWidget* parent, const char* name, QRect place, LayoutBuilder& make)
+{
+    auto* picker = new QDateEdit(QDate(2005, 11, 30), parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setGeometry(place);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    make.Add({picker->objectName(), ComponentKind::Plain, {}});
+    return picker;
+}
+
+QToolButton* ToolButton(QToolBar* bar, const char* name, const char* icon, LayoutBuilder& make)
+{
+    const QString objectName = QString::fromLatin1(name);
+    auto* button = new QToolButton(bar);
+    button->setObjectName(objectName);
+    button->setAutoRaise(true);
+    button->setIconSize({16, 16});
+    button->setIcon(QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(icon)));
+    bar->addWidget(button);
+    make.Add({objectName, ComponentKind::Hint, [button](const QString& text) { button->setToolTip(text); }});
+    return button;
+}
+
+void Separator(QToolBar* bar, const char* name, LayoutBuilder& make)
+{
+    QAction* separator = bar->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    make.Add({separator->objectName(), ComponentKind::Hint,
+              [separator](const QString& text) { separator->setToolTip(text); }});
+}
+
+/// A report-style list view: whole rows selected, one at most, nothing edited in place.
+QTreeView* ListView(QWidget* parent, const char* name, QRect place, LayoutBuilder& make)
+{
+    auto* view = new QTreeView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setGeometry(place);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    make.Add({view->objectName(), ComponentKind::ListView, {}});
+    return view;
+}
+
+} // namespace
+
+void BuildPages9And10(QWidget* form, Form1Controls& c, LayoutBuilder& make)
+{
+    QGroupBox* page9 = c.pages[8] = make.Page(form, 9);
+    make.Label(page9, "Label20", LabelAt(8, 24));
+    make.Label(page9, "Label21", LabelAt(8, 208));
+    c.KindOfSaveList = make.TabStrip(page9, "KindOfSaveList", {8, 40, 409, 25}, QStringLiteral("SKind"));
+    c.KindSaveDemo = make.Memo(page9, "KindSaveDemo", {8, 64, 409, 137});
+    c.KindSaveEdit = make.Edit(page9, "KindSaveEdit", {8, 224, 409, 21});
+
+    QGroupBox* page10 = c.pages[9] = make.Page(form, 10);
+    make.Label(page10, "Label30", LabelAt(24, 160));
+    make.Label(page10, "Label31", LabelAt(224, 160));
+    c.FilterOldNameCheck = make.Check(page10, "FilterOldNameCheck", {8, 24, 409, 17});
+    c.FilterOldNameEdit = make.Edit(page10, "FilterOldNameEdit", {24, 48, 393, 21});
+    c.FilterNewNameCheck = make.Check(page10, "FilterNewNameCheck", {8, 80, 409, 17});
+    c.FilterNewNameEdit = make.Edit(page10, "FilterNewNameEdit", {24, 104, 393, 21});
+    c.FilterDateCheck = make.Check(page10, "FilterDateCheck", {8, 136, 409, 17});
+    c.FilterFirstDateEdit = DatePicker(page10, "FilterFirstDateEdit", {24, 176, 161, 21}, make);
+    c.FilterLastDateEdit = DatePicker(page10, "FilterLastDateEdit", {224, 176, 162, 21}, make);
+}
+
+void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
+{
+    QGroupBox* page1 = c.pages[0] = make.Page(form, 1);
+    c.RadioButton1 = make.Radio(page1, "RadioButton1", {8, 80, 409, 17});
+    c.RadioButton2 = make.Radio(page1, "RadioButton2", {8, 112, 409, 17});
+    c.RadioButton3 = make.Radio(page1, "RadioButton3", {8, 144, 409, 17});
+    c.RadioButton4 = make.Radio(page1, "RadioButton4", {8, 176, 409, 17});
+    c.RadioButton1->setChecked(true);
+
+    QGroupBox* page2 = c.pages[1] = make.Page(form, 2);
+    c.Label1 = make.Label(page2, "Label1", {8, 24, 409, 25}, ComponentKind::FixedLabel);
+    c.Label1->setText(QStringLiteral("Tollwick v1.0"));
+    c.Label1->setAlignment(Qt::AlignCenter);
+    QFont titleFont = c.Label1->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(21);
+    c.Label1->setFont(titleFont);
+    LayoutBuilder::SetTextColour(c.Label1, Maroon);
+    make.Label(page2, "InternetLabel", LabelAt(8, 256));
+    make.Label(page2, "MailLabel", LabelAt(8, 288));
+
+    c.InternetLinkLabel = new LinkLabel(page2);
+    c.InternetLinkLabel->setObjectName(QStringLiteral("InternetLinkLabel"));
+    c.InternetLinkLabel->move(334, 272);
+    SetRightAlignedText(c.InternetLinkLabel, c.InternetLinkLabel->objectName(), 416);
+    make.Add({c.InternetLinkLabel->objectName(), ComponentKind::FixedLabel, {}});
+    c.MailLinkLabel = new LinkLabel(page2);
+    c.MailLinkLabel->setObjectName(QStringLiteral("MailLinkLabel"));
+    c.MailLinkLabel->move(351, 304);
+    SetRightAlignedText(c.MailLinkLabel, c.MailLinkLabel->objectName(), 416);
+    LinkLabel* mail = c.MailLinkLabel;
+    make.Add({mail->objectName(), ComponentKind::Label,
+              [mail](const QString& text) { SetRightAlignedText(mail, text, 416); }});
+    for (LinkLabel* link : {c.InternetLinkLabel, c.MailLinkLabel}) {
+        LayoutBuilder::SetTextColour(link, Navy);
+        QFont linkFont = link->font();
+        linkFont.setUnderline(true);
+        link->setFont(linkFont);
+        SetRightAlignedText(link, link->text(), 416);
+    }
+
+    QLabel* bottomLine = make.Label(page2, "Label4", LabelAt(8, 320), ComponentKind::FixedLabel);
+    bottomLine->setText(QStringLiteral("Free software for Linux, made with Qt"));
+    c.AboutMemo = make.Memo(page2, "AboutMemo", {8, 56, 409, 193});
+    c.AboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.AboutMemo->setFocusPolicy(Qt::StrongFocus);
+    QPalette memoPalette = c.AboutMemo->palette();
+    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
+    c.AboutMemo->setPalette(memoPalette);
+}
+
+void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
+{
+    QGroupBox* page = c.pages[2] = make.Page(form, 3);
+    c.DirName = make.Label(page, "DirName", {8, 48, 409, 15}, ComponentKind::FixedLabel);
+    c.DirName->setText({});
+    LayoutBuilder::SetTextColour(c.DirName, Navy);
+    c.FilterList = ListView(page, "FilterList", {8, 64, 409, 241}, make);
+    c.TotalList = ListView(page, "TotalList", {56, 104, 217, 150}, make);
+    c.TotalList->setVisible(false);
+    c.TotalList->setEnabled(false);
+    c.UndoCheck = make.Check(page, "UndoCheck", {8, 312, 409, 17});
+
+    c.ToolBar1 = new QToolBar(page);
+    c.ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    c.ToolBar1->setGeometry(2, 15, 421, 29);
+    c.ToolBar1->setIconSize({16, 16});
+    c.ToolBar1->setMovable(false);
+    make.Add({c.ToolBar1->objectName(), ComponentKind::Plain, {}});
+    QToolBar* bar = c.ToolBar1;
+    c.OpenBtn = ToolButton(bar, "OpenBtn", "tool_00_open.svg", make);
+    c.SaveBtn = ToolButton(bar, "SaveBtn", "tool_01_save.svg", make);
+    Separator(bar, "ToolButton3", make);
+    c.DoubleBtn = ToolButton(bar, "DoubleBtn", "tool_04_copy_old.svg", make);
+    c.EditBtn = ToolButton(bar, "EditBtn", "tool_03_edit.svg", make);
+    c.GenerateBtn = ToolButton(bar, "GenerateBtn", "tool_02_generate.svg", make);
+    Separator(bar, "ToolButton7", make);
+    c.CheckAllBtn = ToolButton(bar, "CheckAllBtn", "tool_05_check_all.svg", make);
+    c.UnCheckBtn = ToolButton(bar, "UnCheckBtn", "tool_06_invert_checks.svg", make);
+    Separator(bar, "ToolButton10", make);
+    c.DelSelBtn = ToolButton(bar, "DelSelBtn", "tool_07_delete_selected.svg", make);
+    c.DelCheckBtn = ToolButton(bar, "DelCheckBtn", "tool_08_delete_checked.svg", make);
+    c.DelAllBtn = ToolButton(bar, "DelAllBtn", "tool_09_delete_all.svg", make);
+    Separator(bar, "ToolButton14", make);
+    c.SetFilterBtn = ToolButton(bar, "SetFilterBtn", "tool_13_filter_toggle.svg", make);
+    c.SetFilterBtn->setCheckable(true);
+    c.FilterBtn = ToolButton(bar, "FilterBtn", "tool_11_filter_page.svg", make);
+    c.FilterUpdateBtn = ToolButton(bar, "FilterUpdateBtn", "tool_12_filter_update.svg", make);
+    Separator(bar, "ToolButton1", make);
+    c.RunBtn = ToolButton(bar, "RunBtn", "tool_10_open_file.svg", make);
+}
+
+} // namespace tollwick

@@ -1,0 +1,128 @@
+#include "window/Form1Layout.h"
+#include "window/LayoutBuilder.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTreeView>
+
+namespace tollwick {
+namespace {
+
+QRect LabelAt(int left, int top)
+{
+    return {left, top, 417 - left, 15};
+}
+
+QLabel* ValueLabel(QWidget* page, const char* name, QRect place, QColor colour, LayoutBuilder& make)
+{
+    QLabel* label = make.Label(page, name, place);
+    LayoutBuilder::SetTextColour(label, colour);
+    LayoutBuilder::SetBold(label);
+    return label;
+}
+
+// A count of the result page, its right edge at 414.
+QLabel* CountLabel(QWidget* page, const char* name, int top, QColor colour, LayoutBuilder& make)
+{
+    QLabel* label = ValueLabel(page, name, {254, top, 160, 15}, colour, make);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+void LayoutDemoPage(QPlainTextEdit* demo)
+{
+    demo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    demo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    demo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = demo->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    palette.setColor(QPalette::Text, Navy);
+    demo->setPalette(palette);
+}
+
+} // namespace
+
+void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
+{
+    QGroupBox* page4 = c.pages[3] = make.Page(form, 4);
+    make.Label(page4, "Label2", LabelAt(8, 24));
+    make.Label(page4, "Label3", LabelAt(8, 72));
+    c.PreviewCtyLabel = ValueLabel(page4, "PreviewCtyLabel", LabelAt(8, 88), Navy, make);
+    make.Label(page4, "Label6", LabelAt(8, 120));
+    c.PreviewUndoLabel = ValueLabel(page4, "PreviewUndoLabel", {8, 136, 409, 57}, Navy, make);
+    c.PreviewDirLabel = ValueLabel(page4, "PreviewDirLabel", {8, 40, 409, 33}, Navy, make);
+    for (QLabel* wrapped : {c.PreviewUndoLabel, c.PreviewDirLabel}) {
+        wrapped->setWordWrap(true);
+        wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    QGroupBox* page5 = c.pages[4] = make.Page(form, 5);
+    const int tops[] = {232, 248, 264, 280, 296, 312};
+    const char* captions[] = {"Label5", "Label7", "Label8", "Label9", "Label10", "Label11"};
+    for (int k = 0; k < 6; ++k) {
+        make.Label(page5, captions[k], {8, tops[k], 240, 15});
+    }
+    c.ResultTotalLabel = CountLabel(page5, "ResultTotalLabel", 232, Navy, make);
+    c.ResultOKLabel = CountLabel(page5, "ResultOKLabel", 248, Teal, make);
+    c.ResultCancelLabel = CountLabel(page5, "ResultCancelLabel", 264, Teal, make);
+    c.ResultExistLabel = CountLabel(page5, "ResultExistLabel", 280, Red, make);
+    c.ResultNOLabel = CountLabel(page5, "ResultNOLabel", 296, Red, make);
+    c.ResultDontExistLabel = CountLabel(page5, "ResultDontExistLabel", 312, Red, make);
+
+    c.ResultView = new QTreeView(page5);
+    c.ResultView->setObjectName(QStringLiteral("ResultView"));
+    c.ResultView->setGeometry(8, 24, 409, 201);
+    c.ResultView->setRootIsDecorated(false);
+    c.ResultView->setItemsExpandable(false);
+    c.ResultView->setUniformRowHeights(true);
+    c.ResultView->setAllColumnsShowFocus(true);
+    c.ResultView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c.ResultView->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.ResultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.ResultView->header()->setSectionsClickable(false);
+    c.ResultView->header()->setStretchLastSection(false);
+    make.Add({c.ResultView->objectName(), ComponentKind::ListView, {}});
+}
+
+void BuildPages6And7(QWidget* form, Form1Controls& c, LayoutBuilder& make)
+{
+    QGroupBox* page6 = c.pages[5] = make.Page(form, 6);
+    make.Label(page6, "Label12", LabelAt(8, 24));
+    make.Label(page6, "Label13", LabelAt(8, 208));
+    c.KindOfLoadList = make.TabStrip(page6, "KindOfLoadList", {8, 40, 409, 25}, QStringLiteral("Kind"));
+    c.KindDemo = make.Memo(page6, "KindDemo", {8, 64, 409, 137});
+    c.Kind5Edit = make.Edit(page6, "Kind5Edit", {8, 224, 409, 21});
+    LayoutDemoPage(c.KindDemo);
+    LayoutDemoPage(c.KindSaveDemo);
+
+    QGroupBox* page7 = c.pages[6] = make.Page(form, 7);
+    c.DriveComboBox1 = new QComboBox(page7);
+    c.DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    c.DriveComboBox1->setGeometry(8, 24, 409, 21);
+    make.Add({c.DriveComboBox1->objectName(), ComponentKind::Plain, {}});
+
+    c.folderModel = new QFileSystemModel(page7);
+    // Folders only; without QDir::Hidden the hidden ones stay out.
+    c.folderModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    c.folderModel->setReadOnly(true);
+    c.DirectoryListBox1 = new QTreeView(page7);
+    c.DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    c.DirectoryListBox1->setGeometry(8, 50, 409, 279);
+    c.DirectoryListBox1->setModel(c.folderModel);
+    c.DirectoryListBox1->setHeaderHidden(true);
+    c.DirectoryListBox1->setUniformRowHeights(true);
+    c.DirectoryListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int column = 1; column < c.folderModel->columnCount(); ++column) {
+        c.DirectoryListBox1->setColumnHidden(column, true);
+    }
+    make.Add({c.DirectoryListBox1->objectName(), ComponentKind::Plain, {}});
+}
+
+} // namespace tollwick

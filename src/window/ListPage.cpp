@@ -1,0 +1,243 @@
+#include "window/main.h"
+
+#include "window/RowTableModel.h"
+#include "window/TextBridge.h"
+
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace tollwick {
+namespace {
+
+CalendarDate ToCalendarDate(const QDate& date)
+{
+    return {date.year(), date.month(), date.day()};
+}
+
+QDate ToQDate(const CalendarDate& date)
+{
+    return {date.year, date.month, date.day};
+}
+
+} // namespace
+
+void TForm1::ConnectListPage()
+{
+    connect(c_.OpenBtn, &QToolButton::clicked, this, [this] { Guarded([this] { OpenBtnClick(); }); });
+    Bind(c_.SaveBtn, &TForm1::ToolButton2Click);
+    Bind(c_.DoubleBtn, &TForm1::DoubleBtnClick);
+    Bind(c_.EditBtn, &TForm1::ToolButton5Click);
+    Bind(c_.GenerateBtn, &TForm1::GenerateBtnClick);
+    Bind(c_.CheckAllBtn, &TForm1::ToolButton8Click);
+    Bind(c_.UnCheckBtn, &TForm1::ToolButton9Click);
+    Bind(c_.DelSelBtn, &TForm1::ToolButton11Click);
+    Bind(c_.DelCheckBtn, &TForm1::ToolButton12Click);
+    Bind(c_.DelAllBtn, &TForm1::ToolButton13Click);
+    Bind(c_.SetFilterBtn, &TForm1::SetFilterBtnClick);
+    Bind(c_.FilterBtn, &TForm1::FilterBtnClick);
+    Bind(c_.FilterUpdateBtn, &TForm1::FilterUpdateBtnClick);
+    Bind(c_.RunBtn, &TForm1::RunBtnClick);
+    connect(c_.FilterList->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { Guarded([this, column] { FilterListColumnClick(column); }); });
+    connect(c_.FilterFirstDateEdit, &QDateEdit::dateChanged, this,
+            [this] { Guarded([this] { FilterFirstDateEditChange(); }); });
+    connect(c_.FilterLastDateEdit, &QDateEdit::dateChanged, this,
+            [this] { Guarded([this] { FilterLastDateEditChange(); }); });
+}
+
+int TForm1::SelectedRow() const
+{
+    const QModelIndexList rows = c_.FilterList->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.constFirst().row() >= static_cast<int>(list_.FilterList.size())) {
+        return -1;
+    }
+    return rows.constFirst().row();
+}
+
+void TForm1::ChangeRows(const std::function<void()>& change)
+{
+    // Both views hear of the change even when it ends by an error.
+    struct Bracket {
+        RowTableModel* shown;
+        RowTableModel* master;
+        Bracket(RowTableModel* s, RowTableModel* m) : shown(s), master(m)
+        {
+            shown->BeginChange();
+            master->BeginChange();
+        }
+        ~Bracket()
+        {
+            master->EndChange();
+            shown->EndChange();
+        }
+        Bracket(const Bracket&) = delete;
+        Bracket& operator=(const Bracket&) = delete;
+    } bracket(shownModel_, masterModel_);
+    change();
+}
+
+void TForm1::OpenBtnClick()
+{
+    if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenList)) {
+        listFileName_ = *chosen;
+        ShowPage(6);
+    }
+}
+
+void TForm1::ToolButton2Click()
+{
+    if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.SaveList)) {
+        listFileName_ = *chosen;
+        ShowPage(9);
+    }
+}
+
+void TForm1::DoubleBtnClick()
+{
+    CopyOldNames(list_, *progress_);
+    shownModel_->AllRowsEdited();
+}
+
+void TForm1::ToolButton5Click()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg8"));
+        return;
+    }
+    Row& selected = list_.FilterList[static_cast<std::size_t>(row)];
+    const QString initial = FromBytes(selected.NewName);
+    const QString typed = dialogs_.InputBox(this, Text("NewNameCaption"), Text("NewNamePromt"), initial);
+    // An untouched text keeps its bytes, also those that are not valid UTF-8.
+    selected.NewName = StripForbiddenChars(typed == initial ? selected.NewName : ToBytes(typed));
+    shownModel_->RowEdited(row);
+}
+
+void TForm1::GenerateBtnClick()
+{
+    ShowPage(8);
+}
+
+void TForm1::ToolButton8Click()
+{
+    CheckAll(list_, *progress_);
+    shownModel_->AllRowsEdited();
+}
+
+void TForm1::ToolButton9Click()
+{
+    InvertChecks(list_, *progress_);
+    shownModel_->AllRowsEdited();
+}
+
+void TForm1::ToolButton11Click()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg4"));
+        return;
+    }
+    ChangeRows([this, row] { DeleteRow(list_, static_cast<std::size_t>(row)); });
+}
+
+void TForm1::ToolButton12Click()
+{
+    ChangeRows([this] { RemoveCheckedRows(list_, *progress_); });
+}
+
+void TForm1::ToolButton13Click()
+{
+    ChangeRows([this] { RemoveAllRows(list_, *progress_); });
+}
+
+void TForm1::SetFilterBtnClick()
+{
+    RunFilterPass();
+}
+
+void TForm1::FilterBtnClick()
+{
+    ShowPage(10);
+}
+
+void TForm1::FilterUpdateBtnClick()
+{
+    if (c_.SetFilterBtn->isChecked()) {
+        RunFilterPass();
+    }
+}
+
+void TForm1::RunBtnClick()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg9"));
+        return;
+    }
+    const std::string path = dirName_ + list_.FilterList[static_cast<std::size_t>(row)].OldName;
+    dialogs_.OpenExternally(PathFromBytes(path));
+}
+
+void TForm1::FilterListColumnClick(int column)
+{
+    ChangeRows([this, column] { tollwick::FilterListColumnClick(list_, sort_, column); });
+    c_.FilterList->header()->setSortIndicator(sort_.SortColumn,
+                                              sort_.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void TForm1::FilterFirstDateEditChange()
+{
+    const CalendarDate last = LastDateAfterFirstChanged(ToCalendarDate(c_.FilterFirstDateEdit->date()),
+                                                        ToCalendarDate(c_.FilterLastDateEdit->date()));
+    c_.FilterLastDateEdit->setDate(ToQDate(last));
+}
+
+void TForm1::FilterLastDateEditChange()
+{
+    const CalendarDate first = FirstDateAfterLastChanged(ToCalendarDate(c_.FilterFirstDateEdit->date()),
+                                                         ToCalendarDate(c_.FilterLastDateEdit->date()));
+    c_.FilterFirstDateEdit->setDate(ToQDate(first));
+}
+
+void TForm1::RunFilterPass()
+{
+    FilterSettings shown;
+    ChangeRows([this, &shown] { shown = ApplyFilter(list_, CurrentFilterSettings(), *progress_); });
+    ShowFilterSettings(shown);
+}
+
+FilterSettings TForm1::CurrentFilterSettings() const
+{
+    FilterSettings settings;
+    settings.FilterOn = c_.SetFilterBtn->isChecked();
+    settings.FilterOldNameCheck = c_.FilterOldNameCheck->isChecked();
+    settings.FilterOldNameEdit = ToBytes(c_.FilterOldNameEdit->text());
+    settings.FilterNewNameCheck = c_.FilterNewNameCheck->isChecked();
+    settings.FilterNewNameEdit = ToBytes(c_.FilterNewNameEdit->text());
+    settings.FilterDateCheck = c_.FilterDateCheck->isChecked();
+    settings.FilterFirstDateEdit = ToCalendarDate(c_.FilterFirstDateEdit->date());
+    settings.FilterLastDateEdit = ToCalendarDate(c_.FilterLastDateEdit->date());
+    return settings;
+}
+
+void TForm1::ShowFilterSettings(const FilterSettings& settings)
+{
+    c_.FilterOldNameCheck->setChecked(settings.FilterOldNameCheck);
+    c_.FilterOldNameEdit->setText(FromBytes(settings.FilterOldNameEdit));
+    c_.FilterNewNameCheck->setChecked(settings.FilterNewNameCheck);
+    c_.FilterNewNameEdit->setText(FromBytes(settings.FilterNewNameEdit));
+}
+
+void TForm1::SetDirName(const std::string& folder)
+{
+    dirName_ = folder;
+    c_.DirName->setText(PathFromBytes(folder));
+}
+
+} // namespace tollwick

@@ -1,0 +1,162 @@
+#include "window/main.h"
+
+#include "window/ResultModel.h"
+#include "window/RowTableModel.h"
+#include "window/TextBridge.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QRadioButton>
+#include <QStorageInfo>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace tollwick {
+namespace {
+
+// Filesystems that hold no files of a user.
+bool IsPseudoFilesystem(const QStorageInfo& volume)
+{
+    static const QByteArrayList pseudo{"proc",    "sysfs",      "devtmpfs",  "devpts",     "cgroup",   "cgroup2",
+                                       "securityfs", "pstore",  "bpf",       "tracefs",    "debugfs",  "mqueue",
+                                       "hugetlbfs", "fusectl",  "configfs",  "binfmt_misc", "autofs",  "efivarfs",
+                                       "rpc_pipefs", "nsfs",    "ramfs",     "squashfs"};
+    const QString root = volume.rootPath();
+    const bool systemPlace = root.startsWith(QStringLiteral("/proc")) || root.startsWith(QStringLiteral("/sys")) ||
+                             root.startsWith(QStringLiteral("/dev")) || root.startsWith(QStringLiteral("/run"));
+    return systemPlace || pseudo.contains(volume.fileSystemType());
+}
+
+} // namespace
+
+void TForm1::ConnectOtherPages()
+{
+    connect(c_.KindOfLoadList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfLoadListChange(); }); });
+    connect(c_.KindOfSaveList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfSaveListChange(); }); });
+    connect(c_.GeneratePage, &QTabWidget::currentChanged, this, [this] { Guarded([this] { GeneratePageChange(); }); });
+    connect(c_.DriveComboBox1, &QComboBox::activated, this, [this](int position) { DriveChosen(position); });
+    for (QListWidget* table : {c_.CyrLongList, c_.CyrList, c_.LatLongList, c_.LatList}) {
+        connect(table, &QWidget::customContextMenuRequested, this,
+                [this, table](QPoint where) { PopupMenu1Popup(table, where); });
+    }
+    connect(c_.AddMenu, &QAction::triggered, this, [this] { Guarded([this] { AddMenuClick(); }); });
+    connect(c_.EditMenu, &QAction::triggered, this, [this] { Guarded([this] { EditMenuClick(); }); });
+    connect(c_.DeleteMenu, &QAction::triggered, this, [this] { Guarded([this] { DeleteMenuClick(); }); });
+}
+
+void TForm1::NextBtnClick()
+{
+    switch (currentPage_) {
+    case 1:
+        NextOnStartPage();
+        break;
+    case 7:
+        NextOnFolderPage();
+        break;
+    case 10:
+        RunFilterPass();
+        ShowPage(3);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::NextOnStartPage()
+{
+    // Each choice is tested on its own, as the settings may leave none checked.
+    if (c_.RadioButton1->isChecked()) {
+        ShowPage(7);
+    }
+    if (c_.RadioButton3->isChecked()) {
+        if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenLanguage)) {
+            languageFileName_ = ToBytes(QFileInfo(*chosen).fileName());
+            SaveDataFiles();
+            LoadDataFiles();
+        }
+    }
+    if (c_.RadioButton4->isChecked()) {
+        ShowPage(2);
+    }
+}
+
+void TForm1::NextOnFolderPage()
+{
+    std::string folder = PathToBytes(ChosenFolder());
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    SetDirName(folder);
+    FilterSettings shown;
+    ChangeRows([this, &folder, &shown] { shown = ScanFolder(list_, folder, CurrentFilterSettings(), *progress_); });
+    ShowFilterSettings(shown);
+    ShowPage(3);
+}
+
+void TForm1::KindOfLoadListChange()
+{
+    ShowLayoutDemo(c_.KindOfLoadList->tabData(c_.KindOfLoadList->currentIndex()).toString(), true);
+}
+
+void TForm1::KindOfSaveListChange()
+{
+    ShowLayoutDemo(c_.KindOfSaveList->tabData(c_.KindOfSaveList->currentIndex()).toString().mid(1), false);
+}
+
+void TForm1::GeneratePageChange()
+{
+    ShowHelpText(c_.GeneratePage->currentWidget()->objectName());
+}
+
+void TForm1::FillDriveList()
+{
+    c_.DriveComboBox1->clear();
+    c_.DriveComboBox1->addItem(QStringLiteral("/"), QStringLiteral("/"));
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (!volume.isValid() || !volume.isReady() || root == QStringLiteral("/") || IsPseudoFilesystem(volume)) {
+            continue;
+        }
+        c_.DriveComboBox1->addItem(root, root);
+    }
+}
+
+void TForm1::DriveChosen(int position)
+{
+    const QString root = c_.DriveComboBox1->itemData(position).toString();
+    c_.folderModel->setRootPath(root);
+    c_.DirectoryListBox1->setRootIndex(c_.folderModel->index(root));
+    c_.DirectoryListBox1->setCurrentIndex({});
+}
+
+void TForm1::PointFolderTreeAt(const QString& folder)
+{
+    // The drive is the longest mount point that holds the folder.
+    int best = 0;
+    for (int k = 0; k < c_.DriveComboBox1->count(); ++k) {
+        const QString root = c_.DriveComboBox1->itemData(k).toString();
+        const QString rootWithSlash = root.endsWith(u'/') ? root : root + u'/';
+        const QString bestRoot = c_.DriveComboBox1->itemData(best).toString();
+        if ((folder == root || folder.startsWith(rootWithSlash)) && root.size() > bestRoot.size()) {
+            best = k;
+        }
+    }
+    c_.DriveComboBox1->setCurrentIndex(best);
+    DriveChosen(best);
+    const QModelIndex target = c_.folderModel->index(folder);
+    c_.DirectoryListBox1->setCurrentIndex(target);
+    c_.DirectoryListBox1->scrollTo(target);
+}
+
+QString TForm1::ChosenFolder() const
+{
+    const QModelIndex chosen = c_.DirectoryListBox1->currentIndex();
+    if (chosen.isValid()) {
+        return c_.folderModel->filePath(chosen);
+    }
+    return c_.folderModel->filePath(c_.DirectoryListBox1->rootIndex());
+}
+
+} // namespace tollwick

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace tollwick {
+
+/// The rows of the result page: old name, new name, status, date text.
+/// Rows arrive one by one while the run goes and reach the views in
+/// batches, whenever the window paints and at the end.
+class ResultModel final : public QAbstractTableModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ResultModel)
+
+public:
+    enum Column { OldNameColumn, NewNameColumn, StatusColumn, DateTextColumn, ColumnCount };
+    struct ResultRow {
+        QString oldName;
+        QString newName;
+        QString status;
+        QString dateText;
+    };
+
+    explicit ResultModel(QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void SetHeadings(const QStringList& headings);
+    void Clear();
+    void Append(ResultRow row);
+    /// Shows the rows appended since the last flush.
+    void Flush();
+
+private:
+    std::vector<ResultRow> rows_;
+    int shownCount_ = 0;
+    QStringList headings_;
+};
+
+} // namespace tollwick

@@ -1,0 +1,124 @@
+#include "window/RowTableModel.h"
+
+namespace tollwick {
+namespace {
+
+QString ShownText(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+RowTableModel::RowTableModel(std::vector<Row>& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), shownCount_(static_cast<int>(rows.size()))
+{
+}
+
+int RowTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : shownCount_;
+}
+
+int RowTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+const Row* RowTableModel::RowAt(const QModelIndex& index) const
+{
+    // A view may paint while a long change runs; rows it still knows may be gone.
+    if (!index.isValid() || index.row() >= shownCount_ || static_cast<std::size_t>(index.row()) >= rows_.size()) {
+        return nullptr;
+    }
+    return &rows_[static_cast<std::size_t>(index.row())];
+}
+
+QVariant RowTableModel::data(const QModelIndex& index, int role) const
+{
+    const Row* row = RowAt(index);
+    if (row == nullptr) {
+        return {};
+    }
+    if (role == Qt::CheckStateRole && index.column() == OldNameColumn) {
+        return row->Checked ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
+        return {};
+    }
+    switch (index.column()) {
+    case OldNameColumn:
+        return ShownText(row->OldName);
+    case NewNameColumn:
+        return ShownText(row->NewName);
+    case IndexColumn:
+        return ShownText(row->Index);
+    case DateTextColumn:
+        return ShownText(row->DateText);
+    default:
+        return {};
+    }
+}
+
+bool RowTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != OldNameColumn || RowAt(index) == nullptr) {
+        return false;
+    }
+    rows_[static_cast<std::size_t>(index.row())].Checked = value.value<Qt::CheckState>() == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+Qt::ItemFlags RowTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags itemFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (index.column() == OldNameColumn) {
+        itemFlags |= Qt::ItemIsUserCheckable;
+    }
+    return itemFlags;
+}
+
+QVariant RowTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= headings_.size()) {
+        return {};
+    }
+    return headings_.at(section);
+}
+
+void RowTableModel::SetHeadings(const QStringList& headings)
+{
+    headings_ = headings;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void RowTableModel::BeginChange()
+{
+    beginResetModel();
+}
+
+void RowTableModel::EndChange()
+{
+    shownCount_ = static_cast<int>(rows_.size());
+    endResetModel();
+}
+
+void RowTableModel::RowEdited(int row)
+{
+    if (row >= 0 && row < shownCount_) {
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    }
+}
+
+void RowTableModel::AllRowsEdited()
+{
+    if (shownCount_ > 0) {
+        emit dataChanged(index(0, 0), index(shownCount_ - 1, ColumnCount - 1));
+    }
+}
+
+} // namespace tollwick

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "rename/Row.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace tollwick {
+
+/// The rows of one of the rename list's vectors in four columns, with the
+/// checked flag as the check box of the first column. The vector belongs to
+/// the rename list; whoever changes it behind the model's back brackets the
+/// change with BeginChange and EndChange.
+class RowTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RowTableModel)
+
+public:
+    enum Column { OldNameColumn, NewNameColumn, IndexColumn, DateTextColumn, ColumnCount };
+
+    RowTableModel(std::vector<Row>& rows, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void SetHeadings(const QStringList& headings);
+    void BeginChange();
+    void EndChange();
+    /// Tells the views that the new name of `row` changed.
+    void RowEdited(int row);
+    /// Tells the views that names or checks changed, with rows and order kept.
+    void AllRowsEdited();
+
+private:
+    [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
+
+    std::vector<Row>& rows_;
+    // The count the views know; the vector may differ while a change runs.
+    int shownCount_ = 0;
+    QStringList headings_;
+};
+
+} // namespace tollwick

@@ -1,0 +1,33 @@
+#include "window/Widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tollwick {
+
+RoundedShape::RoundedShape(QWidget* parent) : QWidget(parent) {}
+
+void RoundedShape::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.setBrush(palette().color(QPalette::ToolTipBase));
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.drawRoundedRect(box, 8, 8);
+}
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace tollwick

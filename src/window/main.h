@@ -1,0 +1,147 @@
+#pragma once
+
+// The wizard window: its pages, the navigation between them, the list
+// page's commands and the texts and settings on screen.
+#include "rename/Gen_List.h"
+#include "settings/Data.h"
+#include "window/Components.h"
+#include "window/Dialogs.h"
+#include "window/Form1Controls.h"
+#include "window/Form1Layout.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAbstractButton;
+class QLabel;
+class QListWidget;
+
+namespace tollwick {
+
+class ResultModel;
+class RowTableModel;
+class WindowProgress;
+
+/// The main window: ten wizard pages, one shown at a time, with the
+/// help panel on the left and the navigation under the pages.
+class TForm1 final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm1)
+
+public:
+    /// `home` is the application home, ending with "/"; every data path is relative to it.
+    TForm1(Dialogs& dialogs, std::string home, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    [[nodiscard]] int CurrentPage() const { return currentPage_; }
+    [[nodiscard]] const RenameList& List() const { return list_; }
+    [[nodiscard]] const SortState& Sort() const { return sort_; }
+    [[nodiscard]] const WindowProgress& ProgressOfWindow() const { return *progressView_; }
+    [[nodiscard]] const ComponentList& Components() const { return components_; }
+
+    /// Shows page n (1..10) and sets the navigation buttons and the help panel for it.
+    void ShowPage(int n);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Start-up and the frame.
+    void FormCreate();
+    void ConnectFrame();
+    void ConnectListPage();
+    void ConnectOtherPages();
+    void SetUpListViews();
+    void Bind(QAbstractButton* button, void (TForm1::*handler)());
+    /// Runs a handler; an error it raises is shown and the window stays on its page.
+    void Guarded(const std::function<void()>& handler);
+
+    // Navigation.
+    void NextBtnClick();
+    void PrevBtnClick();
+    void CancelBtnClick();
+    void NextOnStartPage();
+    void NextOnFolderPage();
+    void NextOnPreviewPage();
+    void HelpCheckClick();
+    void InternetLinkLabelClick(const QLabel* link);
+
+    // The list page.
+    void OpenBtnClick();
+    void ToolButton2Click();
+    void DoubleBtnClick();
+    void ToolButton5Click();
+    void GenerateBtnClick();
+    void ToolButton8Click();
+    void ToolButton9Click();
+    void ToolButton11Click();
+    void ToolButton12Click();
+    void ToolButton13Click();
+    void SetFilterBtnClick();
+    void FilterBtnClick();
+    void FilterUpdateBtnClick();
+    void RunBtnClick();
+    void FilterListColumnClick(int column);
+    void FilterFirstDateEditChange();
+    void FilterLastDateEditChange();
+    [[nodiscard]] int SelectedRow() const;
+    /// Runs a change of the rows' number or order with both views told.
+    void ChangeRows(const std::function<void()>& change);
+    void RunFilterPass();
+    [[nodiscard]] FilterSettings CurrentFilterSettings() const;
+    void ShowFilterSettings(const FilterSettings& settings);
+    void SetDirName(const std::string& folder);
+
+    // The other pages' tab changes and the folder page.
+    void KindOfLoadListChange();
+    void KindOfSaveListChange();
+    void GeneratePageChange();
+    void FillDriveList();
+    void DriveChosen(int position);
+    void PointFolderTreeAt(const QString& folder);
+    [[nodiscard]] QString ChosenFolder() const;
+
+    // Texts and settings.
+    [[nodiscard]] QString Text(const std::string& key) const;
+    void ApplyTexts();
+    void ApplyAboutTexts();
+    void ShowHelpText(const QString& base);
+    void ShowLayoutDemo(const QString& layout, bool forImport);
+    void RestoreControls();
+    [[nodiscard]] std::vector<std::string> StoredControlLines() const;
+    void PointDialogsAtStartFolders();
+    [[nodiscard]] TranslitTables TablesFromLists() const;
+    void ShowTables(const TranslitTables& tables);
+
+    // The table editor.
+    void PopupMenu1Popup(QListWidget* list, QPoint where);
+    void AddMenuClick();
+    void EditMenuClick();
+    void DeleteMenuClick();
+
+    Dialogs& dialogs_;
+    const std::string home_;
+    Form1Controls c_;
+    Form1Dialogs fileDialogs_;
+    ComponentList components_;
+    std::unique_ptr<WindowProgress> progressView_;
+    std::unique_ptr<Progress> progress_;
+
+    int currentPage_ = 1;
+    SortState sort_;
+    std::string languageFileName_;
+    KeyLines keyLines_;
+    RenameList list_;
+    std::string dirName_;         // the list folder, ending with "/"
+    QString listFileName_;        // the name list chosen for import or export
+    QListWidget* menuList_ = nullptr; // the list the context menu was opened on
+    RowTableModel* shownModel_ = nullptr;
+    RowTableModel* masterModel_ = nullptr;
+    ResultModel* resultModel_ = nullptr;
+    int busy_ = 0;
+};
+
+} // namespace tollwick
