@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 
@@ -30,6 +29,11 @@ enum class ComponentKind {
 
 /// One component in the window's component order.
 struct Component {
+    Component(QString componentName, ComponentKind componentKind, std::function<void(const QString&)> textSetter = {})
+        : name(std::move(componentName)), kind(componentKind), setText(std::move(textSetter))
+    {
+    }
+
     QString name;
     ComponentKind kind = ComponentKind::Plain;
     /// Puts a language text on the component; empty for components without one.

@@ -1,13 +1,14 @@
-#include "window/main.h"
-
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
+#include "window/Widgets.h"
 #include "window/WindowProgress.h"
+#include "window/main.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -32,7 +33,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     setWindowTitle(QStringLiteral("Tollwick v1.0"));
     setFixedSize(ClientWidth, ClientHeight);
     BuildForm1(this, c_, fileDialogs_, components_);
-    progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { resultModel_->Flush(); });
+    progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { ShowRunCounts(); });
     progress_ = std::make_unique<Progress>(progressView_.get());
     SetUpListViews();
     ConnectFrame();
@@ -83,7 +84,8 @@ void TForm1::SetUpListViews()
 
 void TForm1::Bind(QAbstractButton* button, void (TForm1::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TForm1::Guarded(const std::function<void()>& handler)

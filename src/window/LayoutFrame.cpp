@@ -29,8 +29,8 @@ QToolButton* GlyphButton(QWidget* form, const char* name, int left, const char* 
 
 void FileDialogComponent(const char* name, Dialogs::FileDialogSetup& setup, LayoutBuilder& make)
 {
-    make.Add({QString::fromLatin1(name), ComponentKind::FileDialog,
-              [&setup](const QString& text) { setup.title = text; }});
+    make.Add(
+        {QString::fromLatin1(name), ComponentKind::FileDialog, [&setup](const QString& text) { setup.title = text; }});
 }
 
 QAction* MenuItem(QMenu* menu, const char* name, const char* layoutCaption, LayoutBuilder& make)

@@ -1,14 +1,13 @@
-#include "window/main.h"
-
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
+#include "window/main.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCheckBox>
 #include <QToolButton>
 #include <QTreeView>
 

@@ -1,12 +1,12 @@
-#include "window/main.h"
-
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
+#include "window/main.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QStorageInfo>
 #include <QTabBar>
@@ -19,10 +19,10 @@ namespace {
 // Filesystems that hold no files of a user.
 bool IsPseudoFilesystem(const QStorageInfo& volume)
 {
-    static const QByteArrayList pseudo{"proc",    "sysfs",      "devtmpfs",  "devpts",     "cgroup",   "cgroup2",
-                                       "securityfs", "pstore",  "bpf",       "tracefs",    "debugfs",  "mqueue",
-                                       "hugetlbfs", "fusectl",  "configfs",  "binfmt_misc", "autofs",  "efivarfs",
-                                       "rpc_pipefs", "nsfs",    "ramfs",     "squashfs"};
+    static const QByteArrayList pseudo{"proc",       "sysfs",   "devtmpfs", "devpts",      "cgroup",  "cgroup2",
+                                       "securityfs", "pstore",  "bpf",      "tracefs",     "debugfs", "mqueue",
+                                       "hugetlbfs",  "fusectl", "configfs", "binfmt_misc", "autofs",  "efivarfs",
+                                       "rpc_pipefs", "nsfs",    "ramfs",    "squashfs"};
     const QString root = volume.rootPath();
     const bool systemPlace = root.startsWith(QStringLiteral("/proc")) || root.startsWith(QStringLiteral("/sys")) ||
                              root.startsWith(QStringLiteral("/dev")) || root.startsWith(QStringLiteral("/run"));
@@ -52,8 +52,23 @@ void TForm1::NextBtnClick()
     case 1:
         NextOnStartPage();
         break;
+    case 3:
+        NextOnListPage();
+        break;
+    case 4:
+        NextOnPreviewPage();
+        break;
+    case 6:
+        NextOnImportPage();
+        break;
     case 7:
         NextOnFolderPage();
+        break;
+    case 8:
+        NextOnGeneratorPage();
+        break;
+    case 9:
+        NextOnExportPage();
         break;
     case 10:
         RunFilterPass();
@@ -69,6 +84,12 @@ void TForm1::NextOnStartPage()
     // Each choice is tested on its own, as the settings may leave none checked.
     if (c_.RadioButton1->isChecked()) {
         ShowPage(7);
+    }
+    if (c_.RadioButton2->isChecked()) {
+        if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenUndo)) {
+            LoadUndoFileChosen(*chosen);
+            ShowPage(3);
+        }
     }
     if (c_.RadioButton3->isChecked()) {
         if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenLanguage)) {

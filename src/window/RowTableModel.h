@@ -3,7 +3,6 @@
 #include "rename/Row.h"
 
 #include <QAbstractTableModel>
-
 #include <vector>
 
 namespace tollwick {

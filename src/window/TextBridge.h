@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QString>
-
 #include <string>
 
 namespace tollwick {

@@ -3,7 +3,6 @@
 #include "rename/Progress.h"
 
 #include <QElapsedTimer>
-
 #include <functional>
 
 class QProgressBar;

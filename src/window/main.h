@@ -2,15 +2,17 @@
 
 // The wizard window: its pages, the navigation between them, the list
 // page's commands and the texts and settings on screen.
+#include "generators/Algoritms.h"
 #include "rename/Gen_List.h"
+#include "rename/Run.h"
 #include "settings/Data.h"
+#include "settings/SettingsFile.h"
 #include "window/Components.h"
 #include "window/Dialogs.h"
 #include "window/Form1Controls.h"
 #include "window/Form1Layout.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,7 +67,15 @@ private:
     void CancelBtnClick();
     void NextOnStartPage();
     void NextOnFolderPage();
+    void NextOnListPage();
     void NextOnPreviewPage();
+    void NextOnImportPage();
+    void NextOnExportPage();
+    void NextOnGeneratorPage();
+    void LoadUndoFileChosen(const QString& path);
+    void ShowRunCounts();
+    void ShowGeneratedEdits(const GeneratedEdits& edits);
+    [[nodiscard]] TextLookup Lookup() const;
     void HelpCheckClick();
     void InternetLinkLabelClick(const QLabel* link);
 
@@ -105,13 +115,16 @@ private:
     [[nodiscard]] QString ChosenFolder() const;
 
     // Texts and settings.
+    void LoadDataFiles();
+    void SaveDataFiles();
+    [[nodiscard]] Settings CurrentSettings() const;
+    void ApplySettings(const Settings& settings);
+    [[nodiscard]] const Component* FindComponent(std::string_view name) const;
     [[nodiscard]] QString Text(const std::string& key) const;
     void ApplyTexts();
     void ApplyAboutTexts();
     void ShowHelpText(const QString& base);
     void ShowLayoutDemo(const QString& layout, bool forImport);
-    void RestoreControls();
-    [[nodiscard]] std::vector<std::string> StoredControlLines() const;
     void PointDialogsAtStartFolders();
     [[nodiscard]] TranslitTables TablesFromLists() const;
     void ShowTables(const TranslitTables& tables);
@@ -135,12 +148,13 @@ private:
     std::string languageFileName_;
     KeyLines keyLines_;
     RenameList list_;
-    std::string dirName_;         // the list folder, ending with "/"
-    QString listFileName_;        // the name list chosen for import or export
+    std::string dirName_;             // the list folder, ending with "/"
+    QString listFileName_;            // the name list chosen for import or export
     QListWidget* menuList_ = nullptr; // the list the context menu was opened on
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
     ResultModel* resultModel_ = nullptr;
+    RunCounts runCounts_;
     int busy_ = 0;
 };
 

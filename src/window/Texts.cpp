@@ -1,0 +1,187 @@
+#include "settings/DataFiles.h"
+#include "settings/InterfaceTexts.h"
+#include "settings/LanguageKeys.h"
+#include "window/TextBridge.h"
+#include "window/Widgets.h"
+#include "window/main.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <map>
+
+namespace tollwick {
+namespace {
+
+QString JoinedLines(const std::vector<std::string>& lines)
+{
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        shown.append(FromBytes(line));
+    }
+    return shown.join(u'\n');
+}
+
+void ShowAtTop(QPlainTextEdit* memo, const QString& text)
+{
+    memo->setPlainText(text);
+    QTextCursor cursor = memo->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    memo->setTextCursor(cursor);
+}
+
+} // namespace
+
+QString TForm1::Text(const std::string& key) const
+{
+    return FromBytes(keyLines_.LookupText(key));
+}
+
+void TForm1::LoadDataFiles()
+{
+    c_.AboutMemo->clear();
+    TranslitTables tables = TablesFromLists();
+    const auto showProgress = [this](int position, int maximum) { progress_->ShowProgress(position, maximum); };
+    try {
+        tollwick::LoadDataFiles(home_, keyLines_, tables, showProgress);
+    } catch (...) {
+        // A table count that is not a number leaves the tables read so far.
+        ShowTables(tables);
+        throw;
+    }
+    ShowTables(tables);
+    ApplyTexts();
+    progress_->ShowProgress(8, 0);
+    ApplyAboutTexts();
+    progress_->ShowProgress(9, 0);
+    Settings settings = CurrentSettings();
+    try {
+        RestoreSettings(keyLines_, settings);
+    } catch (...) {
+        ApplySettings(settings);
+        throw;
+    }
+    ApplySettings(settings);
+    languageFileName_ = settings.languageFileName;
+    PointDialogsAtStartFolders();
+    progress_->ShowProgress(0, 100);
+}
+
+void TForm1::SaveDataFiles()
+{
+    Settings settings = CurrentSettings();
+    settings.languageFileName = languageFileName_;
+    tollwick::SaveDataFiles(home_, settings, TablesFromLists(),
+                            [this](int position, int maximum) { progress_->ShowProgress(position, maximum); });
+}
+
+const Component* TForm1::FindComponent(std::string_view name) const
+{
+    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (const Component& component : components_) {
+        if (component.name == wanted) {
+            return &component;
+        }
+    }
+    return nullptr;
+}
+
+Settings TForm1::CurrentSettings() const
+{
+    Settings settings;
+    settings.languageFileName = languageFileName_;
+    for (std::size_t k = 0; k < StoredControls.size(); ++k) {
+        const Component* component = FindComponent(StoredControls[k].name);
+        if (component->edit != nullptr) {
+            settings.values[k].text = ToBytes(component->edit->text());
+        } else {
+            settings.values[k].checked = component->box->isChecked();
+        }
+    }
+    return settings;
+}
+
+void TForm1::ApplySettings(const Settings& settings)
+{
+    std::map<int, bool> groupChosen;
+    for (std::size_t k = 0; k < StoredControls.size(); ++k) {
+        const StoredControl& control = StoredControls[k];
+        const Component* component = FindComponent(control.name);
+        const ControlValue& value = settings.values[k];
+        if (control.kind == ControlKind::EditField) {
+            component->edit->setText(FromBytes(value.text));
+        } else if (control.kind == ControlKind::RadioButton) {
+            groupChosen[control.radioGroup] = groupChosen[control.radioGroup] || value.checked;
+            if (value.checked) {
+                component->box->setChecked(true);
+            }
+        } else if (component->box->isChecked() != value.checked) {
+            component->box->setChecked(value.checked);
+            if (component->name == QStringLiteral("HelpCheck")) {
+                HelpCheckClick();
+            }
+        }
+    }
+    // A group the settings leave without a choice takes its first button, so
+    // no generator pass runs without a mode.
+    for (const StoredControl& control : StoredControls) {
+        if (control.kind == ControlKind::RadioButton && !groupChosen[control.radioGroup]) {
+            FindComponent(control.name)->box->setChecked(true);
+            groupChosen[control.radioGroup] = true;
+        }
+    }
+}
+
+void TForm1::ApplyTexts()
+{
+    QStringList headings;
+    for (const std::string_view key : ColumnKeys) {
+        headings.append(Text(std::string(key)));
+    }
+    for (const Component& component : components_) {
+        if (component.setHeadings) {
+            component.setHeadings(headings);
+        } else if (component.setText) {
+            component.setText(Text(ToBytes(component.name)));
+        }
+    }
+}
+
+void TForm1::ApplyAboutTexts()
+{
+    ShowAtTop(c_.AboutMemo, JoinedLines(AboutLines(keyLines_)));
+    SetRightAlignedText(c_.InternetLinkLabel, FromBytes(InternetLinkText(keyLines_)), 416);
+}
+
+void TForm1::ShowHelpText(const QString& base)
+{
+    if (const std::optional<std::vector<std::string>> lines = HelpLines(keyLines_, ToBytes(base))) {
+        ShowAtTop(c_.HelpMemo, JoinedLines(*lines));
+    }
+}
+
+void TForm1::ShowLayoutDemo(const QString& layout, bool forImport)
+{
+    QPlainTextEdit* memo = forImport ? c_.KindDemo : c_.KindSaveDemo;
+    QLineEdit* separator = forImport ? c_.Kind5Edit : c_.KindSaveEdit;
+    memo->clear();
+    const std::string name = ToBytes(layout);
+    ShowAtTop(memo, JoinedLines(LayoutExampleLines(keyLines_, name)));
+    separator->setEnabled(LayoutUsesSeparator(name));
+}
+
+void TForm1::PointDialogsAtStartFolders()
+{
+    const QString home = PathFromBytes(home_);
+    fileDialogs_.OpenUndo.startFolder = home + QStringLiteral("undo");
+    fileDialogs_.OpenLanguage.startFolder = home + QStringLiteral("language");
+    fileDialogs_.OpenList.startFolder = home;
+    fileDialogs_.SaveList.startFolder = home;
+    PointFolderTreeAt(home.size() > 1 && home.endsWith(u'/') ? home.chopped(1) : home);
+}
+
+} // namespace tollwick

@@ -1,0 +1,176 @@
+#include "generators/Algoritms.h"
+#include "rename/NameList.h"
+#include "rename/Run.h"
+#include "rename/Undo.h"
+#include "window/ResultModel.h"
+#include "window/RowTableModel.h"
+#include "window/TextBridge.h"
+#include "window/main.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace tollwick {
+namespace {
+
+QString ActiveTabName(const QTabBar* strip)
+{
+    return strip->tabData(strip->currentIndex()).toString();
+}
+
+} // namespace
+
+TextLookup TForm1::Lookup() const
+{
+    return [this](std::string_view key) { return keyLines_.LookupText(key); };
+}
+
+void TForm1::NextOnListPage()
+{
+    const PreviewInfo preview = PreparePreview(list_, dirName_, c_.UndoCheck->isChecked(), Lookup(), *progress_);
+    c_.PreviewDirLabel->setText(PathFromBytes(preview.PreviewDirLabel));
+    c_.PreviewCtyLabel->setText(FromBytes(preview.PreviewCtyLabel));
+    c_.PreviewUndoLabel->setText(FromBytes(preview.PreviewUndoLabel));
+    c_.ResultTotalLabel->setText(FromBytes(preview.ResultTotalLabel));
+    ShowPage(4);
+}
+
+void TForm1::NextOnPreviewPage()
+{
+    resultModel_->Clear();
+    ShowPage(5);
+    runCounts_ = RunCounts{};
+    ShowRunCounts();
+    c_.CancelBtn->setEnabled(false);
+    // Cancel comes back however the run ends.
+    struct CancelBack {
+        QToolButton* button;
+        ~CancelBack() { button->setEnabled(true); }
+    } const cancelBack{c_.CancelBtn};
+
+    RunOptions options;
+    options.DirName = dirName_;
+    options.UndoCheck = c_.UndoCheck->isChecked();
+    options.UndoFolder = home_ + "undo/";
+    const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
+        resultModel_->Append(
+            {FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText), FromBytes(row.DateText)});
+        runCounts_ = counts;
+    };
+    const RunSummary summary = RunRename(list_, options, Lookup(), *progress_, onResult);
+    runCounts_ = summary.Counts;
+    ShowRunCounts();
+    resultModel_->Flush();
+    if (summary.MessageKey == "Msg6") {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg6"));
+    } else if (summary.MessageKey == "Msg7") {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error, Text("Msg7"));
+    }
+}
+
+void TForm1::ShowRunCounts()
+{
+    resultModel_->Flush();
+    const std::pair<QLabel*, RunStatus> counters[] = {{c_.ResultOKLabel, RunStatus::StatusRenamed},
+                                                      {c_.ResultCancelLabel, RunStatus::StatusCancel},
+                                                      {c_.ResultExistLabel, RunStatus::StatusExist},
+                                                      {c_.ResultNOLabel, RunStatus::StatusCanNot},
+                                                      {c_.ResultDontExistLabel, RunStatus::StatusDontExist}};
+    for (const auto& [label, status] : counters) {
+        label->setText(QString::number(runCounts_.Of(status)));
+    }
+}
+
+void TForm1::NextOnImportPage()
+{
+    const std::optional<NameListLayout> layout = ImportLayoutOfTab(ToBytes(ActiveTabName(c_.KindOfLoadList)));
+    if (!layout) {
+        return;
+    }
+    ImportOptions options;
+    options.Path = PathToBytes(listFileName_);
+    options.Layout = *layout;
+    options.Kind5Edit = ToBytes(c_.Kind5Edit->text());
+    options.DirName = dirName_;
+    FilterSettings shown;
+    ChangeRows(
+        [this, &options, &shown] { shown = ImportNameList(list_, options, CurrentFilterSettings(), *progress_); });
+    ShowFilterSettings(shown);
+    ShowPage(3);
+}
+
+void TForm1::NextOnExportPage()
+{
+    const std::optional<NameListLayout> layout = ExportLayoutOfTab(ToBytes(ActiveTabName(c_.KindOfSaveList)));
+    if (!layout) {
+        return;
+    }
+    ExportOptions options;
+    options.Path = PathToBytes(listFileName_);
+    options.Layout = *layout;
+    options.KindSaveEdit = ToBytes(c_.KindSaveEdit->text());
+    ExportNameList(list_, options, *progress_);
+    ShowPage(3);
+}
+
+void TForm1::NextOnGeneratorPage()
+{
+    const TranslitTables tables = TablesFromLists();
+    GeneratorOptions options;
+    options.Case = {c_.GenDownCheck->isChecked(),   c_.GenUpCheck->isChecked(),         c_.GenFirstUpCheck->isChecked(),
+                    c_.GenInvertCheck->isChecked(), c_.GenAllFirstUpCheck->isChecked(), c_.GenFirstUpCty->value(),
+                    c_.GenSymbol_Check->isChecked()};
+    options.Replace = {ToBytes(c_.ChangeFromEdit->text()), ToBytes(c_.ChangeToEdit->text()),
+                       c_.OnlyFirstCheck->isChecked(), c_.CaseCheck->isChecked(), c_.DoNotChangeExtCheck->isChecked()};
+    options.Mask = {ToBytes(c_.MaskNameEdit->text()), ToBytes(c_.MaskExtEdit->text()), c_.IncNameCheck->isChecked()};
+    options.Translit.CyrToLatCheck = c_.CyrToLatCheck->isChecked();
+    options.Translit.LatToCyrCheck = c_.LatToCyrCheck->isChecked();
+    options.Translit.Tables = std::cref(tables);
+    options.Delete = {c_.DeleteFromEdit->value(), c_.DeleteCtyEdit->value(), c_.DeleteInvertCheck->isChecked()};
+    options.ApplyCheckedOnlyCheck = c_.ApplyCheckedOnlyCheck->isChecked();
+
+    const std::string tab = ToBytes(c_.GeneratePage->currentWidget()->objectName());
+    try {
+        ShowGeneratedEdits(GenerateNewNames(list_, tab, options, *progress_));
+    } catch (const GenerationStopped& stopped) {
+        ShowGeneratedEdits(stopped.Edits());
+        throw;
+    }
+    ShowPage(3);
+}
+
+void TForm1::ShowGeneratedEdits(const GeneratedEdits& edits)
+{
+    shownModel_->AllRowsEdited();
+    const std::pair<const std::optional<std::string>*, QLineEdit*> fields[] = {
+        {&edits.ChangeFromEdit, c_.ChangeFromEdit},
+        {&edits.ChangeToEdit, c_.ChangeToEdit},
+        {&edits.MaskNameEdit, c_.MaskNameEdit},
+        {&edits.MaskExtEdit, c_.MaskExtEdit}};
+    for (const auto& [cleaned, edit] : fields) {
+        if (cleaned->has_value()) {
+            edit->setText(FromBytes(**cleaned));
+        }
+    }
+}
+
+void TForm1::LoadUndoFileChosen(const QString& path)
+{
+    UndoLoad loaded;
+    ChangeRows([this, &path, &loaded] {
+        loaded = LoadUndoFile(list_, PathToBytes(path), dirName_, CurrentFilterSettings(), *progress_);
+    });
+    SetDirName(loaded.DirName);
+    ShowFilterSettings(loaded.Filter);
+    if (loaded.MessageKey == "Msg1") {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg1"));
+    }
+}
+
+} // namespace tollwick
