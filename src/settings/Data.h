@@ -2,4 +2,5 @@
 
 // Bracket lines, language texts, tables and settings.
 #include "settings/KeyLines.h"
+#include "settings/LanguageKeys.h"
 #include "settings/TranslitTables.h"
