@@ -18,6 +18,8 @@ QGroupBox* LayoutBuilder::Page(QWidget* form, int number)
     page->setObjectName(name);
     page->setGeometry(200, 0, 425, 337);
     page->setVisible(number == 1);
+    // A page covers the right part of the help panel's shape behind it.
+    page->setAutoFillBackground(true);
     Add({name, ComponentKind::Page, [page](const QString& text) { page->setTitle(text); }});
     return page;
 }
