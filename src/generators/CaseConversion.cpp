@@ -1,7 +1,7 @@
 #include "generators/CaseConversion.h"
 
 #include "generators/NameParts.h"
-#include "platform/Utf8.h"
+#include "platform/CharWalk.h"
 
 namespace tollwick {
 namespace {
@@ -10,18 +10,16 @@ namespace {
 // which go upper, followed by the extension in lower case. `pick` sees the
 // 0-based character number and the lower-case character before it (0 at
 // the start and after an invalid byte).
-template <typename Pick> std::string LowerExceptPicked(std::string_view name, Pick pick)
+template <typename Pick> void LowerExceptPicked(std::string_view name, std::string& out, Pick pick)
 {
     const NameSplit split = SplitName(name);
-    std::string out;
-    out.reserve(name.size());
     char32_t previous = 0;
     std::size_t index = 0;
     for (std::size_t pos = 0; pos < split.NamePart.size(); ++index) {
-        const Utf8Char ch = DecodeChar(split.NamePart, pos);
+        const Utf8Char ch = NextChar(split.NamePart, pos);
         if (ch.valid) {
-            const char32_t lower = LowerOf(ch.codePoint);
-            AppendCodePoint(out, pick(index, previous) ? UpperOf(lower) : lower);
+            const char32_t lower = LowerOfChar(ch.codePoint);
+            AppendChar(out, pick(index, previous) ? UpperOfChar(lower) : lower);
             previous = lower;
         } else {
             out.push_back(split.NamePart[pos]);
@@ -29,55 +27,54 @@ template <typename Pick> std::string LowerExceptPicked(std::string_view name, Pi
         }
         pos += ch.length;
     }
-    out += ToLower(split.Extension);
-    return out;
+    AppendMapped(out, split.Extension, LowerOfChar);
 }
 
-std::string SwapNamePartCase(std::string_view name)
+void SwapNamePartCase(std::string_view name, std::string& out)
 {
     const NameSplit split = SplitName(name);
-    std::string out;
-    out.reserve(name.size());
     for (std::size_t pos = 0; pos < split.NamePart.size();) {
-        const Utf8Char ch = DecodeChar(split.NamePart, pos);
+        const Utf8Char ch = NextChar(split.NamePart, pos);
         if (ch.valid) {
-            AppendCodePoint(out, IsUpperChar(ch) ? LowerOf(ch.codePoint) : UpperOf(ch.codePoint));
+            AppendChar(out, IsUpperCharFast(ch) ? LowerOfChar(ch.codePoint) : UpperOfChar(ch.codePoint));
         } else {
             out.push_back(split.NamePart[pos]);
         }
         pos += ch.length;
     }
     out += split.Extension;
-    return out;
 }
 
 } // namespace
 
-std::string ChangeCase(std::string_view name, const CaseOptions& options)
+void ChangeCase(std::string_view name, const CaseOptions& options, std::string& out)
 {
-    if (options.GenDownCheck) {
-        return ToLower(name);
-    }
-    if (options.GenUpCheck) {
-        return ToUpper(name);
-    }
-    if (options.GenFirstUpCheck) {
+    out.clear();
+    if (options.GenDownCheck || options.GenUpCheck) {
+        AppendMapped(out, name, options.GenDownCheck ? LowerOfChar : UpperOfChar);
+    } else if (options.GenFirstUpCheck) {
         const std::int32_t count = options.GenFirstUpCty;
-        return LowerExceptPicked(name, [count](std::size_t index, char32_t) {
+        LowerExceptPicked(name, out, [count](std::size_t index, char32_t) {
             return count > 0 && index < static_cast<std::size_t>(count);
         });
-    }
-    if (options.GenInvertCheck) {
-        return SwapNamePartCase(name);
-    }
-    if (options.GenAllFirstUpCheck) {
+    } else if (options.GenInvertCheck) {
+        SwapNamePartCase(name, out);
+    } else if (options.GenAllFirstUpCheck) {
         const bool underscoreToo = options.GenSymbol_Check;
-        return LowerExceptPicked(name, [underscoreToo](std::size_t index, char32_t previous) {
+        LowerExceptPicked(name, out, [underscoreToo](std::size_t index, char32_t previous) {
             return index == 0 || previous == U' ' || (underscoreToo && previous == U'_');
         });
+    } else {
+        // A pass with no mode leaves the names as they are rather than emptying them.
+        out = name;
     }
-    // A pass with no mode leaves the names as they are rather than emptying them.
-    return std::string(name);
+}
+
+std::string ChangeCase(std::string_view name, const CaseOptions& options)
+{
+    std::string out;
+    ChangeCase(name, options, out);
+    return out;
 }
 
 } // namespace tollwick

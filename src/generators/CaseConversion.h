@@ -22,5 +22,7 @@ struct CaseOptions {
 /// mode is selected. Letters of every script count, by Unicode simple case
 /// mapping; invalid bytes are kept and have no case.
 [[nodiscard]] std::string ChangeCase(std::string_view name, const CaseOptions& options);
+/// The same into `out`, reusing its storage; `name` must not lie in `out`.
+void ChangeCase(std::string_view name, const CaseOptions& options, std::string& out);
 
 } // namespace tollwick

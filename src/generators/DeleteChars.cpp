@@ -1,20 +1,21 @@
 #include "generators/DeleteChars.h"
 
 #include "generators/NameParts.h"
-#include "platform/Utf8.h"
+#include "platform/CharWalk.h"
 
 #include <algorithm>
 
 namespace tollwick {
 
-std::string DeleteChars(std::string_view name, const DeleteOptions& options)
+void DeleteChars(std::string_view name, const DeleteOptions& options, std::string& out)
 {
     const NameSplit split = SplitName(name);
-    const auto length = static_cast<std::int64_t>(CountChars(split.NamePart));
+    const auto length = static_cast<std::int64_t>(CountCharsFast(split.NamePart));
     const std::int64_t position = options.DeleteFromEdit;
     const std::int64_t count = options.DeleteCtyEdit;
     if (position < 1 || position > length || count < 1) {
-        return std::string(name);
+        out = name;
+        return;
     }
     // Characters first..last (1-based, inclusive) go. Counted from the end,
     // position 1 is the last character: the same run as reversing, deleting
@@ -28,9 +29,15 @@ std::string DeleteChars(std::string_view name, const DeleteOptions& options)
     const std::size_t from = ByteOffsetOfChar(split.NamePart, static_cast<std::size_t>(first - 1));
     const std::size_t to =
         from + ByteOffsetOfChar(split.NamePart.substr(from), static_cast<std::size_t>(last - first + 1));
-    std::string out(split.NamePart.substr(0, from));
+    out.assign(split.NamePart.substr(0, from));
     out += split.NamePart.substr(to);
     out += split.Extension;
+}
+
+std::string DeleteChars(std::string_view name, const DeleteOptions& options)
+{
+    std::string out;
+    DeleteChars(name, options, out);
     return out;
 }
 
@@ -39,7 +46,7 @@ std::string ReverseText(std::string_view text)
     std::string out(text.size(), '\0');
     std::size_t end = text.size();
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = DecodeChar(text, pos).length;
+        const std::size_t length = NextChar(text, pos).length;
         end -= length;
         text.copy(out.data() + end, length, pos);
         pos += length;

@@ -19,6 +19,8 @@ struct DeleteOptions {
 /// position DeleteFromEdit on, stopping at the end of the name part. Nothing
 /// is deleted for a position outside the name part or a count below 1.
 [[nodiscard]] std::string DeleteChars(std::string_view name, const DeleteOptions& options);
+/// The same into `out`, reusing its storage; `name` must not lie in `out`.
+void DeleteChars(std::string_view name, const DeleteOptions& options, std::string& out);
 
 /// The characters of the text in reverse order; each keeps its own bytes.
 [[nodiscard]] std::string ReverseText(std::string_view text);

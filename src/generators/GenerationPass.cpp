@@ -8,20 +8,23 @@
 namespace tollwick {
 namespace {
 
-// Walks the shown rows in display order and stores what `generate` makes of
-// each processed row's NewName; `generate` also gets the number of rows
-// processed before it, the mask's counter.
+// Walks the shown rows in display order; `generate` writes the new name of
+// each processed row from its NewName into a buffer, and also gets the
+// number of rows processed before it, the mask's counter. The buffer takes
+// over the row's old storage, so most rows need no allocation.
 template <typename Generate>
 void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress, Generate generate)
 {
     int step = 0;
     std::int64_t processed = 0;
+    std::string buffer;
     for (Row& row : list.FilterList) {
         progress.ShowProgress(++step, 0);
         if (checkedOnly && !row.Checked) {
             continue;
         }
-        row.NewName = generate(row.NewName, processed);
+        generate(std::string_view(row.NewName), processed, buffer);
+        row.NewName.swap(buffer);
         ++processed;
     }
 }
@@ -34,43 +37,46 @@ GeneratedEdits RunGenerator(RenameList& list, std::string_view tab, const Genera
     GeneratedEdits edits;
     const bool checkedOnly = options.ApplyCheckedOnlyCheck;
     if (tab == "Generate1") {
-        ForEachProcessedRow(list, checkedOnly, progress,
-                            [&](const std::string& name, std::int64_t) { return ChangeCase(name, options.Case); });
+        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
+            ChangeCase(name, options.Case, out);
+        });
     } else if (tab == "Generate2") {
         std::optional<TextReplacer> replacer;
-        ForEachProcessedRow(list, checkedOnly, progress, [&](const std::string& name, std::int64_t) {
+        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
             if (!replacer) {
                 replacer.emplace(options.Replace);
                 edits.ChangeFromEdit = replacer->CleanedFrom();
                 edits.ChangeToEdit = replacer->CleanedTo();
             }
-            return replacer->Apply(name);
+            replacer->Apply(name, out);
         });
     } else if (tab == "Generate3") {
         std::optional<NameMask> mask;
-        ForEachProcessedRow(list, checkedOnly, progress, [&](const std::string& name, std::int64_t counter) {
-            if (!mask) {
-                edits.MaskNameEdit = CleanMask(options.Mask.MaskNameEdit);
-                edits.MaskExtEdit = CleanMask(options.Mask.MaskExtEdit);
-                try {
-                    mask.emplace(options.Mask);
-                } catch (const TollwickError& error) {
-                    throw GenerationStopped(error, edits);
-                }
-            }
-            return mask->Apply(name, counter);
-        });
+        ForEachProcessedRow(list, checkedOnly, progress,
+                            [&](std::string_view name, std::int64_t counter, std::string& out) {
+                                if (!mask) {
+                                    edits.MaskNameEdit = CleanMask(options.Mask.MaskNameEdit);
+                                    edits.MaskExtEdit = CleanMask(options.Mask.MaskExtEdit);
+                                    try {
+                                        mask.emplace(options.Mask);
+                                    } catch (const TollwickError& error) {
+                                        throw GenerationStopped(error, edits);
+                                    }
+                                }
+                                mask->Apply(name, counter, out);
+                            });
     } else if (tab == "Generate4") {
         std::optional<Transliterator> transliterator;
-        ForEachProcessedRow(list, checkedOnly, progress, [&](const std::string& name, std::int64_t) {
+        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
             if (!transliterator) {
                 transliterator.emplace(options.Translit);
             }
-            return transliterator->Apply(name);
+            transliterator->Apply(name, out);
         });
     } else if (tab == "Generate5") {
-        ForEachProcessedRow(list, checkedOnly, progress,
-                            [&](const std::string& name, std::int64_t) { return DeleteChars(name, options.Delete); });
+        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
+            DeleteChars(name, options.Delete, out);
+        });
     } else {
         // No generator belongs to this tab; the bar still runs through the rows.
         for (std::size_t step = 1; step <= list.FilterList.size(); ++step) {

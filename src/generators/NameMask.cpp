@@ -15,6 +15,25 @@ constexpr bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// One of the nine characters of ForbiddenChars, tested for every byte of every name.
+constexpr bool IsForbidden(char c)
+{
+    switch (c) {
+    case '\\':
+    case '/':
+    case ':':
+    case '*':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '|':
+        return true;
+    default:
+        return false;
+    }
+}
+
 void AppendPadded(std::string& out, std::int64_t value, std::size_t width)
 {
     std::array<char, 24> digits{};
@@ -103,10 +122,16 @@ NameMask::NameMask(const MaskOptions& options)
 
 std::string NameMask::Apply(std::string_view name, std::int64_t counter) const
 {
+    std::string out;
+    Apply(name, counter, out);
+    return out;
+}
+
+void NameMask::Apply(std::string_view name, std::int64_t counter, std::string& joined) const
+{
     const NameSplit split = SplitName(name);
     const std::string_view extension = split.Extension.empty() ? split.Extension : split.Extension.substr(1);
-    std::string joined;
-    joined.reserve(nameMask_.size() + extMask_.size() + name.size() + 8);
+    joined.clear();
     if (counting_) {
         nameNumbers_.AppendWithCounter(joined, counter);
     } else {
@@ -122,7 +147,7 @@ std::string NameMask::Apply(std::string_view name, std::int64_t counter) const
     }
     FillFirstStar(joined, extStart, extension);
     // Also drops the later stars of the masks.
-    return StripForbiddenChars(joined);
+    std::erase_if(joined, IsForbidden);
 }
 
 MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskOptions& options)

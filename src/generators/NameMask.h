@@ -63,6 +63,8 @@ public:
     /// extension without its dot; later stars and every other forbidden
     /// character dropped from the whole.
     [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    void Apply(std::string_view name, std::int64_t counter, std::string& out) const;
     [[nodiscard]] const std::string& CleanedName() const { return nameMask_; }
     [[nodiscard]] const std::string& CleanedExt() const { return extMask_; }
 

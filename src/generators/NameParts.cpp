@@ -1,6 +1,6 @@
 #include "generators/NameParts.h"
 
-#include "platform/Utf8.h"
+#include "platform/CharWalk.h"
 
 namespace tollwick {
 
@@ -16,7 +16,7 @@ NameSplit SplitName(std::string_view name)
 
 std::size_t NamePartLength(std::string_view text)
 {
-    return CountChars(SplitName(text).NamePart);
+    return CountCharsFast(SplitName(text).NamePart);
 }
 
 } // namespace tollwick

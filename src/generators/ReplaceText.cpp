@@ -5,14 +5,11 @@
 
 namespace tollwick {
 
-bool ReplaceOccurrences(std::string& text, const TextSearcher& search, std::string_view replacement, bool onlyFirst)
+bool AppendReplaced(std::string& out, std::string_view text, const TextSearcher& search, std::string_view replacement,
+                    bool onlyFirst)
 {
     auto match = search.Find(text);
-    if (!match) {
-        return false;
-    }
-    std::string out;
-    out.reserve(text.size() + replacement.size());
+    const bool found = match.has_value();
     std::size_t scanned = 0;
     while (match) {
         out.append(text, scanned, match->pos - scanned);
@@ -21,8 +18,7 @@ bool ReplaceOccurrences(std::string& text, const TextSearcher& search, std::stri
         match = onlyFirst ? std::nullopt : search.Find(text, scanned);
     }
     out.append(text, scanned);
-    text.swap(out);
-    return true;
+    return found;
 }
 
 TextReplacer::TextReplacer(const ReplaceOptions& options)
@@ -32,18 +28,23 @@ TextReplacer::TextReplacer(const ReplaceOptions& options)
 {
 }
 
-std::string TextReplacer::Apply(std::string_view name) const
+void TextReplacer::Apply(std::string_view name, std::string& out) const
 {
+    out.clear();
     if (!keepExtension_) {
-        std::string text(name);
-        ReplaceOccurrences(text, search_, to_, onlyFirst_);
-        return text;
+        AppendReplaced(out, name, search_, to_, onlyFirst_);
+        return;
     }
     const NameSplit split = SplitName(name);
-    std::string text(split.NamePart);
-    ReplaceOccurrences(text, search_, to_, onlyFirst_);
-    text += split.Extension;
-    return text;
+    AppendReplaced(out, split.NamePart, search_, to_, onlyFirst_);
+    out += split.Extension;
+}
+
+std::string TextReplacer::Apply(std::string_view name) const
+{
+    std::string out;
+    Apply(name, out);
+    return out;
 }
 
 ReplaceResult ReplaceText(std::string_view name, const ReplaceOptions& options)

@@ -32,6 +32,8 @@ public:
     /// The name with the search text replaced as the options say. An empty
     /// search text changes nothing.
     [[nodiscard]] std::string Apply(std::string_view name) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    void Apply(std::string_view name, std::string& out) const;
     [[nodiscard]] const std::string& CleanedFrom() const { return from_; }
     [[nodiscard]] const std::string& CleanedTo() const { return to_; }
 
@@ -46,10 +48,11 @@ private:
 /// One call of the replace generator.
 [[nodiscard]] ReplaceResult ReplaceText(std::string_view name, const ReplaceOptions& options);
 
-/// Replaces the occurrences of the searcher's pattern in `text` by
-/// `replacement`, found left to right without overlap; an inserted
-/// replacement is never searched again. Returns false, text untouched, when
-/// there is no occurrence.
-bool ReplaceOccurrences(std::string& text, const TextSearcher& search, std::string_view replacement, bool onlyFirst);
+/// Appends `text` to `out` with the occurrences of the searcher's pattern
+/// replaced by `replacement`, found left to right without overlap; an
+/// inserted replacement is never searched again. Returns whether there was
+/// an occurrence. `text` must not lie in `out`.
+bool AppendReplaced(std::string& out, std::string_view text, const TextSearcher& search, std::string_view replacement,
+                    bool onlyFirst);
 
 } // namespace tollwick

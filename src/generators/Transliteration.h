@@ -1,11 +1,13 @@
 #pragma once
 
+#include "generators/CharTable.h"
 #include "platform/TextSearch.h"
 #include "settings/TranslitTables.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,18 +38,32 @@ public:
     /// the entries before it left, matching case exactly; then the
     /// extension unchanged.
     [[nodiscard]] std::string Apply(std::string_view name) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    /// Not for use by two threads at once: it keeps a working buffer.
+    void Apply(std::string_view name, std::string& out) const;
 
 private:
     using ByteSet = std::array<std::uint64_t, 4>;
     struct Entry {
-        TextSearcher Source;
+        std::string Source;
         std::string Target;
+        TextSearcher Search;
         ByteSet SourceBytes; // an entry can match only a text that holds all of these
         ByteSet TargetBytes;
     };
+    // Entries [First, Last) of entries_, with a table when they all replace single characters.
+    struct Stage {
+        std::size_t First;
+        std::size_t Last;
+        std::optional<CharTable> Table;
+    };
     void AddEntries(const std::vector<std::string>& table);
+    void BuildStages();
+    void ApplyOneByOne(std::string& text, const Stage& stage) const;
 
     std::vector<Entry> entries_;
+    std::vector<Stage> stages_;
+    mutable std::string scratch_; // kept between names so that its storage is reused
 };
 
 /// One call of the transliteration generator.

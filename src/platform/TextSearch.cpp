@@ -1,6 +1,6 @@
 #include "platform/TextSearch.h"
 
-#include "platform/Utf8.h"
+#include "platform/CharWalk.h"
 
 #include <algorithm>
 #include <unicode/uchar.h>
@@ -25,18 +25,6 @@ std::uint32_t KeyOf(const Utf8Char& ch, bool ignoreCase)
     return static_cast<std::uint32_t>(u_foldCase(static_cast<UChar32>(ch.codePoint), U_FOLD_CASE_DEFAULT));
 }
 
-bool IsValidUtf8(std::string_view text)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        const Utf8Char ch = DecodeChar(text, pos);
-        if (!ch.valid) {
-            return false;
-        }
-        pos += ch.length;
-    }
-    return true;
-}
-
 // No character folds to an ASCII character that is not a letter, so such a
 // pattern matches the same bytes whether case is ignored or not.
 bool HasNoAsciiLetterOrNonAscii(std::string_view text)
@@ -56,7 +44,7 @@ TextSearcher::TextSearcher(std::string_view pattern, bool ignoreCase) : pattern_
     bytewise_ = ignoreCase ? HasNoAsciiLetterOrNonAscii(pattern) : IsValidUtf8(pattern);
     if (!bytewise_) {
         for (std::size_t pos = 0; pos < pattern.size();) {
-            const Utf8Char ch = DecodeChar(pattern, pos);
+            const Utf8Char ch = NextChar(pattern, pos);
             keys_.push_back(KeyOf(ch, ignoreCase));
             pos += ch.length;
         }
@@ -81,12 +69,12 @@ std::optional<TextSearcher::Match> TextSearcher::Find(std::string_view text, std
 std::optional<TextSearcher::Match> TextSearcher::FindByKeys(std::string_view text, std::size_t from) const
 {
     for (std::size_t start = from; start < text.size();) {
-        const Utf8Char first = DecodeChar(text, start);
+        const Utf8Char first = NextChar(text, start);
         if (KeyOf(first, ignoreCase_) == keys_.front()) {
             std::size_t end = start + first.length;
             std::size_t k = 1;
             for (; k < keys_.size() && end < text.size(); ++k) {
-                const Utf8Char ch = DecodeChar(text, end);
+                const Utf8Char ch = NextChar(text, end);
                 if (KeyOf(ch, ignoreCase_) != keys_[k]) {
                     break;
                 }

@@ -89,6 +89,7 @@ const MaskCase maskCases[] = {
     {Mask("", ""), 0, "a.txt", "."},
     {Mask("a?b:*", "*"), 0, "x.txt", "abx.txt"},
     {Mask("???", "|<>"), 0, "x.txt", "."},
+    {Mask("a\\b/\"*", "*"), 0, "x.txt", "abx.txt"},
     {Mask("*", "*"), 0, "a:b.t?t", "ab.tt"},
     {Mask("img9999999999", "*"), 0, "a.jpg", "img9999999999.jpg"}, // without counting nothing is read
     {Mask("*_1", "*", true), 1, "Отпуск.jpg", "Отпуск_2.jpg"},

@@ -77,6 +77,52 @@ TEST(Transliterate, EntryForms)
     }
 }
 
+// Every entry replaced one after the other by plain byte search: right for
+// valid UTF-8, and the long way round that the generator must agree with.
+std::string OneByOne(std::string text, const std::vector<std::string>& entries)
+{
+    for (const std::string& entry : entries) {
+        const std::size_t separator = entry.find("  >  ");
+        const std::string source = entry.substr(0, separator);
+        const std::string target = separator == std::string::npos ? "" : entry.substr(separator + 5);
+        for (std::size_t pos = source.empty() ? std::string::npos : text.find(source); pos != std::string::npos;
+             pos = text.find(source, pos + target.size())) {
+            text.replace(pos, source.size(), target);
+        }
+    }
+    return text;
+}
+
+TEST(Transliterate, AgreesWithEntriesAppliedOneByOne)
+{
+    // Single-letter entries around a longer one, chains, deletions and
+    // targets that later entries match again.
+    const std::vector<std::string> entries = {"ш  >  sh", "s  >  с", "сh  >  ш",   "h  >  х", "a  >  b",  "b  >  ab",
+                                              "х  >  ",   "щ  >  Щ", "Щ  >  shch", "у  >  u", "u  >  уу", "_  >  -"};
+    TranslitTables tables;
+    tables.CyrList = entries;
+    const TranslitOptions options{.CyrToLatCheck = true, .Tables = tables};
+    const std::string letters[] = {"a", "b", "s", "h", "ш", "щ", "Щ", "у", "u", "_", "х", "z"};
+    std::uint32_t seed = 7;
+    for (int name = 0; name < 500; ++name) {
+        std::string text;
+        for (int k = 0; k < name % 13; ++k) {
+            seed = seed * 1103515245U + 12345U;
+            text += letters[(seed >> 16U) % std::size(letters)];
+        }
+        EXPECT_EQ(Transliterate(text + ".ext", options), OneByOne(text, entries) + ".ext") << text;
+    }
+}
+
+TEST(Transliterate, InvalidBytesJoinedByADeletionFormACharacter)
+{
+    // Deleting the 'ъ' between the bytes 0xC3 and 0x80 makes them the letter 'À' for the entries after it.
+    TranslitTables tables;
+    tables.CyrList = {"ъ  >  ", "À  >  A"};
+    EXPECT_EQ(Transliterate("\xC3ъ\x80.txt", {.CyrToLatCheck = true, .Tables = tables}), "A.txt");
+    EXPECT_EQ(Transliterate("Àъ.txt", {.CyrToLatCheck = true, .Tables = tables}), "A.txt");
+}
+
 TEST(Transliterate, UnchangedWithoutDirectionOrEntries)
 {
     const TranslitTables tables = LatinTables();
