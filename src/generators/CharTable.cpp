@@ -60,13 +60,17 @@ const std::string* CharTable::ResultOf(char32_t codePoint) const
 
 void CharTable::Apply(std::string_view text, std::string& out) const
 {
+    // Room for the common case of one letter becoming one or two of another script.
+    out.reserve(out.size() + 2 * text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const Utf8Char ch = NextChar(text, pos);
         const std::string* result = ch.valid ? ResultOf(ch.codePoint) : nullptr;
         if (result != nullptr) {
             out += *result;
+        } else if (ch.length == 1) {
+            out.push_back(text[pos]);
         } else {
-            out.append(text, pos, ch.length);
+            out.append(text.data() + pos, ch.length);
         }
         pos += ch.length;
     }

@@ -29,61 +29,103 @@ void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress,
     }
 }
 
+GeneratedEdits RunChangeCase(RenameList& list, const GeneratorOptions& options, Progress& progress)
+{
+    ForEachProcessedRow(
+        list, options.ApplyCheckedOnlyCheck, progress,
+        [&](std::string_view name, std::int64_t, std::string& out) { ChangeCase(name, options.Case, out); });
+    return {};
+}
+
 // The generators that clean their edits or read their tables do so once, at
 // the first processed row: a pass that processes no row leaves the edits as
 // typed and raises no error.
-GeneratedEdits RunGenerator(RenameList& list, std::string_view tab, const GeneratorOptions& options, Progress& progress)
+GeneratedEdits RunReplaceText(RenameList& list, const GeneratorOptions& options, Progress& progress)
 {
     GeneratedEdits edits;
-    const bool checkedOnly = options.ApplyCheckedOnlyCheck;
-    if (tab == "Generate1") {
-        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
-            ChangeCase(name, options.Case, out);
-        });
-    } else if (tab == "Generate2") {
-        std::optional<TextReplacer> replacer;
-        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
-            if (!replacer) {
-                replacer.emplace(options.Replace);
-                edits.ChangeFromEdit = replacer->CleanedFrom();
-                edits.ChangeToEdit = replacer->CleanedTo();
-            }
-            replacer->Apply(name, out);
-        });
-    } else if (tab == "Generate3") {
-        std::optional<NameMask> mask;
-        ForEachProcessedRow(list, checkedOnly, progress,
-                            [&](std::string_view name, std::int64_t counter, std::string& out) {
-                                if (!mask) {
-                                    edits.MaskNameEdit = CleanMask(options.Mask.MaskNameEdit);
-                                    edits.MaskExtEdit = CleanMask(options.Mask.MaskExtEdit);
-                                    try {
-                                        mask.emplace(options.Mask);
-                                    } catch (const TollwickError& error) {
-                                        throw GenerationStopped(error, edits);
-                                    }
-                                }
-                                mask->Apply(name, counter, out);
-                            });
-    } else if (tab == "Generate4") {
-        std::optional<Transliterator> transliterator;
-        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
-            if (!transliterator) {
-                transliterator.emplace(options.Translit);
-            }
-            transliterator->Apply(name, out);
-        });
-    } else if (tab == "Generate5") {
-        ForEachProcessedRow(list, checkedOnly, progress, [&](std::string_view name, std::int64_t, std::string& out) {
-            DeleteChars(name, options.Delete, out);
-        });
-    } else {
-        // No generator belongs to this tab; the bar still runs through the rows.
-        for (std::size_t step = 1; step <= list.FilterList.size(); ++step) {
-            progress.ShowProgress(static_cast<int>(std::min<std::size_t>(step, INT_MAX)), 0);
-        }
-    }
+    std::optional<TextReplacer> replacer;
+    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
+                        [&](std::string_view name, std::int64_t, std::string& out) {
+                            if (!replacer) {
+                                replacer.emplace(options.Replace);
+                                edits.ChangeFromEdit = replacer->CleanedFrom();
+                                edits.ChangeToEdit = replacer->CleanedTo();
+                            }
+                            replacer->Apply(name, out);
+                        });
     return edits;
+}
+
+GeneratedEdits RunApplyMask(RenameList& list, const GeneratorOptions& options, Progress& progress)
+{
+    GeneratedEdits edits;
+    std::optional<NameMask> mask;
+    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
+                        [&](std::string_view name, std::int64_t counter, std::string& out) {
+                            if (!mask) {
+                                edits.MaskNameEdit = CleanMask(options.Mask.MaskNameEdit);
+                                edits.MaskExtEdit = CleanMask(options.Mask.MaskExtEdit);
+                                try {
+                                    mask.emplace(options.Mask);
+                                } catch (const TollwickError& error) {
+                                    throw GenerationStopped(error, edits);
+                                }
+                            }
+                            mask->Apply(name, counter, out);
+                        });
+    return edits;
+}
+
+GeneratedEdits RunTransliterate(RenameList& list, const GeneratorOptions& options, Progress& progress)
+{
+    std::optional<Transliterator> transliterator;
+    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
+                        [&](std::string_view name, std::int64_t, std::string& out) {
+                            if (!transliterator) {
+                                transliterator.emplace(options.Translit);
+                            }
+                            transliterator->Apply(name, out);
+                        });
+    return {};
+}
+
+GeneratedEdits RunDeleteChars(RenameList& list, const GeneratorOptions& options, Progress& progress)
+{
+    ForEachProcessedRow(
+        list, options.ApplyCheckedOnlyCheck, progress,
+        [&](std::string_view name, std::int64_t, std::string& out) { DeleteChars(name, options.Delete, out); });
+    return {};
+}
+
+// No generator belongs to the tab; the bar still runs through the rows.
+GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions&, Progress& progress)
+{
+    for (std::size_t step = 1; step <= list.FilterList.size(); ++step) {
+        progress.ShowProgress(static_cast<int>(std::min<std::size_t>(step, INT_MAX)), 0);
+    }
+    return {};
+}
+
+using GeneratorRun = GeneratedEdits (*)(RenameList&, const GeneratorOptions&, Progress&);
+
+GeneratorRun RunOfTab(std::string_view tab)
+{
+    if (tab == "Generate1") {
+        return RunChangeCase;
+    }
+    if (tab == "Generate2") {
+        return RunReplaceText;
+    }
+    if (tab == "Generate3") {
+        return RunApplyMask;
+    }
+    if (tab == "Generate4") {
+        return RunTransliterate;
+    }
+    if (tab == "Generate5") {
+        return RunDeleteChars;
+    }
+    return RunNothing;
 }
 
 } // namespace
@@ -95,7 +137,7 @@ GeneratedEdits GenerateNewNames(RenameList& list, std::string_view activeTabName
     progress.ShowProgress(0, static_cast<int>(std::min<std::size_t>(list.FilterList.size(), INT_MAX)));
     GeneratedEdits edits;
     try {
-        edits = RunGenerator(list, activeTabName, options, progress);
+        edits = RunOfTab(activeTabName)(list, options, progress);
     } catch (...) {
         // A stopped pass must not leave the bar half way.
         progress.ShowProgress(0, 100);

@@ -61,7 +61,9 @@ public:
     /// The new name: the name mask with its first "*" replaced by the name
     /// part, ".", the extension mask with its first "*" replaced by the
     /// extension without its dot; later stars and every other forbidden
-    /// character dropped from the whole.
+    /// character dropped from the whole. With IncNameCheck, `counter` (the
+    /// number of rows the pass processed before) is first added to every
+    /// number of both masks; digits of the name never count.
     [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
     /// The same into `out`, reusing its storage; `name` must not lie in `out`.
     void Apply(std::string_view name, std::int64_t counter, std::string& out) const;

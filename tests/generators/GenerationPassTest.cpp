@@ -139,12 +139,15 @@ TEST_F(GenerationPass, PicksTheGeneratorByTheExactTabName)
     options.Case = {.GenDownCheck = true};
     options.Replace = {.ChangeFromEdit = "o", .ChangeToEdit = "0"};
     options.Mask = {.MaskNameEdit = "m", .MaskExtEdit = "*"};
+    TranslitTables tables;
+    tables.LatList = {"P  >  П"};
+    options.Translit = {.LatToCyrCheck = true, .Tables = tables};
     options.Delete = {.DeleteFromEdit = 1, .DeleteCtyEdit = 2};
     const struct {
         std::string_view tab;
         std::string_view expected;
     } cases[] = {
-        {"Generate1", "photo.jpg"}, {"Generate2", "Ph0t0.JPG"}, {"Generate3", "m.JPG"},     {"Generate4", "Photo.JPG"},
+        {"Generate1", "photo.jpg"}, {"Generate2", "Ph0t0.JPG"}, {"Generate3", "m.JPG"},     {"Generate4", "Пhoto.JPG"},
         {"Generate5", "oto.JPG"},   {"generate1", "Photo.JPG"}, {"Generate6", "Photo.JPG"}, {"", "Photo.JPG"},
     };
     for (const auto& c : cases) {
@@ -166,16 +169,6 @@ TEST_F(GenerationPass, WritesBackOnlyTheEditsOfTheGeneratorThatRan)
     edits = Run("Generate3");
     EXPECT_EQ(edits.MaskNameEdit, "x");
     EXPECT_FALSE(edits.ChangeFromEdit.has_value());
-}
-
-TEST_F(GenerationPass, TransliteratesWithTheGivenTables)
-{
-    MakeList({"Щука.txt", "shah.txt"});
-    TranslitTables tables;
-    tables.CyrList = {"Щ  >  Shch", "у  >  u", "к  >  k", "а  >  a"};
-    options.Translit = {.CyrToLatCheck = true, .Tables = tables};
-    Run("Generate4");
-    EXPECT_EQ(NewNames(), (std::vector<std::string>{"Shchuka.txt", "shah.txt"}));
 }
 
 } // namespace

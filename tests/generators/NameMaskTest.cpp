@@ -76,6 +76,7 @@ const MaskCase maskCases[] = {
     {Mask("*", "*"), 0, ".profile", ".profile"},
     {Mask("*", "*"), 0, "archive.", "archive."},
     {Mask("*", "*"), 0, "", "."},
+    {Mask("*", "*"), 0, "...", "..."},
     {Mask("Holiday_001", "*", true), 0, "IMG_5.jpg", "Holiday_001.jpg"},
     {Mask("Holiday_001", "*", true), 2, "IMG_5.jpg", "Holiday_003.jpg"},
     {Mask("2005_*_01", "*", true), 3, "x.png", "2008_x_04.png"},

@@ -40,6 +40,7 @@ const ReplaceCase replaceCases[] = {
     {Replace("?*:", "x"), "a?*:b.txt", "a?*:b.txt"},  // cleaned to nothing: no change
     {Replace("x", "<y>"), "x.doc", "y.doc"},
     {Replace(".", "_"), "a.b.c", "a_b_c"},
+    {With(Replace(".", "_"), false, false, true), "...", "__."},
     {With(Replace("p", "P"), false, false, true), ".profile", ".profile"},
     {With(Replace("e", "E"), false, false, true), "archive.", "archivE."},
     {Replace("ФОТО", "photo"), "фото_1.jpg", "photo_1.jpg"},
