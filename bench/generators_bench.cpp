@@ -97,8 +97,9 @@ void Measure(const char* only, const char* title, tollwick::RenameList& list, co
         best = std::min(best, seconds.count());
         bestCpu = std::min(bestCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
     }
-    std::printf("%-34s %6.3f s (cpu %6.3f s) %10.0f rows/s   e.g. %s -> %s\n", title, best, bestCpu,
-                static_cast<double>(names.size()) / best, names[7].c_str(), list.FilterList[7].NewName.c_str());
+    std::printf("%-34s %6.3f s (cpu %6.3f s) %10.0f rows/s   e.g. %s -> %s, %s -> %s\n", title, best, bestCpu,
+                static_cast<double>(names.size()) / best, names[7].c_str(), list.FilterList[7].NewName.c_str(),
+                names[8].c_str(), list.FilterList[8].NewName.c_str());
 }
 
 } // namespace
