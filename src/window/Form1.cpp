@@ -43,7 +43,15 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls outlive this class's members while QWidget tears them
+    // down: they must neither call back nor show rows of a list that is gone.
+    disconnect(nullptr, nullptr, this, nullptr);
+    c_.FilterList->setModel(nullptr);
+    c_.TotalList->setModel(nullptr);
+    c_.ResultView->setModel(nullptr);
+}
 
 void TForm1::SetUpListViews()
 {

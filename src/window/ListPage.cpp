@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -42,12 +43,29 @@ void TForm1::ConnectListPage()
     Bind(c_.FilterBtn, &TForm1::FilterBtnClick);
     Bind(c_.FilterUpdateBtn, &TForm1::FilterUpdateBtnClick);
     Bind(c_.RunBtn, &TForm1::RunBtnClick);
+    c_.FilterList->installEventFilter(this);
     connect(c_.FilterList->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { Guarded([this, column] { FilterListColumnClick(column); }); });
     connect(c_.FilterFirstDateEdit, &QDateEdit::dateChanged, this,
             [this] { Guarded([this] { FilterFirstDateEditChange(); }); });
     connect(c_.FilterLastDateEdit, &QDateEdit::dateChanged, this,
             [this] { Guarded([this] { FilterLastDateEditChange(); }); });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Space checks or unchecks the selected row, wherever in the row the focus is.
+    if (watched == c_.FilterList && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        const int row = SelectedRow();
+        if (row >= 0) {
+            const QModelIndex check = shownModel_->index(row, RowTableModel::OldNameColumn);
+            const bool checked = check.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+            shownModel_->setData(check, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int TForm1::SelectedRow() const

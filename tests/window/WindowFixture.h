@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <initializer_list>
+
 #include <memory>
 #include <string>
 
@@ -16,6 +18,16 @@ namespace tollwick::test {
 /// temporary folder): the repository's data/ and language/ and an empty undo/.
 /// Returns it with a closing "/".
 std::string FreshHome();
+
+/// A list of texts written as plain literals.
+inline QStringList Names(std::initializer_list<const char*> names)
+{
+    QStringList list;
+    for (const char* name : names) {
+        list.append(QString::fromUtf8(name));
+    }
+    return list;
+}
 
 /// The text under `key` in a language file of `home`.
 QString LanguageText(const std::string& home, const char* languageFile, const char* key);

@@ -1,0 +1,246 @@
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTreeView>
+
+using namespace tollwick;
+using namespace tollwick::test;
+
+class Workflow final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TypicalRenamingAndItsUndo();
+    void ImportAndExportInEveryLayout_data();
+    void ImportAndExportInEveryLayout();
+    void FilterHidesRowsThatKeepTheirEdits();
+    void RunReportsEveryStatusAndTouchesOnlyCheckedRows();
+};
+
+namespace {
+
+QStringList UndoFiles(const std::string& home)
+{
+    return QDir(QString::fromStdString(home + "undo")).entryList({QStringLiteral("*.twu")}, QDir::Files);
+}
+
+QStringList ResultColumn(const Driver& driver, int column)
+{
+    const QAbstractItemModel* model = driver.Find<QTreeView>("ResultView")->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        texts.append(model->index(row, column).data().toString());
+    }
+    return texts;
+}
+
+} // namespace
+
+void Workflow::TypicalRenamingAndItsUndo()
+{
+    const std::string home = FreshHome();
+    Folder photos;
+    photos.Add(QStringLiteral("IMG_0042.jpg"), "one");
+    photos.Add(QStringLiteral("IMG_0043.JPG"), "two");
+    photos.Add(QStringLiteral("IMG_0050.jpeg"), "three");
+    Driver driver(home);
+
+    driver.OpenFolder(photos.Path());
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.TextOf("DirName"), photos.Path() + u'/');
+    QCOMPARE(driver.Column(0), Names({"IMG_0042.jpg", "IMG_0043.JPG", "IMG_0050.jpeg"}));
+    QCOMPARE(driver.Checks(), (QList<bool>{false, false, false}));
+
+    driver.Click("GenerateBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 8);
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("Holiday_001"));
+    driver.Type("MaskExtEdit", QStringLiteral("*"));
+    if (!driver.Find<QAbstractButton>("IncNameCheck")->isChecked()) {
+        driver.Click("IncNameCheck");
+    }
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Column(1), Names({"Holiday_001.jpg", "Holiday_002.JPG", "Holiday_003.jpeg"}));
+
+    driver.Click("CheckAllBtn");
+    QCOMPARE(driver.Checks(), (QList<bool>{true, true, true}));
+    if (!driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
+        driver.Click("UndoCheck");
+    }
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 4);
+    QCOMPARE(driver.TextOf("PreviewCtyLabel"), QStringLiteral("3"));
+    QCOMPARE(driver.TextOf("PreviewUndoLabel"), LanguageText(home, "English.lng", "PreviewUndoLabel1"));
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 5);
+    QCOMPARE(photos.Files(), Names({"Holiday_001.jpg", "Holiday_002.JPG", "Holiday_003.jpeg"}));
+    QCOMPARE(photos.Read(QStringLiteral("Holiday_002.JPG")), QByteArray("two"));
+    QCOMPARE(ResultColumn(driver, 2), QStringList(3, LanguageText(home, "English.lng", "StatusRenamed")));
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QStringLiteral("3"));
+    QCOMPARE(driver.TextOf("ResultTotalLabel"), QStringLiteral("3"));
+    QCOMPARE(driver.TextOf("ResultExistLabel"), QStringLiteral("0"));
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
+    QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Information);
+    QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{LanguageText(home, "English.lng", "Msg6")});
+    QVERIFY(driver.Find("CancelBtn")->isEnabled());
+    const QStringList undoFiles = UndoFiles(home);
+    QCOMPARE(undoFiles.size(), 1);
+
+    // Back on the start page, the undo file leads every file back.
+    driver.Cancel();
+    driver.Click("RadioButton2");
+    driver.Dialogs().fileAnswers.push_back(QString::fromStdString(home + "undo/") + undoFiles[0]);
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.TextOf("DirName"), photos.Path() + u'/');
+    QCOMPARE(driver.Column(1), Names({"IMG_0042.jpg", "IMG_0043.JPG", "IMG_0050.jpeg"}));
+    driver.Click("CheckAllBtn");
+    driver.Click("UndoCheck");
+    driver.Next();
+    driver.Next();
+    QCOMPARE(photos.Files(), Names({"IMG_0042.jpg", "IMG_0043.JPG", "IMG_0050.jpeg"}));
+    QVERIFY(driver.Dialogs().messages.empty());
+    QCOMPARE(UndoFiles(home).size(), 1);
+}
+
+void Workflow::ImportAndExportInEveryLayout_data()
+{
+    QTest::addColumn<int>("layout");
+    for (int layout = 1; layout <= 6; ++layout) {
+        QTest::addRow("layout %d", layout) << layout;
+    }
+}
+
+void Workflow::ImportAndExportInEveryLayout()
+{
+    QFETCH(int, layout);
+    const std::string home = FreshHome();
+    Folder files;
+    files.Add(QStringLiteral("a.txt"));
+    files.Add(QStringLiteral("b.txt"));
+    files.Add(QStringLiteral("c.txt"));
+    Folder lists;
+    const QString listFile = lists.Path() + QStringLiteral("/names.txt");
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("new_1"));
+    driver.Click("IncNameCheck");
+    driver.Next();
+    const QStringList oldNames = driver.Column(0);
+    const QStringList newNames = driver.Column(1);
+    QCOMPARE(newNames, Names({"new_1.txt", "new_2.txt", "new_3.txt"}));
+
+    driver.Dialogs().fileAnswers.push_back(listFile);
+    driver.Click("SaveBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 9);
+    QVERIFY(driver.Dialogs().fileDialogs.back().save);
+    driver.ClickTab("KindOfSaveList", layout - 1);
+    QCOMPARE(driver.Find("KindSaveEdit")->isEnabled(), layout >= 5);
+    driver.Type("KindSaveEdit", QStringLiteral(" | "));
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QVERIFY(QFileInfo::exists(listFile));
+
+    driver.Click("DoubleBtn");
+    QCOMPARE(driver.Column(1), oldNames);
+    driver.Dialogs().fileAnswers.push_back(listFile);
+    driver.Click("OpenBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 6);
+    driver.ClickTab("KindOfLoadList", layout - 1);
+    QCOMPARE(driver.Find("Kind5Edit")->isEnabled(), layout >= 5);
+    driver.Type("Kind5Edit", QStringLiteral(" | "));
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QVERIFY(driver.Dialogs().messages.empty());
+    QCOMPARE(driver.Column(0), oldNames);
+    // A list of old names alone gives no new names.
+    QCOMPARE(driver.Column(1), layout == 3 ? oldNames : newNames);
+}
+
+void Workflow::FilterHidesRowsThatKeepTheirEdits()
+{
+    Folder files;
+    for (const char* name : {"apple.txt", "avocado.txt", "banana.txt"}) {
+        files.Add(QString::fromLatin1(name));
+    }
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.Click("FilterBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 10);
+    QVERIFY(!driver.Find("CancelBtn")->isEnabled());
+    driver.Click("FilterOldNameCheck");
+    driver.Type("FilterOldNameEdit", QStringLiteral("AP;Avo"));
+    driver.Next();
+    // The filter is off until its button is down.
+    QCOMPARE(driver.Column(0).size(), 3);
+    driver.Click("SetFilterBtn");
+    QCOMPARE(driver.Column(0), Names({"apple.txt", "avocado.txt"}));
+
+    driver.ClickRow(1);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("guacamole.txt"));
+    driver.Click("EditBtn");
+    driver.Click("CheckAllBtn");
+    driver.Click("SetFilterBtn");
+    QCOMPARE(driver.Column(0), Names({"apple.txt", "avocado.txt", "banana.txt"}));
+    QCOMPARE(driver.Column(1), Names({"apple.txt", "guacamole.txt", "banana.txt"}));
+    QCOMPARE(driver.Checks(), (QList<bool>{true, true, false}));
+
+    // Removing all shown rows with the filter on leaves the hidden ones.
+    driver.Click("SetFilterBtn");
+    driver.Click("DelAllBtn");
+    QCOMPARE(driver.Column(0), QStringList());
+    driver.Click("SetFilterBtn");
+    QCOMPARE(driver.Column(0), QStringList{QStringLiteral("banana.txt")});
+    QVERIFY(driver.Dialogs().messages.empty());
+}
+
+void Workflow::RunReportsEveryStatusAndTouchesOnlyCheckedRows()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    for (const char* name : {"gone.txt", "keep.txt", "taken.txt", "other.txt", "move.txt", "skip.txt"}) {
+        files.Add(QString::fromLatin1(name), name);
+    }
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    QCOMPARE(driver.Column(0), Names({"gone.txt", "keep.txt", "move.txt", "other.txt", "skip.txt", "taken.txt"}));
+    QVERIFY(QFile::remove(files.Path() + QStringLiteral("/gone.txt")));
+    const std::pair<int, const char*> edits[] = {{2, "moved.txt"}, {3, "taken.txt"}, {4, "skipped.txt"}};
+    for (const auto& [row, name] : edits) {
+        driver.ClickRow(row);
+        driver.Dialogs().inputAnswers.push_back(QString::fromLatin1(name));
+        driver.Click("EditBtn");
+    }
+    driver.Click("CheckAllBtn");
+    driver.ClickRow(4);
+    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QCOMPARE(driver.Checks(), (QList<bool>{true, true, true, true, false, true}));
+    if (driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
+        driver.Click("UndoCheck");
+    }
+    driver.Next();
+    QCOMPARE(driver.TextOf("PreviewCtyLabel"), QStringLiteral("5"));
+    QCOMPARE(driver.TextOf("PreviewUndoLabel"), LanguageText(home, "English.lng", "PreviewUndoLabel2"));
+    driver.Next();
+    const auto status = [&home](const char* key) { return LanguageText(home, "English.lng", key); };
+    QCOMPARE(ResultColumn(driver, 0), Names({"gone.txt", "keep.txt", "move.txt", "other.txt", "taken.txt"}));
+    QCOMPARE(ResultColumn(driver, 2), (QStringList{status("StatusDontExist"), status("StatusCancel"),
+                                                   status("StatusRenamed"), status("StatusExist"),
+                                                   status("StatusCancel")}));
+    QCOMPARE(driver.TextOf("ResultDontExistLabel"), QStringLiteral("1"));
+    QCOMPARE(driver.TextOf("ResultCancelLabel"), QStringLiteral("2"));
+    QCOMPARE(driver.TextOf("ResultExistLabel"), QStringLiteral("1"));
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QStringLiteral("1"));
+    QCOMPARE(driver.TextOf("ResultNOLabel"), QStringLiteral("0"));
+    QCOMPARE(files.Files(), Names({"keep.txt", "moved.txt", "other.txt", "skip.txt", "taken.txt"}));
+    QCOMPARE(files.Read(QStringLiteral("taken.txt")), QByteArray("taken.txt"));
+    QVERIFY(driver.Dialogs().messages.empty());
+    QVERIFY(UndoFiles(home).isEmpty());
+}
+
+QTEST_MAIN(Workflow)
+#include "Workflow_test.moc"
