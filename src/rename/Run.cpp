@@ -1,0 +1,139 @@
+#include "rename/Run.h"
+
+#include "platform/Directory.h"
+#include "platform/RenameFile.h"
+#include "platform/Utf8.h"
+#include "rename/Undo.h"
+
+#include <optional>
+
+namespace tollwick {
+namespace {
+
+constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
+                                                                     "StatusRenamed", "StatusCanNot"};
+
+bool HoldsSlashOrNul(std::string_view name)
+{
+    return name.find_first_of(std::string_view("/\0", 2)) != name.npos;
+}
+
+// Decides one checked row and renames its file when that is due. Only
+// names that stay inside the list folder ever reach a file call.
+RunStatus RunRow(const std::string& dirName, const Row& row, bool undoCheck)
+{
+    if (HoldsSlashOrNul(row.OldName)) {
+        return RunStatus::StatusCanNot;
+    }
+    // "", "." and ".." name the folder or its parent, never a file of it.
+    if (!IsPlainFileName(row.OldName) || !EntryExists(dirName + row.OldName)) {
+        return RunStatus::StatusDontExist;
+    }
+    if (row.NewName == row.OldName) {
+        return RunStatus::StatusCancel;
+    }
+    if (!IsPlainFileName(row.NewName) || (undoCheck && !UndoCanRecord(dirName, row.OldName, row.NewName))) {
+        return RunStatus::StatusCanNot;
+    }
+    // The rename itself refuses a taken name, so a file that turns up after
+    // any test of ours is never replaced; the test follows the refusal.
+    switch (RenameNoReplace(dirName, row.OldName, row.NewName)) {
+    case RenameOutcome::Renamed:
+        return RunStatus::StatusRenamed;
+    case RenameOutcome::TargetTaken:
+        // A change of case alone is refused when the other spelling is another file.
+        return !EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)
+                   ? RunStatus::StatusExist
+                   : RunStatus::StatusCanNot;
+    case RenameOutcome::SourceMissing:
+        return RunStatus::StatusDontExist;
+    case RenameOutcome::Refused:
+        break;
+    }
+    return RunStatus::StatusCanNot;
+}
+
+// The status words of the language in use when the run starts.
+std::array<std::string, RunStatusCount> StatusTexts(const TextLookup& lookup)
+{
+    std::array<std::string, RunStatusCount> texts;
+    for (std::size_t k = 0; k < RunStatusCount; ++k) {
+        texts[k] = lookup(StatusKeys[k]);
+    }
+    return texts;
+}
+
+} // namespace
+
+std::string_view StatusKey(RunStatus status)
+{
+    return StatusKeys.at(static_cast<std::size_t>(status));
+}
+
+PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, bool undoCheck, const TextLookup& lookup,
+                           Progress& progress)
+{
+    std::int32_t checked = 0;
+    {
+        const SavedCursor cursor(progress);
+        progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
+        int step = 0;
+        for (const Row& row : list.FilterList) {
+            checked += row.Checked ? 1 : 0;
+            progress.ShowProgress(++step, 0);
+        }
+    }
+    progress.ShowProgress(0, 100);
+    PreviewInfo info;
+    info.PreviewDirLabel = dirName;
+    info.PreviewCtyLabel = std::to_string(checked);
+    info.ResultTotalLabel = info.PreviewCtyLabel;
+    info.PreviewUndoLabel = lookup(undoCheck ? "PreviewUndoLabel1" : "PreviewUndoLabel2");
+    return info;
+}
+
+RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
+                     const ResultSink& onResult)
+{
+    RunSummary summary;
+    const std::array<std::string, RunStatusCount> texts = StatusTexts(lookup);
+    std::optional<UndoRecorder> undo;
+    if (options.UndoCheck) {
+        undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
+    }
+    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
+    {
+        const SavedCursor cursor(progress);
+        ResultRow result;
+        int step = 0;
+        for (const Row& row : list.FilterList) {
+            if (row.Checked) {
+                const RunStatus status = RunRow(options.DirName, row, options.UndoCheck);
+                if (status == RunStatus::StatusRenamed && undo) {
+                    undo->Record(row.NewName, row.OldName);
+                }
+                const auto slot = static_cast<std::size_t>(status);
+                ++summary.Counts.ByStatus[slot];
+                if (onResult) {
+                    result.OldName = row.OldName;
+                    result.NewName = row.NewName;
+                    result.StatusText = texts[slot];
+                    result.DateText = row.DateText;
+                    result.Status = status;
+                    onResult(result, summary.Counts);
+                }
+            }
+            progress.ShowProgress(++step, 0);
+        }
+        if (undo) {
+            const UndoRecorder::Outcome outcome = undo->Finish();
+            summary.UndoPath = outcome.Path;
+            summary.MessageKey = outcome.MessageKey;
+            summary.UndoLines = undo->TakeLines();
+        }
+    }
+    progress.ShowProgress(0, 100);
+    return summary;
+}
+
+} // namespace tollwick
