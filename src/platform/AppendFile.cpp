@@ -52,7 +52,11 @@ std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, cons
                                                    std::chrono::milliseconds syncInterval)
 {
     for (int number = 1; number <= MaxSuffix; ++number) {
-        std::string path = stem + (number == 1 ? std::string() : "_" + std::to_string(number)) + extension;
+        std::string path = stem;
+        if (number > 1) {
+            path.append("_").append(std::to_string(number));
+        }
+        path.append(extension);
         const int fd = RetryOnInterrupt(
             [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644); });
         if (fd >= 0) {

@@ -2,6 +2,7 @@
 
 #include "platform/LineFile.h"
 #include "rename/DateText.h"
+#include "rename/FolderDates.h"
 #include "rename/TextRoutines.h"
 
 #include <vector>
@@ -52,10 +53,10 @@ void AddExportLines(std::vector<std::string>& lines, const Row& row, const Expor
     }
 }
 
-void AddImportedRow(RenameList& list, std::string oldName, std::string newName, const std::string& dirName,
+void AddImportedRow(RenameList& list, std::string oldName, std::string newName, const FolderDates& dates,
                     Progress& progress)
 {
-    std::string date = FileDateText(dirName, oldName);
+    std::string date = dates.DateTextOf(oldName);
     list.AddMasterRow(std::move(oldName), std::move(newName), std::move(date));
     progress.ShowProgress(list.NextIndex, 0);
 }
@@ -69,13 +70,14 @@ void ImportPairs(RenameList& list, const std::vector<std::string>& lines, const 
     progress.ShowProgress(0, static_cast<int>(pairs));
     list.TotalList.reserve(pairs);
     const bool oldFirst = options.Layout == NameListLayout::OldThenNew;
+    const FolderDates dates(options.DirName, pairs);
     for (std::size_t d = 0; d < pairs; ++d) {
         std::string first = Clean(lines[2 * d]);
         std::string second = Clean(lines[2 * d + 1]);
         if (oldFirst) {
-            AddImportedRow(list, std::move(first), std::move(second), options.DirName, progress);
+            AddImportedRow(list, std::move(first), std::move(second), dates, progress);
         } else {
-            AddImportedRow(list, std::move(second), std::move(first), options.DirName, progress);
+            AddImportedRow(list, std::move(second), std::move(first), dates, progress);
         }
     }
 }
@@ -88,21 +90,22 @@ void ImportSeparated(RenameList& list, const std::vector<std::string>& lines, co
     progress.ShowProgress(0, static_cast<int>(lines.size()));
     list.TotalList.reserve(lines.size());
     const bool oldFirst = options.Layout == NameListLayout::OldSepNew;
+    const FolderDates dates(options.DirName, lines.size());
     for (const std::string& line : lines) {
         std::string before = Clean(TextBefore(line, options.Kind5Edit));
         std::string after = Clean(TextAfter(line, options.Kind5Edit));
         if (oldFirst) {
-            AddImportedRow(list, std::move(before), std::move(after), options.DirName, progress);
+            AddImportedRow(list, std::move(before), std::move(after), dates, progress);
         } else {
-            AddImportedRow(list, std::move(after), std::move(before), options.DirName, progress);
+            AddImportedRow(list, std::move(after), std::move(before), dates, progress);
         }
     }
 }
 
-void SetOneSide(Row& row, std::string name, bool oldSide, const std::string& dirName)
+void SetOneSide(Row& row, std::string name, bool oldSide, const FolderDates& dates)
 {
     if (oldSide) {
-        row.DateText = FileDateText(dirName, name);
+        row.DateText = dates.DateTextOf(name);
         row.OldName = std::move(name);
     } else {
         row.NewName = std::move(name);
@@ -126,12 +129,13 @@ void ImportOneSide(RenameList& list, const std::vector<std::string>& lines, cons
     progress.ShowProgress(0, static_cast<int>(lines.size()));
     const bool oldSide = options.Layout == NameListLayout::OldOnly;
     const std::size_t present = list.TotalList.size();
+    const FolderDates dates(options.DirName, oldSide ? lines.size() : 0);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string name = Clean(lines[i]);
         if (i < present) {
-            SetOneSide(list.TotalList[i], std::move(name), oldSide, options.DirName);
+            SetOneSide(list.TotalList[i], std::move(name), oldSide, dates);
         } else {
-            std::string date = FileDateText(options.DirName, oldSide ? name : std::string());
+            std::string date = oldSide ? dates.DateTextOf(name) : std::string(NoDateText);
             if (oldSide) {
                 list.AddMasterRow(std::move(name), {}, std::move(date));
             } else {
@@ -141,7 +145,7 @@ void ImportOneSide(RenameList& list, const std::vector<std::string>& lines, cons
         progress.ShowProgress(static_cast<int>(i + 1), 0);
     }
     for (std::size_t i = lines.size(); i < present; ++i) {
-        SetOneSide(list.TotalList[i], {}, oldSide, options.DirName);
+        SetOneSide(list.TotalList[i], {}, oldSide, dates);
     }
     DropEmptyRows(list.TotalList);
 }

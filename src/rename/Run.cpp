@@ -2,10 +2,12 @@
 
 #include "platform/Directory.h"
 #include "platform/RenameFile.h"
+#include "platform/Subfolders.h"
 #include "platform/Utf8.h"
 #include "rename/Undo.h"
 
 #include <optional>
+#include <unordered_set>
 
 namespace tollwick {
 namespace {
@@ -18,22 +20,49 @@ bool HoldsSlashOrNul(std::string_view name)
     return name.find_first_of(std::string_view("/\0", 2)) != name.npos;
 }
 
+// Tells folders from files. One listing of the folder at the start spares
+// the run an existence test per row: the rename itself reports a missing
+// source, and only folders, which it would move too, must be kept from it.
+class SourceTest {
+public:
+    explicit SourceTest(const std::string& dirName) : dirName_(dirName), subfolders_(SubfolderNames(dirName)) {}
+
+    // False when the name can be no file of the folder.
+    [[nodiscard]] bool MayBeFile(const std::string& name) const
+    {
+        if (!IsPlainFileName(name)) {
+            return false; // "", "." and ".." name the folder or its parent
+        }
+        return subfolders_ ? subfolders_->count(name) == 0 : EntryExists(dirName_ + name);
+    }
+
+    [[nodiscard]] bool IsFile(const std::string& name) const
+    {
+        return MayBeFile(name) && (!subfolders_ || EntryExists(dirName_ + name));
+    }
+
+private:
+    const std::string& dirName_;
+    std::optional<std::unordered_set<std::string>> subfolders_;
+};
+
 // Decides one checked row and renames its file when that is due. Only
 // names that stay inside the list folder ever reach a file call.
-RunStatus RunRow(const std::string& dirName, const Row& row, bool undoCheck)
+RunStatus RunRow(const std::string& dirName, const SourceTest& source, const Row& row, bool undoCheck)
 {
     if (HoldsSlashOrNul(row.OldName)) {
         return RunStatus::StatusCanNot;
     }
-    // "", "." and ".." name the folder or its parent, never a file of it.
-    if (!IsPlainFileName(row.OldName) || !EntryExists(dirName + row.OldName)) {
+    if (!source.MayBeFile(row.OldName)) {
         return RunStatus::StatusDontExist;
     }
-    if (row.NewName == row.OldName) {
-        return RunStatus::StatusCancel;
-    }
-    if (!IsPlainFileName(row.NewName) || (undoCheck && !UndoCanRecord(dirName, row.OldName, row.NewName))) {
-        return RunStatus::StatusCanNot;
+    const bool renamable = row.NewName != row.OldName && IsPlainFileName(row.NewName) &&
+                           (!undoCheck || UndoCanRecord(dirName, row.OldName, row.NewName));
+    if (!renamable) {
+        if (!source.IsFile(row.OldName)) {
+            return RunStatus::StatusDontExist;
+        }
+        return row.NewName == row.OldName ? RunStatus::StatusCancel : RunStatus::StatusCanNot;
     }
     // The rename itself refuses a taken name, so a file that turns up after
     // any test of ours is never replaced; the test follows the refusal.
@@ -104,11 +133,12 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
     progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
         const SavedCursor cursor(progress);
+        const SourceTest source(options.DirName);
         ResultRow result;
         int step = 0;
         for (const Row& row : list.FilterList) {
             if (row.Checked) {
-                const RunStatus status = RunRow(options.DirName, row, options.UndoCheck);
+                const RunStatus status = RunRow(options.DirName, source, row, options.UndoCheck);
                 if (status == RunStatus::StatusRenamed && undo) {
                     undo->Record(row.NewName, row.OldName);
                 }

@@ -3,6 +3,7 @@
 #include "platform/Directory.h"
 #include "platform/LineFile.h"
 #include "rename/DateText.h"
+#include "rename/FolderDates.h"
 #include "rename/TextRoutines.h"
 
 namespace tollwick {
@@ -45,6 +46,9 @@ bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::stri
 UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
     : undoFolder_(std::move(undoFolder)), clock_(std::move(clock))
 {
+    if (!undoFolder_.empty() && undoFolder_.back() != '/') {
+        undoFolder_ += '/';
+    }
     lines_.push_back(std::move(dirName));
 }
 
@@ -52,7 +56,10 @@ void UndoRecorder::Record(std::string_view newName, std::string_view oldName)
 {
     lines_.push_back(UndoLine(newName, oldName));
     if (lines_.size() == 2) {
-        file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
+        // No folder given is a failure, never the folder the program was started in.
+        if (!undoFolder_.empty()) {
+            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
+        }
         fileFailed_ = !file_;
         WriteToFile(lines_.front());
     }
@@ -101,9 +108,10 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
             result.DirName = *folder;
             progress.ShowProgress(0, static_cast<int>(lines.size()));
             list.TotalList.reserve(lines.size() - 1);
+            const FolderDates dates(result.DirName, lines.size() - 1);
             for (std::size_t k = 1; k < lines.size(); ++k) {
                 std::string present = TextBefore(lines[k], UndoSeparator);
-                std::string date = FileDateText(result.DirName, present);
+                std::string date = dates.DateTextOf(present);
                 list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
                 progress.ShowProgress(list.NextIndex, 0);
             }

@@ -1,3 +1,4 @@
+#include "platform/Subfolders.h"
 #include "rename/Run.h"
 #include "rename/RunHelpers.h"
 #include "support/RecordingProgress.h"
@@ -206,6 +207,30 @@ TEST(RunRename, FoldersAreNeitherSourcesNorTargets)
     EXPECT_TRUE(folder.Exists("link-to-dir"));
     EXPECT_EQ(folder.ReadFile("f"), "F");
     EXPECT_TRUE(folder.Exists("still-dangling"));
+}
+
+// A folder that may be entered but not listed: every row is tested on its own.
+TEST(RunRename, FolderThatCannotBeListedStillTellsFoldersFromFiles)
+{
+    TempDir outer;
+    outer.MakeFolder("list/dir");
+    outer.WriteFile("list/a", "A");
+    outer.WriteFile("list/same", "S");
+    const std::string dirName = outer.Path() + "list/";
+    std::filesystem::permissions(dirName, std::filesystem::perms::owner_write | std::filesystem::perms::owner_exec);
+    if (SubfolderNames(dirName)) {
+        GTEST_SKIP() << "permissions do not stop this user from listing a folder";
+    }
+    RunOptions options;
+    options.DirName = dirName;
+
+    const RecordedRun run =
+        RunAndRecord(ListOfRenames({{"dir", "d2"}, {"a", "b"}, {"same", "same"}, {"gone", "g2"}}), options);
+
+    std::filesystem::permissions(dirName, std::filesystem::perms::owner_all);
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusDontExist, StatusRenamed, StatusCancel, StatusDontExist}));
+    EXPECT_EQ(outer.ReadFile("list/b"), "A");
+    EXPECT_TRUE(std::filesystem::is_directory(dirName + "dir"));
 }
 
 TEST(RunRename, NamesThatWouldLeaveTheFolderReachNoFile)

@@ -98,6 +98,18 @@ TEST_F(UndoFile, MissingUndoFolderReportsTheFailureAndKeepsTheRenames)
     EXPECT_EQ(run.summary.UndoPath, "");
     EXPECT_TRUE(folder.Exists("b"));
     EXPECT_EQ(run.summary.UndoLines, (std::vector<std::string>{folder.Path(), "b>a"}));
+
+    options.UndoFolder = "";
+    EXPECT_EQ(RunAndRecord(ListOfRenames({{"b", "c"}}), options).summary.MessageKey, "Msg7");
+}
+
+TEST_F(UndoFile, FolderWithoutClosingSlashStillHoldsTheFile)
+{
+    folder.WriteFile("a");
+    RunOptions options = UndoOptions();
+    options.UndoFolder.pop_back();
+    EXPECT_EQ(RunAndRecord(ListOfRenames({{"a", "b"}}), options).summary.UndoPath,
+              undo.Path() + "2005-11-30_11-30-19.twu");
 }
 
 TEST_F(UndoFile, LoadGivesRowsLeadingBack)
@@ -107,7 +119,9 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     FilterSettings filter;
     filter.FilterOldNameEdit = "kept*as typed"; // the filter is off, so the pass leaves it
 
-    const UndoLoad load = Load(undo.Path() + "u.twu", filter);
+    RecordingProgressView view;
+    Progress watched(&view);
+    const UndoLoad load = LoadUndoFile(list, undo.Path() + "u.twu", "/before/", filter, watched);
 
     EXPECT_EQ(load.MessageKey, "");
     EXPECT_EQ(load.DirName, folder.Path());
@@ -118,6 +132,10 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     EXPECT_EQ(list.TotalList, expected);
     EXPECT_EQ(list.FilterList, expected);
     EXPECT_EQ(list.NextIndex, 3);
+    const std::vector<std::pair<int, int>> loading = {{0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5},
+                                                      {0, 4}, {1, 4}, {2, 4}, {3, 4}, {0, 100}};
+    ASSERT_GE(view.bars.size(), loading.size());
+    EXPECT_EQ(std::vector(view.bars.begin(), view.bars.begin() + 10), loading);
 }
 
 TEST_F(UndoFile, LoadOfAFileWithoutRenamingsGivesMsg1AndEmptyLists)
