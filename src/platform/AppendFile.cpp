@@ -76,8 +76,8 @@ AppendFile::AppendFile(int fd, std::string path, std::chrono::milliseconds syncI
 
 AppendFile::AppendFile(AppendFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), syncInterval_(other.syncInterval_),
-      lastSync_(other.lastSync_), failed_(other.failed_), folderSynced_(other.folderSynced_),
-      buffer_(std::move(other.buffer_))
+      lastSync_(other.lastSync_), writeFailed_(other.writeFailed_), syncFailed_(other.syncFailed_),
+      folderSynced_(other.folderSynced_), buffer_(std::move(other.buffer_))
 {
 }
 
@@ -89,7 +89,8 @@ AppendFile& AppendFile::operator=(AppendFile&& other) noexcept
         path_ = std::move(other.path_);
         syncInterval_ = other.syncInterval_;
         lastSync_ = other.lastSync_;
-        failed_ = other.failed_;
+        writeFailed_ = other.writeFailed_;
+        syncFailed_ = other.syncFailed_;
         folderSynced_ = other.folderSynced_;
         buffer_ = std::move(other.buffer_);
     }
@@ -111,32 +112,33 @@ void AppendFile::Close()
 
 bool AppendFile::AppendLine(std::string_view line)
 {
-    if (failed_ || fd_ < 0) {
+    if (writeFailed_ || fd_ < 0) {
         return false;
     }
     // One write per line, so a kill never splits a line that reached the kernel.
     buffer_.assign(line);
     buffer_ += "\r\n";
     if (!WriteAll(fd_, buffer_)) {
-        failed_ = true;
+        writeFailed_ = true;
         return false;
     }
-    if (std::chrono::steady_clock::now() - lastSync_ >= syncInterval_ && !SyncToDisk()) {
-        failed_ = true;
+    if (std::chrono::steady_clock::now() - lastSync_ >= syncInterval_) {
+        SyncToDisk();
     }
-    return !failed_;
+    return true;
 }
 
-bool AppendFile::SyncToDisk()
+void AppendFile::SyncToDisk()
 {
     lastSync_ = std::chrono::steady_clock::now();
     if (RetryOnInterrupt([&] { return fdatasync(fd_); }) != 0) {
-        return false;
+        syncFailed_ = true;
+        return;
     }
+    // Best effort: a folder that cannot be opened still keeps the file.
     if (!folderSynced_) {
         folderSynced_ = SyncFolder(FolderOf(path_));
     }
-    return true;
 }
 
 bool AppendFile::Finish()
@@ -144,11 +146,14 @@ bool AppendFile::Finish()
     if (fd_ < 0) {
         return false;
     }
-    const bool synced = !failed_ && SyncToDisk() && folderSynced_;
+    if (!writeFailed_) {
+        SyncToDisk();
+    }
     const int fd = std::exchange(fd_, -1);
-    const bool closed = close(fd) == 0;
-    failed_ = failed_ || !synced || !closed;
-    return !failed_;
+    if (close(fd) != 0) {
+        syncFailed_ = true;
+    }
+    return !Failed();
 }
 
 } // namespace tollwick

@@ -27,26 +27,28 @@ public:
     /// Closes without the final sync; what was written stays in the kernel's hands.
     ~AppendFile();
 
-    /// Writes the line and CR LF. After a failed or partial write nothing
-    /// more is written, so the file never holds a line glued to a fragment.
+    /// Writes the line and CR LF; false when it did not reach the kernel.
+    /// After a failed or partial write nothing more is written, so the
+    /// file never holds a line glued to a fragment.
     bool AppendLine(std::string_view line);
     /// Syncs the file and its folder to disk and closes it. False when any
-    /// write, the sync or the close failed.
+    /// write, sync or the close failed.
     bool Finish();
 
     [[nodiscard]] const std::string& Path() const { return path_; }
-    [[nodiscard]] bool Failed() const { return failed_; }
+    [[nodiscard]] bool Failed() const { return writeFailed_ || syncFailed_; }
 
 private:
     AppendFile(int fd, std::string path, std::chrono::milliseconds syncInterval);
-    bool SyncToDisk();
+    void SyncToDisk();
     void Close();
 
     int fd_ = -1;
     std::string path_;
     std::chrono::milliseconds syncInterval_;
     std::chrono::steady_clock::time_point lastSync_;
-    bool failed_ = false;
+    bool writeFailed_ = false; // no more lines may follow
+    bool syncFailed_ = false;  // the lines may not be on disk
     bool folderSynced_ = false;
     std::string buffer_;
 };

@@ -60,16 +60,13 @@ void UndoRecorder::Record(std::string_view newName, std::string_view oldName)
         if (!undoFolder_.empty()) {
             file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
         }
-        fileFailed_ = !file_;
-        WriteToFile(lines_.front());
+        if (file_) {
+            file_->AppendLine(lines_.front());
+        }
     }
-    WriteToFile(lines_.back());
-}
-
-void UndoRecorder::WriteToFile(const std::string& line)
-{
-    if (file_ && !fileFailed_) {
-        fileFailed_ = !file_->AppendLine(line);
+    if (file_) {
+        // A line that fails ends the file's lines; Finish reports it.
+        file_->AppendLine(lines_.back());
     }
 }
 
@@ -81,7 +78,7 @@ UndoRecorder::Outcome UndoRecorder::Finish()
     if (!file_) {
         return {{}, "Msg7"};
     }
-    const bool written = file_->Finish() && !fileFailed_;
+    const bool written = file_->Finish();
     const bool there = EntryExists(file_->Path());
     return {file_->Path(), written && there ? "Msg6" : "Msg7"};
 }

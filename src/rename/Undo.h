@@ -42,13 +42,10 @@ public:
     [[nodiscard]] std::vector<std::string> TakeLines() { return std::move(lines_); }
 
 private:
-    void WriteToFile(const std::string& line);
-
     std::string undoFolder_;
     std::function<LocalDateTime()> clock_;
     std::vector<std::string> lines_;
     std::optional<AppendFile> file_;
-    bool fileFailed_ = false;
 };
 
 /// The list page after an undo load.

@@ -45,20 +45,6 @@ TEST(AppendFile, MissingFolderGivesNoFile)
     EXPECT_FALSE(AppendFile::CreateUnique(folder.Path() + "absent/record", ".twu"));
 }
 
-TEST(AppendFile, SyncingOftenStillKeepsEveryLine)
-{
-    TempDir folder;
-    auto file = AppendFile::CreateUnique(folder.Path() + "r", ".twu", std::chrono::milliseconds(0));
-    ASSERT_TRUE(file);
-    std::string expected;
-    for (int k = 0; k < 50; ++k) {
-        ASSERT_TRUE(file->AppendLine(std::to_string(k)));
-        expected += std::to_string(k) + "\r\n";
-    }
-    EXPECT_TRUE(file->Finish());
-    EXPECT_EQ(folder.ReadFile("r.twu"), expected);
-}
-
 // A full disk, imitated by a file size limit in a child process: the line
 // that does not fit ends the record, and nothing is glued to its fragment.
 TEST(AppendFile, StopsAtTheFirstWriteThatFails)

@@ -34,11 +34,5 @@ TEST(FolderDates, ListingAgreesWithSingleLookups)
     EXPECT_EQ(listed.DateTextOf("sub/inner"), "N/A");
 }
 
-TEST(FolderDates, MissingFolderGivesNoDates)
-{
-    const FolderDates listed("/no/such/folder/", 100000);
-    EXPECT_EQ(listed.DateTextOf("a"), "N/A");
-}
-
 } // namespace
 } // namespace tollwick::test

@@ -7,6 +7,7 @@
 namespace tollwick::test {
 namespace {
 
+using namespace std::string_literals;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 class NameList : public ::testing::Test {
@@ -118,7 +119,7 @@ TEST_F(NameList, AnyLineEndAndNoLastLineEnd)
 
 TEST_F(NameList, ANulByteEndsTheText)
 {
-    (void)Import(std::string("a = b\r\nc = d\0e = f\r\n", 22), NameListLayout::OldSepNew);
+    (void)Import("a = b\r\nc = d\0e = f\r\n"s, NameListLayout::OldSepNew);
     EXPECT_EQ(MasterPairs(), (Pairs{{"a", "b"}, {"c", "d"}}));
 }
 
