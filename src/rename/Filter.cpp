@@ -121,19 +121,14 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
 
 bool RowPassesFilter(const RenameList& list, std::size_t masterPosition, const FilterSettings& settings)
 {
-    return PassesPrepared(
-        list.TotalList.at(masterPosition), PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
-        PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck, BoundsOf(settings));
+    return PassesPrepared(list.TotalList.at(masterPosition),
+                          PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
+                          PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck,
+                          BoundsOf(settings));
 }
 
-CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last)
-{
-    return last < first ? first : last;
-}
+CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last) { return last < first ? first : last; }
 
-CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last)
-{
-    return last < first ? last : first;
-}
+CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last) { return last < first ? last : first; }
 
 } // namespace tollwick
