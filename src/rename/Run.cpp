@@ -15,11 +15,6 @@ namespace {
 constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
                                                                      "StatusRenamed", "StatusCanNot"};
 
-bool HoldsSlashOrNul(std::string_view name)
-{
-    return name.find_first_of(std::string_view("/\0", 2)) != name.npos;
-}
-
 // Tells folders from files. One listing of the folder at the start spares
 // the run an existence test per row: the rename itself reports a missing
 // source, and only folders, which it would move too, must be kept from it.
@@ -50,7 +45,8 @@ private:
 // names that stay inside the list folder ever reach a file call.
 RunStatus RunRow(const std::string& dirName, const SourceTest& source, const Row& row, bool undoCheck)
 {
-    if (HoldsSlashOrNul(row.OldName)) {
+    // Names that could reach outside the folder are refused before any call.
+    if (!IsPlainFileName(row.OldName)) {
         return RunStatus::StatusCanNot;
     }
     if (!source.MayBeFile(row.OldName)) {
