@@ -138,7 +138,8 @@ void Navigation::MissingSettingsFileKeepsLayoutTexts()
     const std::string home = FreshHome();
     QVERIFY(QFile::remove(QString::fromStdString(home + "data/config.cfg")));
     Driver driver(home);
-    QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{QString::fromStdString("Cannot open file " + home + "data/config.cfg")});
+    QCOMPARE(driver.Dialogs().TakeMessages(),
+             QStringList{QString::fromStdString("Cannot open file " + home + "data/config.cfg")});
     QCOMPARE(driver.Find<QAbstractButton>("RadioButton1")->text(), QStringLiteral("RadioButton1"));
     QVERIFY(driver.Find<QAbstractButton>("RadioButton1")->isChecked());
     QVERIFY(driver.Find<QAbstractButton>("HelpCheck")->isChecked());

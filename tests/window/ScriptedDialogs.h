@@ -3,7 +3,6 @@
 #include "window/Dialogs.h"
 
 #include <QtTest>
-
 #include <deque>
 #include <optional>
 #include <vector>

@@ -91,7 +91,8 @@ void Driver::Click(const char* name)
 {
     auto* button = Find<QAbstractButton>(name);
     // Check boxes and radio buttons take a click on their indicator.
-    const bool indicator = qobject_cast<QCheckBox*>(button) != nullptr || qobject_cast<QRadioButton*>(button) != nullptr;
+    const bool indicator =
+        qobject_cast<QCheckBox*>(button) != nullptr || qobject_cast<QRadioButton*>(button) != nullptr;
     const QPoint where = indicator ? QPoint(6, button->height() / 2) : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, {}, where);
 }

@@ -4,9 +4,7 @@
 #include "window/main.h"
 
 #include <QtTest>
-
 #include <initializer_list>
-
 #include <memory>
 #include <string>
 

@@ -228,9 +228,9 @@ void Workflow::RunReportsEveryStatusAndTouchesOnlyCheckedRows()
     driver.Next();
     const auto status = [&home](const char* key) { return LanguageText(home, "English.lng", key); };
     QCOMPARE(ResultColumn(driver, 0), Names({"gone.txt", "keep.txt", "move.txt", "other.txt", "taken.txt"}));
-    QCOMPARE(ResultColumn(driver, 2), (QStringList{status("StatusDontExist"), status("StatusCancel"),
-                                                   status("StatusRenamed"), status("StatusExist"),
-                                                   status("StatusCancel")}));
+    QCOMPARE(ResultColumn(driver, 2),
+             (QStringList{status("StatusDontExist"), status("StatusCancel"), status("StatusRenamed"),
+                          status("StatusExist"), status("StatusCancel")}));
     QCOMPARE(driver.TextOf("ResultDontExistLabel"), QStringLiteral("1"));
     QCOMPARE(driver.TextOf("ResultCancelLabel"), QStringLiteral("2"));
     QCOMPARE(driver.TextOf("ResultExistLabel"), QStringLiteral("1"));
