@@ -1,0 +1,189 @@
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QTreeView>
+
+using namespace tollwick;
+using namespace tollwick::test;
+
+class ListPage final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void CommandsWithoutSelectionWarnAndChangeNothing();
+    void EditCleansTheTypedNameAndCancelKeepsIt();
+    void CheckCommandsAndRemovals();
+    void RemoveSelectedRowTakesItFromBothLists();
+    void OpenSelectedFileHandsItsPathToTheDesktop();
+    void ColumnSortFlipsOnSecondClick();
+    void CancelledFileDialogsStayOnTheList();
+};
+
+namespace {
+
+void AddFour(Folder& folder)
+{
+    for (const char* name : {"d.txt", "a.txt", "C.txt", "b.txt"}) {
+        folder.Add(QString::fromLatin1(name));
+    }
+}
+
+} // namespace
+
+void ListPage::CommandsWithoutSelectionWarnAndChangeNothing()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    AddFour(files);
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    const QStringList before = driver.Column(1);
+    driver.Click("EditBtn");
+    driver.Click("DelSelBtn");
+    driver.Click("RunBtn");
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{3});
+    for (const auto& message : driver.Dialogs().messages) {
+        QCOMPARE(message.kind, Dialogs::MessageKind::Warning);
+    }
+    QCOMPARE(driver.Dialogs().TakeMessages(),
+             (QStringList{LanguageText(home, "English.lng", "Msg8"), LanguageText(home, "English.lng", "Msg4"),
+                          LanguageText(home, "English.lng", "Msg9")}));
+    QCOMPARE(driver.Column(1), before);
+    QVERIFY(driver.Dialogs().inputs.empty());
+    QVERIFY(driver.Dialogs().opened.empty());
+    QCOMPARE(driver.Form().List().TotalList.size(), std::size_t{4});
+}
+
+void ListPage::EditCleansTheTypedNameAndCancelKeepsIt()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    AddFour(files);
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    driver.ClickRow(2);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("a/b:c*?.txt"));
+    driver.Click("EditBtn");
+    QCOMPARE(driver.Column(1).at(2), QStringLiteral("abc.txt"));
+    const ScriptedDialogs::Input& asked = driver.Dialogs().inputs.back();
+    QCOMPARE(asked.title, LanguageText(home, "English.lng", "NewNameCaption"));
+    QCOMPARE(asked.prompt, LanguageText(home, "English.lng", "NewNamePromt"));
+    QCOMPARE(asked.initial, QStringLiteral("C.txt"));
+
+    driver.Dialogs().inputAnswers.push_back(std::nullopt);
+    driver.Click("EditBtn");
+    QCOMPARE(driver.Column(1).at(2), QStringLiteral("abc.txt"));
+    driver.Dialogs().inputAnswers.push_back(QString());
+    driver.Click("EditBtn");
+    QCOMPARE(driver.Column(1).at(2), QString());
+}
+
+void ListPage::CheckCommandsAndRemovals()
+{
+    Folder files;
+    AddFour(files);
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    auto* view = driver.Find<QTreeView>("FilterList");
+    for (const int row : {0, 2}) {
+        driver.ClickRow(row);
+        QTest::keyClick(view, Qt::Key_Space);
+    }
+    QCOMPARE(driver.Checks(), (QList<bool>{true, false, true, false}));
+    driver.Click("UnCheckBtn");
+    QCOMPARE(driver.Checks(), (QList<bool>{false, true, false, true}));
+    driver.Click("DelCheckBtn");
+    QCOMPARE(driver.Column(0), Names({"a.txt", "C.txt"}));
+    QCOMPARE(driver.Form().List().TotalList.size(), std::size_t{2});
+    driver.Click("DelCheckBtn");
+    QCOMPARE(driver.Column(0).size(), 2);
+    driver.Click("CheckAllBtn");
+    QCOMPARE(driver.Checks(), (QList<bool>{true, true}));
+    driver.Click("DelAllBtn");
+    QVERIFY(driver.Column(0).isEmpty());
+    QVERIFY(driver.Form().List().TotalList.empty());
+    // On an empty list the row commands only run the bar.
+    driver.Click("CheckAllBtn");
+    driver.Click("DelAllBtn");
+    QVERIFY(driver.Dialogs().messages.empty());
+}
+
+void ListPage::RemoveSelectedRowTakesItFromBothLists()
+{
+    Folder files;
+    AddFour(files);
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.ClickRow(1);
+    driver.Click("DelSelBtn");
+    QCOMPARE(driver.Column(0), Names({"a.txt", "C.txt", "d.txt"}));
+    QCOMPARE(driver.Form().List().TotalList.size(), std::size_t{3});
+    QCOMPARE(driver.Form().List().TotalList[1].OldName, std::string("C.txt"));
+    QVERIFY(driver.Dialogs().messages.empty());
+}
+
+void ListPage::OpenSelectedFileHandsItsPathToTheDesktop()
+{
+    Folder files;
+    AddFour(files);
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.ClickRow(3);
+    driver.Click("RunBtn");
+    QCOMPARE(driver.Dialogs().opened, std::vector<QString>{files.Path() + QStringLiteral("/d.txt")});
+}
+
+void ListPage::ColumnSortFlipsOnSecondClick()
+{
+    Folder files;
+    for (const char* name : {"b.txt", "a.txt", "C.txt", "x9", "x10"}) {
+        files.Add(QString::fromLatin1(name));
+    }
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    const QStringList ascending = Names({"a.txt", "b.txt", "C.txt", "x10", "x9"});
+    driver.ClickHeader(0);
+    QCOMPARE(driver.Column(0), ascending);
+    driver.ClickHeader(0);
+    QCOMPARE(driver.Column(0), QStringList(ascending.rbegin(), ascending.rend()));
+    QCOMPARE(driver.Find<QTreeView>("FilterList")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    driver.ClickHeader(0);
+    QCOMPARE(driver.Column(0), ascending);
+
+    // The new-name column starts ascending; edits sort too.
+    driver.ClickRow(0);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("zzz"));
+    driver.Click("EditBtn");
+    driver.ClickHeader(1);
+    QCOMPARE(driver.Column(1), Names({"b.txt", "C.txt", "x10", "x9", "zzz"}));
+    QCOMPARE(driver.Form().Sort().SortColumn, 1);
+    QCOMPARE(driver.Form().Sort().SortDirection, 1);
+    // Checks travel with their rows.
+    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    driver.ClickHeader(1);
+    QCOMPARE(driver.Column(1).first(), QStringLiteral("zzz"));
+}
+
+void ListPage::CancelledFileDialogsStayOnTheList()
+{
+    Folder files;
+    AddFour(files);
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.Dialogs().fileAnswers.push_back(std::nullopt);
+    driver.Click("OpenBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    driver.Dialogs().fileAnswers.push_back(std::nullopt);
+    driver.Click("SaveBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QVERIFY(!driver.Dialogs().fileDialogs[0].save);
+    QVERIFY(driver.Dialogs().fileDialogs[1].save);
+    driver.Click("GenerateBtn");
+    QCOMPARE(driver.Form().CurrentPage(), 8);
+    driver.Cancel();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+}
+
+QTEST_MAIN(ListPage)
+#include "ListPage_test.moc"
