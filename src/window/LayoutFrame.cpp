@@ -87,6 +87,7 @@ void BuildUnplaced(QWidget* form, Form1Controls& c, Form1Dialogs& dialogs, Layou
     c.HelpMemo->setPlainText(QStringLiteral("HelpMemo"));
     c.HelpMemo->setFrameShape(QFrame::NoFrame);
     c.HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.HelpMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = c.HelpMemo->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));

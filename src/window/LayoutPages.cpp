@@ -84,7 +84,7 @@ void BuildPages9And10(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page9 = c.pages[8] = make.Page(form, 9);
     make.Label(page9, "Label20", LabelAt(8, 24));
     make.Label(page9, "Label21", LabelAt(8, 208));
-    c.KindOfSaveList = make.TabStrip(page9, "KindOfSaveList", {8, 40, 409, 25}, QStringLiteral("SKind"));
+    c.KindOfSaveList = make.TabStrip(page9, "KindOfSaveList", {8, 40, 409, 24}, QStringLiteral("SKind"));
     c.KindSaveDemo = make.Memo(page9, "KindSaveDemo", {8, 64, 409, 137});
     c.KindSaveEdit = make.Edit(page9, "KindSaveEdit", {8, 224, 409, 21});
 
@@ -145,6 +145,7 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     bottomLine->setText(QStringLiteral("Free software for Linux, made with Qt"));
     c.AboutMemo = make.Memo(page2, "AboutMemo", {8, 56, 409, 193});
     c.AboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.AboutMemo->setFocusPolicy(Qt::StrongFocus);
     QPalette memoPalette = c.AboutMemo->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));

@@ -31,7 +31,7 @@ QLabel* ValueLabel(QWidget* page, const char* name, QRect place, QColor colour, 
 // A count of the result page, its right edge at 414.
 QLabel* CountLabel(QWidget* page, const char* name, int top, QColor colour, LayoutBuilder& make)
 {
-    QLabel* label = ValueLabel(page, name, {254, top, 160, 15}, colour, make);
+    QLabel* label = ValueLabel(page, name, {350, top, 64, 15}, colour, make);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
@@ -57,7 +57,7 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.PreviewCtyLabel = ValueLabel(page4, "PreviewCtyLabel", LabelAt(8, 88), Navy, make);
     make.Label(page4, "Label6", LabelAt(8, 120));
     c.PreviewUndoLabel = ValueLabel(page4, "PreviewUndoLabel", {8, 136, 409, 57}, Navy, make);
-    c.PreviewDirLabel = ValueLabel(page4, "PreviewDirLabel", {8, 40, 409, 33}, Navy, make);
+    c.PreviewDirLabel = ValueLabel(page4, "PreviewDirLabel", {8, 40, 409, 32}, Navy, make);
     for (QLabel* wrapped : {c.PreviewUndoLabel, c.PreviewDirLabel}) {
         wrapped->setWordWrap(true);
         wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,7 +67,7 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     const int tops[] = {232, 248, 264, 280, 296, 312};
     const char* captions[] = {"Label5", "Label7", "Label8", "Label9", "Label10", "Label11"};
     for (int k = 0; k < 6; ++k) {
-        make.Label(page5, captions[k], {8, tops[k], 240, 15});
+        make.Label(page5, captions[k], {8, tops[k], 340, 15});
     }
     c.ResultTotalLabel = CountLabel(page5, "ResultTotalLabel", 232, Navy, make);
     c.ResultOKLabel = CountLabel(page5, "ResultOKLabel", 248, Teal, make);
@@ -96,7 +96,7 @@ void BuildPages6And7(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page6 = c.pages[5] = make.Page(form, 6);
     make.Label(page6, "Label12", LabelAt(8, 24));
     make.Label(page6, "Label13", LabelAt(8, 208));
-    c.KindOfLoadList = make.TabStrip(page6, "KindOfLoadList", {8, 40, 409, 25}, QStringLiteral("Kind"));
+    c.KindOfLoadList = make.TabStrip(page6, "KindOfLoadList", {8, 40, 409, 24}, QStringLiteral("Kind"));
     c.KindDemo = make.Memo(page6, "KindDemo", {8, 64, 409, 137});
     c.Kind5Edit = make.Edit(page6, "Kind5Edit", {8, 224, 409, 21});
     LayoutDemoPage(c.KindDemo);

@@ -1,0 +1,100 @@
+#include "window/ResultModel.h"
+#include "window/RowTableModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QtTest>
+
+using namespace tollwick;
+
+class Models final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void RowModelPassesTheModelTester();
+    void RowModelSurvivesRowsGoneBeforeItIsTold();
+    void ResultRowsAppearOnlyWhenFlushed();
+};
+
+namespace {
+
+std::vector<Row> SomeRows()
+{
+    std::vector<Row> rows;
+    for (int k = 0; k < 5; ++k) {
+        const std::string name = "file" + std::to_string(k) + ".txt";
+        rows.push_back({name, "new" + name, std::to_string(k), "2005-11-30_11-30-18", k % 2 == 0});
+    }
+    rows[3].OldName = "bad\xff.txt";
+    return rows;
+}
+
+} // namespace
+
+void Models::RowModelPassesTheModelTester()
+{
+    std::vector<Row> rows = SomeRows();
+    RowTableModel model(rows, nullptr);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.SetHeadings({QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("No."), QStringLiteral("Date")});
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("No."));
+    QCOMPARE(model.index(1, RowTableModel::NewNameColumn).data().toString(), QStringLiteral("newfile1.txt"));
+    QCOMPARE(model.index(1, RowTableModel::IndexColumn).data().toString(), QStringLiteral("1"));
+    QVERIFY(model.index(3, 0).data().toString().startsWith(QStringLiteral("bad")));
+    QVERIFY(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsUserCheckable));
+    QVERIFY(!model.flags(model.index(0, 1)).testFlag(Qt::ItemIsUserCheckable));
+    QVERIFY(!model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
+
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(rows[1].Checked);
+    QVERIFY(!model.setData(model.index(1, 1), Qt::Checked, Qt::CheckStateRole));
+    QCOMPARE(changed.count(), 1);
+
+    model.BeginChange();
+    rows.erase(rows.begin(), rows.begin() + 3);
+    model.EndChange();
+    QCOMPARE(model.rowCount(), 2);
+    model.BeginChange();
+    rows.clear();
+    model.EndChange();
+    QCOMPARE(model.rowCount(), 0);
+    model.AllRowsEdited();
+}
+
+void Models::RowModelSurvivesRowsGoneBeforeItIsTold()
+{
+    std::vector<Row> rows = SomeRows();
+    RowTableModel model(rows, nullptr);
+    model.BeginChange();
+    rows.resize(1);
+    // A view painting in the middle of a change asks for rows it still knows.
+    QVERIFY(!model.index(4, 0).data().isValid());
+    QVERIFY(!model.setData(model.index(4, 0), Qt::Checked, Qt::CheckStateRole));
+    model.EndChange();
+    QCOMPARE(model.rowCount(), 1);
+}
+
+void Models::ResultRowsAppearOnlyWhenFlushed()
+{
+    ResultModel model(nullptr);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    for (int k = 0; k < 3; ++k) {
+        model.Append({QStringLiteral("a%1").arg(k), QStringLiteral("b"), QStringLiteral("Renamed"), QString()});
+    }
+    QCOMPARE(model.rowCount(), 0);
+    model.Flush();
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(inserted.count(), 1);
+    model.Flush();
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(model.index(2, ResultModel::OldNameColumn).data().toString(), QStringLiteral("a2"));
+    QCOMPARE(model.index(2, ResultModel::StatusColumn).data().toString(), QStringLiteral("Renamed"));
+    model.Clear();
+    QCOMPARE(model.rowCount(), 0);
+}
+
+QTEST_MAIN(Models)
+#include "Models_test.moc"
