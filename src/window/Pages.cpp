@@ -96,6 +96,10 @@ void TForm1::NextOnStartPage()
             languageFileName_ = ToBytes(QFileInfo(*chosen).fileName());
             SaveDataFiles();
             LoadDataFiles();
+            // The help panel and the examples speak the new language at once, not only after the next page.
+            ShowHelpText(QStringLiteral("GroupBox1"));
+            KindOfLoadListChange();
+            KindOfSaveListChange();
         }
     }
     if (c_.RadioButton4->isChecked()) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 using namespace tollwick;
@@ -134,6 +135,8 @@ void SettingsOnScreen::LanguageChangeKeepsControlStates()
     QCOMPARE(driver.Find("NextBtn")->toolTip(), LanguageText(home, "Russian.lng", "NextBtn"));
     QCOMPARE(driver.Find<QTabWidget>("GeneratePage")->tabText(0), LanguageText(home, "Russian.lng", "Generate1"));
     QVERIFY(IsChecked(driver, "RadioButton3"));
+    QCOMPARE(driver.Find<QPlainTextEdit>("HelpMemo")->toPlainText().section(u'\n', 0, 0),
+             LanguageText(home, "Russian.lng", "GroupBox11"));
     QCOMPARE(IsChecked(driver, "UndoCheck"), undo);
     QVERIFY(IsChecked(driver, "GenUpCheck"));
     QCOMPARE(driver.Find<QLineEdit>("MaskNameEdit")->text(), QStringLiteral("Urlaub_01"));
