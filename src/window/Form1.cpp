@@ -47,7 +47,9 @@ TForm1::~TForm1()
 {
     // The controls outlive this class's members while QWidget tears them
     // down: they must neither call back nor show rows of a list that is gone.
-    disconnect(nullptr, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
     c_.FilterList->setModel(nullptr);
     c_.TotalList->setModel(nullptr);
     c_.ResultView->setModel(nullptr);

@@ -1,0 +1,79 @@
+#include "window/WindowProgress.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QtTest>
+
+using namespace tollwick;
+
+class ProgressOnScreen final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void BarFollowsEveryStepButPaintsRarely();
+    void HourglassComesAtNinetyAndGoesWithTheCursor();
+    void ErrorMidwayLeavesTheBarPainting();
+};
+
+void ProgressOnScreen::BarFollowsEveryStepButPaintsRarely()
+{
+    QProgressBar bar;
+    bar.show();
+    int flushes = 0;
+    WindowProgress view(&bar, [&flushes] { ++flushes; });
+    Progress progress(&view);
+    constexpr int Steps = 1'000'000;
+    QElapsedTimer timer;
+    timer.start();
+    progress.ShowProgress(0, Steps);
+    for (int k = 1; k <= Steps; ++k) {
+        progress.ShowProgress(k, 0);
+        if (k == Steps / 2) {
+            QCOMPARE(bar.value(), Steps / 2);
+            QCOMPARE(bar.maximum(), Steps);
+        }
+    }
+    const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+    QVERIFY2(view.PaintCount() <= static_cast<int>(seconds * 31) + 1,
+             qPrintable(QStringLiteral("%1 paints in %2 s").arg(view.PaintCount()).arg(seconds)));
+    QVERIFY(flushes >= view.PaintCount());
+    progress.ShowProgress(0, 100);
+    QCOMPARE(bar.value(), 0);
+    QCOMPARE(bar.maximum(), 100);
+    QVERIFY(bar.updatesEnabled());
+}
+
+void ProgressOnScreen::HourglassComesAtNinetyAndGoesWithTheCursor()
+{
+    QProgressBar bar;
+    WindowProgress view(&bar, {});
+    Progress progress(&view);
+    progress.ShowProgress(0, 100);
+    {
+        const SavedCursor cursor(progress);
+        for (int k = 1; k <= 89; ++k) {
+            progress.ShowProgress(k, 0);
+        }
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        progress.ShowProgress(90, 0);
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void ProgressOnScreen::ErrorMidwayLeavesTheBarPainting()
+{
+    QProgressBar bar;
+    WindowProgress view(&bar, {});
+    Progress progress(&view);
+    progress.ShowProgress(0, 10);
+    progress.ShowProgress(3, 0);
+    view.Settle();
+    QVERIFY(bar.updatesEnabled());
+    QCOMPARE(bar.value(), 3);
+}
+
+QTEST_MAIN(ProgressOnScreen)
+#include "Progress_test.moc"
