@@ -23,9 +23,8 @@ void SetApplicationFont()
 void ShowCentred(QWidget& window)
 {
     const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
     window.show();
-    const QRect frame = window.frameGeometry();
-    window.move(screen.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 } // namespace
