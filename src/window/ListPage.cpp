@@ -29,7 +29,7 @@ QDate ToQDate(const CalendarDate& date)
 
 void TForm1::ConnectListPage()
 {
-    connect(c_.OpenBtn, &QToolButton::clicked, this, [this] { Guarded([this] { OpenBtnClick(); }); });
+    Bind(c_.OpenBtn, &TForm1::OpenBtnClick);
     Bind(c_.SaveBtn, &TForm1::ToolButton2Click);
     Bind(c_.DoubleBtn, &TForm1::DoubleBtnClick);
     Bind(c_.EditBtn, &TForm1::ToolButton5Click);

@@ -1,11 +1,10 @@
 // Times the list page with many rows: open, sort, generation pass.
 // Not a test: run it by hand, it prints its figures.
 #include "WindowFixture.h"
+#include "window/WindowProgress.h"
 
 #include <QElapsedTimer>
 #include <QTreeView>
-
-#include "window/WindowProgress.h"
 
 using namespace tollwick;
 using namespace tollwick::test;

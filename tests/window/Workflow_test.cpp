@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QDateEdit>
 #include <QLabel>
 #include <QTreeView>
 
@@ -16,6 +17,10 @@ private slots:
     void ImportAndExportInEveryLayout();
     void FilterHidesRowsThatKeepTheirEdits();
     void RunReportsEveryStatusAndTouchesOnlyCheckedRows();
+    void ResultPageFillsWhileTheRunGoes();
+    void FailingStepShowsItsErrorAndStaysOnThePage();
+    void RootFolderKeepsItsSingleSlash();
+    void DatePickersKeepTheirOrder();
 };
 
 namespace {
@@ -240,6 +245,95 @@ void Workflow::RunReportsEveryStatusAndTouchesOnlyCheckedRows()
     QCOMPARE(files.Read(QStringLiteral("taken.txt")), QByteArray("taken.txt"));
     QVERIFY(driver.Dialogs().messages.empty());
     QVERIFY(UndoFiles(home).isEmpty());
+}
+
+void Workflow::ResultPageFillsWhileTheRunGoes()
+{
+    constexpr int Count = 30000;
+    Folder files;
+    for (int k = 0; k < Count; ++k) {
+        files.Add(QStringLiteral("f%1").arg(k, 5, 10, QChar(u'0')));
+    }
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("g*"));
+    driver.Next();
+    driver.Click("CheckAllBtn");
+    if (driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
+        driver.Click("UndoCheck");
+    }
+    driver.Next();
+    // While the run goes the window paints: the result page shows and fills.
+    int page = 0;
+    int rowsMidway = -1;
+    bool cancelMidway = true;
+    QTimer::singleShot(0, &driver.Form(), [&] {
+        page = driver.Form().CurrentPage();
+        rowsMidway = driver.Find<QTreeView>("ResultView")->model()->rowCount();
+        cancelMidway = driver.Find("CancelBtn")->isEnabled();
+    });
+    driver.Next();
+    QCOMPARE(page, 5);
+    QVERIFY2(rowsMidway > 0 && rowsMidway < Count, qPrintable(QString::number(rowsMidway)));
+    QVERIFY(!cancelMidway);
+    QCOMPARE(driver.Find<QTreeView>("ResultView")->model()->rowCount(), Count);
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QString::number(Count));
+    QVERIFY(driver.Find("CancelBtn")->isEnabled());
+    QVERIFY(files.Files().first().startsWith(u'g'));
+}
+
+void Workflow::FailingStepShowsItsErrorAndStaysOnThePage()
+{
+    Folder files;
+    files.Add(QStringLiteral("a.txt"));
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    const QString nowhere = files.Path() + QStringLiteral("/no/such/folder/names.txt");
+    driver.Dialogs().fileAnswers.push_back(nowhere);
+    driver.Click("SaveBtn");
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 9);
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
+    QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Critical);
+    QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{QStringLiteral("Cannot create file ") + nowhere});
+    driver.Cancel();
+    driver.Dialogs().fileAnswers.push_back(nowhere);
+    driver.Click("OpenBtn");
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 6);
+    QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{QStringLiteral("Cannot open file ") + nowhere});
+    QCOMPARE(driver.Column(0), QStringList{QStringLiteral("a.txt")});
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    driver.Cancel();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+}
+
+void Workflow::RootFolderKeepsItsSingleSlash()
+{
+    Driver driver(FreshHome());
+    driver.Click("RadioButton1");
+    driver.Next();
+    driver.ChooseFolder(QStringLiteral("/"));
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.TextOf("DirName"), QStringLiteral("/"));
+}
+
+void Workflow::DatePickersKeepTheirOrder()
+{
+    Driver driver(FreshHome());
+    driver.Form().ShowPage(10);
+    auto* first = driver.Find<QDateEdit>("FilterFirstDateEdit");
+    auto* last = driver.Find<QDateEdit>("FilterLastDateEdit");
+    QCOMPARE(first->date(), QDate(2005, 11, 30));
+    first->setDate(QDate(2006, 1, 15));
+    QCOMPARE(last->date(), QDate(2006, 1, 15));
+    last->setDate(QDate(2004, 5, 1));
+    QCOMPARE(first->date(), QDate(2004, 5, 1));
+    last->setDate(QDate(2007, 1, 1));
+    QCOMPARE(first->date(), QDate(2004, 5, 1));
 }
 
 QTEST_MAIN(Workflow)
