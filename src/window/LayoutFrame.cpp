@@ -75,9 +75,9 @@ void BuildFrame(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.ProgressBar->setTextVisible(false);
     c.ProgressBar->setRange(0, 100);
     c.ProgressBar->setValue(0);
-    QPalette palette = c.ProgressBar->palette();
-    palette.setColor(QPalette::Highlight, Navy);
-    c.ProgressBar->setPalette(palette);
+    // A thin gauge without a frame: a navy bar on the window's own colour.
+    c.ProgressBar->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: palette(button); }"
+                                                "QProgressBar::chunk { background: #000080; }"));
     make.Add({c.ProgressBar->objectName(), ComponentKind::Plain, {}});
 }
 
