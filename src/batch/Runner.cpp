@@ -1,0 +1,44 @@
+#include "batch/Runner.h"
+
+#include "batch/Session.h"
+#include "batch/StepTable.h"
+#include "platform/AppHome.h"
+
+#include <exception>
+
+namespace tollwick::batch {
+namespace {
+
+std::string HomeOf(const Invocation& invocation)
+{
+    HomeSources sources = HomeSourcesOfThisProcess();
+    if (invocation.home) {
+        sources.tollwickHome = *invocation.home;
+    }
+    return ResolveApplicationHome(sources);
+}
+
+} // namespace
+
+int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err)
+{
+    if (invocation.showHelp) {
+        out << HelpText();
+        return ExitOk;
+    }
+    try {
+        const std::string home = HomeOf(invocation);
+        Session session(BatchState{}, out);
+        for (const Step& step : invocation.steps) {
+            session.Run(step);
+        }
+    } catch (const std::exception& error) {
+        out.flush();
+        err << error.what() << '\n';
+        return ExitStepFailed;
+    }
+    out.flush();
+    return ExitOk;
+}
+
+} // namespace tollwick::batch
