@@ -14,7 +14,10 @@ TollwickError CannotCreateFile(std::string_view path)
 
 TollwickError NotValidInteger(std::string_view value)
 {
-    return TollwickError("'" + std::string(value) + "' is not a valid integer value");
+    std::string message = "'";
+    message.append(value);
+    message.append("' is not a valid integer value");
+    return TollwickError(message);
 }
 
 } // namespace tollwick

@@ -1,0 +1,105 @@
+// Filter pass over a million rows, and the folder scan against a bare
+// readdir + lstat loop over the same folder.
+#include "rename/Gen_List.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+template <typename Work> double BestOf(int runs, Work work)
+{
+    double best = 1e9;
+    for (int k = 0; k < runs; ++k) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, SecondsSince(start));
+    }
+    return best;
+}
+
+void BenchFilter()
+{
+    tollwick::RenameList list;
+    for (int k = 0; k < 1'000'000; ++k) {
+        const std::string name = (k % 10 == 0 ? "Фото_отпуск_" : "IMG_holiday_") + std::to_string(k) + ".jpg";
+        list.AddMasterRow(name, name, "2005-11-30_11-30-18");
+    }
+    tollwick::Progress progress;
+    tollwick::FilterSettings off;
+    tollwick::FilterSettings on;
+    on.FilterOn = true;
+    on.FilterOldNameCheck = true;
+    on.FilterOldNameEdit = "фото;_7";
+    (void)tollwick::ApplyFilter(list, off, progress);
+    const double passOff = BestOf(3, [&] { (void)tollwick::ApplyFilter(list, off, progress); });
+    const double passOn = BestOf(3, [&] {
+        (void)tollwick::ApplyFilter(list, off, progress);
+        (void)tollwick::ApplyFilter(list, on, progress);
+    });
+    std::printf("filter pass, 1,000,000 rows, filter off: %.3f s\n", passOff);
+    std::printf("filter off then on (two passes, terms 'фото;_7' -> %zu rows): %.3f s\n", list.FilterList.size(),
+                passOn);
+    for (std::size_t k = 0; k < list.FilterList.size(); k += 2) {
+        list.FilterList[k].Checked = true;
+    }
+    const auto start = Clock::now();
+    tollwick::RemoveCheckedRows(list, progress);
+    std::printf("remove every second shown row (%zu left shown, %zu master): %.3f s\n", list.FilterList.size(),
+                list.TotalList.size(), SecondsSince(start));
+}
+
+std::size_t BareReaddirLstat(const std::string& folder)
+{
+    std::size_t count = 0;
+    DIR* dir = opendir(folder.c_str());
+    while (const dirent* entry = readdir(dir)) {
+        struct stat status {};
+        if (lstat((folder + entry->d_name).c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+            ++count;
+        }
+    }
+    closedir(dir);
+    return count;
+}
+
+void BenchScan(const std::string& base)
+{
+    const std::string folder = base + "/tollwick-scan-bench/";
+    std::filesystem::create_directories(folder);
+    for (int k = 0; k < 100'000; ++k) {
+        std::ofstream(folder + "IMG_" + std::to_string(k) + ".jpg");
+    }
+    tollwick::RenameList list;
+    tollwick::Progress progress;
+    std::size_t bareCount = 0;
+    const double bare = BestOf(5, [&] { bareCount = BareReaddirLstat(folder); });
+    const double scan = BestOf(5, [&] { (void)tollwick::ScanFolder(list, folder, {}, progress); });
+    std::printf("bare readdir + lstat, %zu files: %.3f s\n", bareCount, bare);
+    std::printf("ScanFolder (rows, dates, sort, filter pass), %zu rows: %.3f s\n", list.TotalList.size(), scan);
+    std::printf("ratio scan / bare: %.2f\n", scan / bare);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string base = argc > 1 ? argv[1] : std::filesystem::temp_directory_path().string();
+    BenchFilter();
+    BenchScan(base);
+    return EXIT_SUCCESS;
+}

@@ -1,0 +1,66 @@
+#include "platform/Errors.h"
+#include "platform/LineFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, TakesEveryKindOfLineEnd)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\n\nb\r\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""}));  // LF then a lone CR: two ends
+    EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
+    EXPECT_EQ(SplitLines(""), Lines{});
+}
+
+TEST(SplitLines, ANulByteEndsTheText)
+{
+    EXPECT_EQ(SplitLines(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
+}
+
+TEST(LineFile, WritesCrLfAfterEveryLineAndReadsItBack)
+{
+    const test::TempDir dir;
+    const Lines lines{"[key,value]", "", "Ünïcödé \xFF raw"};
+    WriteLinesAtomic(dir.Path() + "f.cfg", lines);
+    EXPECT_EQ(dir.ReadFile("f.cfg"), "[key,value]\r\n\r\n\xC3\x9Cn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9 \xFF raw\r\n");
+    EXPECT_EQ(ReadLines(dir.Path() + "f.cfg"), lines);
+    EXPECT_EQ(dir.Names(), Lines{"f.cfg"}); // no temporary file left behind
+}
+
+TEST(LineFile, AFailedWriteLeavesTheOldFileWhole)
+{
+    const test::TempDir dir;
+    dir.WriteFile("old.cfg", "old\r\n");
+    dir.MakeFolder("taken.cfg");
+    // A folder in the way cannot be replaced by a file.
+    EXPECT_THROW(WriteLinesAtomic(dir.Path() + "taken.cfg", {"new"}), TollwickError);
+    try {
+        WriteLinesAtomic(dir.Path() + "missing/x.cfg", {"new"});
+        FAIL();
+    } catch (const TollwickError& error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + dir.Path() + "missing/x.cfg");
+    }
+    EXPECT_EQ(dir.ReadFile("old.cfg"), "old\r\n");
+    EXPECT_EQ(dir.Names(), (Lines{"old.cfg", "taken.cfg"}));
+}
+
+TEST(LineFile, ReadingAMissingFileOrAFolderNamesThePath)
+{
+    const test::TempDir dir;
+    try {
+        (void)ReadLines(dir.Path() + "none.cfg");
+        FAIL();
+    } catch (const TollwickError& error) {
+        EXPECT_EQ(error.what(), "Cannot open file " + dir.Path() + "none.cfg");
+    }
+    EXPECT_THROW((void)ReadLines(dir.Path()), TollwickError);
+}
+
+} // namespace
+} // namespace tollwick

@@ -1,0 +1,79 @@
+#include "platform/Utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick {
+namespace {
+
+struct CaseRow {
+    const char* text;
+    const char* lower;
+    const char* upper;
+};
+
+TEST(Utf8Case, MapsEveryScriptLikeAscii)
+{
+    const CaseRow rows[] = {
+        {"Photo.JPG", "photo.jpg", "PHOTO.JPG"},
+        {"Фото_Лето.JPG", "фото_лето.jpg", "ФОТО_ЛЕТО.JPG"},
+        {"Ёжик", "ёжик", "ЁЖИК"},
+        {"ΑΘΗΝΑ", "αθηνα", "ΑΘΗΝΑ"},
+        {"Émile Ñandú", "émile ñandú", "ÉMILE ÑANDÚ"},
+    };
+    for (const CaseRow& row : rows) {
+        EXPECT_EQ(ToLower(row.text), row.lower) << row.text;
+        EXPECT_EQ(ToUpper(row.text), row.upper) << row.text;
+    }
+}
+
+TEST(Utf8Case, InvalidBytesSurviveUnchanged)
+{
+    const std::string latin1 = "Caf\xE9_\xC3(A).txt"; // old code page bytes and a broken sequence
+    EXPECT_EQ(ToUpper(latin1), "CAF\xE9_\xC3(A).TXT");
+    EXPECT_EQ(ToLower(latin1), "caf\xE9_\xC3(a).txt");
+    EXPECT_EQ(CountChars(latin1), latin1.size());
+}
+
+TEST(Utf8Decode, RejectsOverlongSurrogatesAndTruncation)
+{
+    EXPECT_FALSE(DecodeChar("\xC0\xAF", 0).valid);         // overlong "/"
+    EXPECT_FALSE(DecodeChar("\xED\xA0\x80", 0).valid);     // surrogate
+    EXPECT_FALSE(DecodeChar("\xF4\x90\x80\x80", 0).valid); // beyond U+10FFFF
+    EXPECT_FALSE(DecodeChar("\xE2\x82", 0).valid);         // cut short
+    const Utf8Char euro = DecodeChar("\xE2\x82\xAC", 0);
+    EXPECT_TRUE(euro.valid);
+    EXPECT_EQ(euro.codePoint, U'€');
+    EXPECT_EQ(euro.length, 3U);
+}
+
+TEST(Utf8Search, FindsAcrossCaseInEveryScript)
+{
+    EXPECT_EQ(FindIgnoringCase("фото_1.jpg", "ФОТО"), 0U);
+    EXPECT_EQ(FindIgnoringCase("abxcd", "X"), 2U);
+    EXPECT_EQ(FindIgnoringCase("IMG_1.JPG", "jpg"), 6U);
+    EXPECT_EQ(FindIgnoringCase("abc", "d"), std::string::npos);
+    EXPECT_TRUE(ContainsIgnoringCase("Лето 2005", "ЛЕТО"));
+}
+
+TEST(Utf8Search, PositionsSurviveFoldsThatChangeByteLength)
+{
+    // U+1E9E capital sharp s folds to U+00DF, one byte shorter.
+    const std::string text = "\xE1\xBA\x9E" "a>b";
+    const std::size_t at = FindIgnoringCase(text, ">");
+    ASSERT_EQ(at, 4U);
+    EXPECT_EQ(text.substr(at + MatchLengthIgnoringCase(text, at, ">")), "b");
+    EXPECT_EQ(FindIgnoringCase(text, "\xC3\x9F" "A"), 0U);
+    EXPECT_EQ(MatchLengthIgnoringCase(text, 0, "\xC3\x9F" "A"), 4U);
+}
+
+TEST(Utf8Search, NeverMatchesInsideACharacter)
+{
+    // A lone continuation byte must not be found inside "é".
+    EXPECT_FALSE(ContainsIgnoringCase("caf\xC3\xA9", "\xA9"));
+    // A pattern ending in a lead byte must not match the start of a longer character.
+    EXPECT_FALSE(ContainsIgnoringCase("a\xC3\xA9", "a\xC3"));
+    EXPECT_TRUE(ContainsIgnoringCase("x\xA9y", "\xA9"));
+}
+
+} // namespace
+} // namespace tollwick

@@ -1,0 +1,67 @@
+#include "TestRows.h"
+#include "rename/ListCommands.h"
+#include "rename/RenameList.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(DeleteRow, RemovesTheShownRowAndItsMasterRow)
+{
+    RenameList list = test::ListOf({"a", "b", "c"});
+    DeleteRow(list, 1);
+    EXPECT_EQ(test::OldNames(list.FilterList), (Names{"a", "c"}));
+    EXPECT_EQ(test::OldNames(list.TotalList), (Names{"a", "c"}));
+    EXPECT_EQ(list.NextIndex, 3);
+}
+
+TEST(DeleteRow, RemovesTheShownRowEvenWithoutAMasterRow)
+{
+    RenameList list = test::ListOf({"a", "b"});
+    list.FilterList[0].Index = "77";
+    DeleteRow(list, 0);
+    EXPECT_EQ(test::OldNames(list.FilterList), Names{"b"});
+    EXPECT_EQ(test::OldNames(list.TotalList), (Names{"a", "b"}));
+}
+
+TEST(DeleteRow, FindsMasterRowsInAListOutOfOrder)
+{
+    RenameList list = test::ListOf({"a", "b", "c", "d"});
+    std::swap(list.TotalList[0], list.TotalList[3]); // Index 3, 1, 2, 0
+    list.FilterList = {list.TotalList[3]};
+    DeleteRow(list, 0);
+    EXPECT_EQ(test::OldNames(list.TotalList), (Names{"d", "b", "c"}));
+}
+
+TEST(StoreShownRows, CopiesOnlyNewNameAndCheckedBack)
+{
+    RenameList list = test::ListOf({"a", "b", "c"});
+    list.FilterList.erase(list.FilterList.begin());
+    list.FilterList[1].NewName = "C.txt";
+    list.FilterList[1].Checked = true;
+    list.FilterList[1].OldName = "changed";
+    list.FilterList[1].DateText = "changed";
+    std::swap(list.FilterList[0], list.FilterList[1]); // a sorted shown list
+    Progress progress;
+    StoreShownRows(list, progress);
+    EXPECT_EQ(list.TotalList[2], (Row{"c", "C.txt", "2", "2005-11-30_11-30-18", true}));
+    EXPECT_EQ(list.TotalList[0], (Row{"a", "a", "0", "2005-11-30_11-30-18", false}));
+    EXPECT_EQ(progress.Maximum(), 100);
+}
+
+TEST(DeleteShownRows, DeletingEverythingKeepsTheNumbering)
+{
+    RenameList list = test::ListOf({"a", "b", "c"});
+    Progress progress;
+    RemoveAllRows(list, progress);
+    EXPECT_TRUE(list.TotalList.empty());
+    EXPECT_TRUE(list.FilterList.empty());
+    EXPECT_EQ(list.NextIndex, 3);
+    EXPECT_EQ(list.AddMasterRow("d", "d", "N/A").Index, "3");
+}
+
+} // namespace
+} // namespace tollwick
