@@ -81,7 +81,12 @@ BatchResult RunBatch(const std::vector<std::string>& arguments)
 BatchHome::BatchHome()
 {
     for (const char* part : {"data", "language"}) {
-        fs::copy(fs::path(TOLLWICK_SOURCE_DIR) / part, fs::path(dir_.Path()) / part, fs::copy_options::recursive);
+        const fs::path shipped = fs::path(TOLLWICK_SOURCE_DIR) / part;
+        if (fs::is_directory(shipped)) {
+            fs::copy(shipped, fs::path(dir_.Path()) / part, fs::copy_options::recursive);
+        } else {
+            dir_.MakeFolder(part);
+        }
     }
     dir_.MakeFolder("undo");
 }
