@@ -81,6 +81,9 @@ std::string ResolveApplicationHome(const HomeSources& sources)
     return WithClosingSlash(home.string());
 }
 
-std::string ApplicationHome() { return ResolveApplicationHome(HomeSourcesOfThisProcess()); }
+std::string ApplicationHome()
+{
+    return ResolveApplicationHome(HomeSourcesOfThisProcess());
+}
 
 } // namespace tollwick

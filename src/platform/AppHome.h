@@ -7,10 +7,10 @@ namespace tollwick {
 
 /// What decides the application home, gathered from the process.
 struct HomeSources {
-    std::string tollwickHome;  // TOLLWICK_HOME, may be empty
-    std::string executableDir; // folder of the running program
-    std::string xdgDataHome;   // XDG_DATA_HOME, may be empty
-    std::string userHome;      // HOME
+    std::string tollwickHome;                    // TOLLWICK_HOME, may be empty
+    std::string executableDir;                   // folder of the running program
+    std::string xdgDataHome;                     // XDG_DATA_HOME, may be empty
+    std::string userHome;                        // HOME
     std::vector<std::string> installedShareDirs; // where data/ and language/ were installed
 };
 

@@ -11,6 +11,9 @@ LocalDateTime ToLocalDateTime(std::time_t time)
     return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
-LocalDateTime NowLocal() { return ToLocalDateTime(std::time(nullptr)); }
+LocalDateTime NowLocal()
+{
+    return ToLocalDateTime(std::time(nullptr));
+}
 
 } // namespace tollwick

@@ -1,10 +1,9 @@
 #include "platform/Collation.h"
 
+#include <clocale>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
-
-#include <clocale>
 
 namespace tollwick {
 
@@ -33,7 +32,7 @@ icu::Locale UserLocale()
     if (locale.empty() || locale == "C" || locale == "POSIX") {
         return icu::Locale::getRoot();
     }
-    return icu::Locale(locale.c_str());
+    return {locale.c_str()};
 }
 
 } // namespace
@@ -42,7 +41,7 @@ LocaleCollator::LocaleCollator() : impl_(std::make_unique<Impl>())
 {
     UErrorCode status = U_ZERO_ERROR;
     impl_->collator.reset(icu::Collator::createInstance(UserLocale(), status));
-    if (U_FAILURE(status) || !impl_->collator) {
+    if (U_FAILURE(status) != 0 || !impl_->collator) {
         status = U_ZERO_ERROR;
         impl_->collator.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
     }
@@ -54,9 +53,9 @@ LocaleCollator::~LocaleCollator() = default;
 int LocaleCollator::Compare(std::string_view a, std::string_view b) const
 {
     UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult result = impl_->collator->compareUTF8(
-        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    const UCollationResult result =
+        impl_->collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                     icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
     return static_cast<int>(result);
 }
 

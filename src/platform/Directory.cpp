@@ -41,7 +41,10 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional
             modified.reset();
             return true;
         }
-        type = S_ISLNK(status.st_mode) ? DT_LNK : S_ISREG(status.st_mode) ? DT_REG : S_ISDIR(status.st_mode) ? DT_DIR : DT_FIFO;
+        type = S_ISLNK(status.st_mode)   ? DT_LNK
+               : S_ISREG(status.st_mode) ? DT_REG
+               : S_ISDIR(status.st_mode) ? DT_DIR
+                                         : DT_FIFO;
         if (type == DT_REG) {
             modified = FileTimeOf(status);
             return true;

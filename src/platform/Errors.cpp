@@ -4,12 +4,12 @@ namespace tollwick {
 
 TollwickError CannotOpenFile(std::string_view path)
 {
-    return TollwickError("Cannot open file " + std::string(path));
+    return TollwickError{"Cannot open file " + std::string(path)};
 }
 
 TollwickError CannotCreateFile(std::string_view path)
 {
-    return TollwickError("Cannot create file " + std::string(path));
+    return TollwickError{"Cannot create file " + std::string(path)};
 }
 
 TollwickError NotValidInteger(std::string_view value)
@@ -17,7 +17,7 @@ TollwickError NotValidInteger(std::string_view value)
     std::string message = "'";
     message.append(value);
     message.append("' is not a valid integer value");
-    return TollwickError(message);
+    return TollwickError{message};
 }
 
 } // namespace tollwick

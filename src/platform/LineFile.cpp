@@ -126,8 +126,8 @@ void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& l
     if (file.get() < 0) {
         throw CannotCreateFile(path);
     }
-    const bool written = fchmod(file.get(), ModeForReplacement(path)) == 0 && WriteAll(file.get(), JoinWithCrLf(lines)) &&
-                         fsync(file.get()) == 0 && file.CloseChecked() &&
+    const bool written = fchmod(file.get(), ModeForReplacement(path)) == 0 &&
+                         WriteAll(file.get(), JoinWithCrLf(lines)) && fsync(file.get()) == 0 && file.CloseChecked() &&
                          RetryOnInterrupt([&] { return rename(temporary.c_str(), path.c_str()); }) == 0;
     if (!written) {
         unlink(temporary.c_str());

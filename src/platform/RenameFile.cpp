@@ -16,7 +16,8 @@ namespace {
 // 0 on success, else the errno of the attempt that decided it.
 int MoveNoReplace(const std::string& from, const std::string& to)
 {
-    if (RetryOnInterrupt([&] { return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE); }) == 0) {
+    if (RetryOnInterrupt([&] { return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE); }) ==
+        0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
@@ -79,7 +80,7 @@ RenameOutcome RenameThroughTemporary(const std::string& folder, const std::strin
         }
         // Leave the file as it was found.
         if (MoveNoReplace(temporary, from) != 0) {
-            std::fprintf(stderr, "tollwick: %s could not be put back from %s\n", from.c_str(), temporary.c_str());
+            (void)std::fprintf(stderr, "tollwick: %s could not be put back from %s\n", from.c_str(), temporary.c_str());
         }
         return done == EEXIST ? RenameOutcome::TargetTaken : RenameOutcome::Refused;
     }

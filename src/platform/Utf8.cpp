@@ -5,7 +5,10 @@
 namespace tollwick {
 namespace {
 
-constexpr bool IsContinuation(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
+constexpr bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0U) == 0x80U;
+}
 
 template <typename MapCodePoint> std::string MapChars(std::string_view text, MapCodePoint map)
 {
@@ -149,15 +152,36 @@ std::size_t ByteOffsetOfChar(std::string_view text, std::size_t charIndex)
     return pos;
 }
 
-char32_t UpperOf(char32_t codePoint) { return static_cast<char32_t>(u_toupper(static_cast<UChar32>(codePoint))); }
-char32_t LowerOf(char32_t codePoint) { return static_cast<char32_t>(u_tolower(static_cast<UChar32>(codePoint))); }
+char32_t UpperOf(char32_t codePoint)
+{
+    return static_cast<char32_t>(u_toupper(static_cast<UChar32>(codePoint)));
+}
+char32_t LowerOf(char32_t codePoint)
+{
+    return static_cast<char32_t>(u_tolower(static_cast<UChar32>(codePoint)));
+}
 
-std::string ToLower(std::string_view text) { return MapChars(text, LowerOf); }
-std::string ToUpper(std::string_view text) { return MapChars(text, UpperOf); }
-std::string FoldCase(std::string_view text) { return MapChars(text, FoldOf); }
+std::string ToLower(std::string_view text)
+{
+    return MapChars(text, LowerOf);
+}
+std::string ToUpper(std::string_view text)
+{
+    return MapChars(text, UpperOf);
+}
+std::string FoldCase(std::string_view text)
+{
+    return MapChars(text, FoldOf);
+}
 
-bool IsUpperChar(const Utf8Char& ch) { return ch.valid && u_isupper(static_cast<UChar32>(ch.codePoint)) != 0; }
-bool IsLowerChar(const Utf8Char& ch) { return ch.valid && u_islower(static_cast<UChar32>(ch.codePoint)) != 0; }
+bool IsUpperChar(const Utf8Char& ch)
+{
+    return ch.valid && u_isupper(static_cast<UChar32>(ch.codePoint)) != 0;
+}
+bool IsLowerChar(const Utf8Char& ch)
+{
+    return ch.valid && u_islower(static_cast<UChar32>(ch.codePoint)) != 0;
+}
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern)
 {
@@ -186,6 +210,9 @@ std::size_t FindFolded(std::string_view foldedText, std::string_view foldedPatte
     return FindAligned(foldedText, foldedPattern);
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return FoldCase(a) == FoldCase(b);
+}
 
 } // namespace tollwick

@@ -9,8 +9,8 @@ namespace tollwick {
 std::string DateTimeText(const LocalDateTime& time)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d_%02d-%02d-%02d", time.year, time.month, time.day, time.hour,
-                  time.minute, time.second);
+    (void)std::snprintf(text, sizeof text, "%d-%02d-%02d_%02d-%02d-%02d", time.year, time.month, time.day, time.hour,
+                        time.minute, time.second);
     return text;
 }
 

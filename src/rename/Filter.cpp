@@ -4,6 +4,8 @@
 #include "rename/DateText.h"
 #include "rename/TextRoutines.h"
 
+#include <algorithm>
+
 namespace tollwick {
 namespace {
 
@@ -27,12 +29,8 @@ bool NamePasses(const PreparedTest& test, const std::string& name)
         return true;
     }
     const std::string folded = FoldCase(name);
-    for (const std::string& term : test.foldedTerms) {
-        if (FindFolded(folded, term) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(test.foldedTerms.begin(), test.foldedTerms.end(),
+                       [&folded](const std::string& term) { return FindFolded(folded, term) != std::string::npos; });
 }
 
 struct DateBounds {
@@ -121,14 +119,19 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
 
 bool RowPassesFilter(const RenameList& list, std::size_t masterPosition, const FilterSettings& settings)
 {
-    return PassesPrepared(list.TotalList.at(masterPosition),
-                          PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
-                          PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck,
-                          BoundsOf(settings));
+    return PassesPrepared(
+        list.TotalList.at(masterPosition), PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
+        PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck, BoundsOf(settings));
 }
 
-CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last) { return last < first ? first : last; }
+CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last)
+{
+    return last < first ? first : last;
+}
 
-CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last) { return last < first ? last : first; }
+CalendarDate FirstDateAfterLastChanged(CalendarDate first, CalendarDate last)
+{
+    return last < first ? last : first;
+}
 
 } // namespace tollwick

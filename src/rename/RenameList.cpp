@@ -36,7 +36,8 @@ void RenameList::StartNewList()
 
 Row& RenameList::AddMasterRow(std::string oldName, std::string newName, std::string dateText)
 {
-    TotalList.push_back({std::move(oldName), std::move(newName), std::to_string(NextIndex), std::move(dateText), false});
+    TotalList.push_back(
+        {std::move(oldName), std::move(newName), std::to_string(NextIndex), std::move(dateText), false});
     ++NextIndex;
     return TotalList.back();
 }

@@ -36,11 +36,14 @@ TEST(ListFolderFiles, TakesFilesAndLinksToFilesOnly)
 TEST(ListFolderFiles, SortsByNameIgnoringCaseThenByBytes)
 {
     const test::TempDir dir;
-    for (const char* name : {"b", "B", "a", "Ä", "ä", "C", "\xFF" "raw"}) {
+    for (const char* name : {"b", "B", "a", "Ä", "ä", "C",
+                             "\xFF"
+                             "raw"}) {
         dir.WriteFile(name);
     }
-    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())),
-              (std::vector<std::string>{"a", "B", "b", "C", "Ä", "ä", "\xFF" "raw"}));
+    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())), (std::vector<std::string>{"a", "B", "b", "C", "Ä", "ä",
+                                                                              "\xFF"
+                                                                              "raw"}));
 }
 
 TEST(ListFolderFiles, DatesAreLocalAtTwoSecondResolution)

@@ -13,7 +13,7 @@ TEST(SplitLines, TakesEveryKindOfLineEnd)
 {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\n\nb\r\n"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""}));  // LF then a lone CR: two ends
+    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""})); // LF then a lone CR: two ends
     EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
     EXPECT_EQ(SplitLines(""), Lines{});
 }
@@ -28,7 +28,9 @@ TEST(LineFile, WritesCrLfAfterEveryLineAndReadsItBack)
     const test::TempDir dir;
     const Lines lines{"[key,value]", "", "Ünïcödé \xFF raw"};
     WriteLinesAtomic(dir.Path() + "f.cfg", lines);
-    EXPECT_EQ(dir.ReadFile("f.cfg"), "[key,value]\r\n\r\n\xC3\x9Cn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9 \xFF raw\r\n");
+    EXPECT_EQ(dir.ReadFile("f.cfg"), "[key,value]\r\n\r\n\xC3\x9Cn\xC3\xAF"
+                                     "c\xC3\xB6"
+                                     "d\xC3\xA9 \xFF raw\r\n");
     EXPECT_EQ(ReadLines(dir.Path() + "f.cfg"), lines);
     EXPECT_EQ(dir.Names(), Lines{"f.cfg"}); // no temporary file left behind
 }

@@ -58,12 +58,18 @@ TEST(Utf8Search, FindsAcrossCaseInEveryScript)
 TEST(Utf8Search, PositionsSurviveFoldsThatChangeByteLength)
 {
     // U+1E9E capital sharp s folds to U+00DF, one byte shorter.
-    const std::string text = "\xE1\xBA\x9E" "a>b";
+    const std::string text = "\xE1\xBA\x9E"
+                             "a>b";
     const std::size_t at = FindIgnoringCase(text, ">");
     ASSERT_EQ(at, 4U);
     EXPECT_EQ(text.substr(at + MatchLengthIgnoringCase(text, at, ">")), "b");
-    EXPECT_EQ(FindIgnoringCase(text, "\xC3\x9F" "A"), 0U);
-    EXPECT_EQ(MatchLengthIgnoringCase(text, 0, "\xC3\x9F" "A"), 4U);
+    EXPECT_EQ(FindIgnoringCase(text, "\xC3\x9F"
+                                     "A"),
+              0U);
+    EXPECT_EQ(MatchLengthIgnoringCase(text, 0,
+                                      "\xC3\x9F"
+                                      "A"),
+              4U);
 }
 
 TEST(Utf8Search, NeverMatchesInsideACharacter)

@@ -97,8 +97,11 @@ struct DateCase {
 TEST(ApplyFilter, DatesCountFromTheFirstDayToTheEndOfTheLast)
 {
     const DateCase cases[] = {
-        {"2005-11-29_23-59-58", false}, {"2005-11-30_00-00-00", true}, {"2005-11-30_23-59-58", true},
-        {"2005-12-01_00-00-00", false}, {"N/A", false},
+        {"2005-11-29_23-59-58", false},
+        {"2005-11-30_00-00-00", true},
+        {"2005-11-30_23-59-58", true},
+        {"2005-12-01_00-00-00", false},
+        {"N/A", false},
     };
     RenameList list;
     for (const DateCase& c : cases) {

@@ -82,7 +82,8 @@ TEST(ColumnSort, EveryColumnComparesAsText)
 {
     RenameList list;
     for (int k = 0; k < 11; ++k) {
-        list.AddMasterRow("f" + std::to_string(k), "", k == 3 ? "N/A" : "2005-11-" + std::to_string(10 + k) + "_00-00-00");
+        list.AddMasterRow("f" + std::to_string(k), "",
+                          k == 3 ? "N/A" : "2005-11-" + std::to_string(10 + k) + "_00-00-00");
     }
     list.FilterList = list.TotalList;
     SortState sort;

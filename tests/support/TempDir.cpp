@@ -64,7 +64,10 @@ bool TempDir::Exists(const std::string& name) const
     return lstat((path_ + name).c_str(), &status) == 0;
 }
 
-void TempDir::MakeFolder(const std::string& name) const { fs::create_directories(path_ + name); }
+void TempDir::MakeFolder(const std::string& name) const
+{
+    fs::create_directories(path_ + name);
+}
 
 std::vector<std::string> TempDir::Names() const
 {
