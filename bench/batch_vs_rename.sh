@@ -36,14 +36,13 @@ make_folder() {
   sync
 }
 
-seconds() { date +%s.%N; }
-
-time_run() { # command... ; prints the seconds it took
-  local start end
-  start=$(seconds)
-  "$@" >/dev/null
-  end=$(seconds)
-  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }'
+# Prints "elapsed cpu" in seconds, cpu being user plus system time of the
+# command and its children: on a shared machine the elapsed time also holds
+# the waits for other people's work.
+time_run() {
+  local TIMEFORMAT='%R %U %S' timing
+  timing=$({ time "$@" >/dev/null 2>&1; } 2>&1)
+  awk '{ printf "%.3f %.3f\n", $1, $2 + $3 }' <<<"$timing"
 }
 
 run_tollwick() {
@@ -62,21 +61,26 @@ check_renamed() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else print (v[m] + v[m + 1]) / 2 }'; }
 
-tollwick_times=()
-rename_times=()
+tollwick_real=() tollwick_cpu=() rename_real=() rename_cpu=()
 for ((run = 1; run <= runs; run++)); do
   make_folder
-  tollwick_times+=("$(time_run run_tollwick)")
+  read -r real cpu < <(time_run run_tollwick)
   check_renamed tollwick-batch
+  tollwick_real+=("$real") tollwick_cpu+=("$cpu")
   make_folder
-  rename_times+=("$(time_run run_rename)")
+  read -r real cpu < <(time_run run_rename)
   check_renamed file-rename
-  echo "run $run: tollwick-batch ${tollwick_times[-1]} s, file-rename ${rename_times[-1]} s"
+  rename_real+=("$real") rename_cpu+=("$cpu")
+  echo "run $run: tollwick-batch ${tollwick_real[-1]} s (cpu ${tollwick_cpu[-1]} s)," \
+       "file-rename ${rename_real[-1]} s (cpu ${rename_cpu[-1]} s)"
 done
 
-tollwick_median=$(printf '%s\n' "${tollwick_times[@]}" | median)
-rename_median=$(printf '%s\n' "${rename_times[@]}" | median)
+medians() { printf '%s\n' "$@" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+t_real=$(medians "${tollwick_real[@]}") t_cpu=$(medians "${tollwick_cpu[@]}")
+r_real=$(medians "${rename_real[@]}") r_cpu=$(medians "${rename_cpu[@]}")
 printf 'files: %d, runs: %d\n' "$files" "$runs"
-printf 'median tollwick-batch: %.3f s\n' "$tollwick_median"
-printf 'median file-rename:    %.3f s\n' "$rename_median"
-printf 'ratio tollwick-batch / file-rename: %.3f\n' "$(awk -v t="$tollwick_median" -v r="$rename_median" 'BEGIN { print t / r }')"
+printf 'median tollwick-batch: %.3f s elapsed, %.3f s cpu\n' "$t_real" "$t_cpu"
+printf 'median file-rename:    %.3f s elapsed, %.3f s cpu\n' "$r_real" "$r_cpu"
+printf 'ratio tollwick-batch / file-rename: %s elapsed, %s cpu (below 1: tollwick-batch is faster)\n' \
+  "$(ratio "$t_real" "$r_real")" "$(ratio "$t_cpu" "$r_cpu")"
