@@ -53,4 +53,15 @@ std::string BracketLine(std::string_view key, std::string_view value)
     return line;
 }
 
+std::string SingleLineValue(std::string_view value)
+{
+    std::string line(value);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n' || c == '\0') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
 } // namespace tollwick

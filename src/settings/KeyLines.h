@@ -24,6 +24,8 @@ public:
     /// The value as a signed 32-bit number; 0 when there is no entry.
     /// Raises "'%s' is not a valid integer value" for anything else.
     [[nodiscard]] std::int32_t LookupNumber(std::string_view key) const;
+    /// Whether some line holds an entry for `key`, even an empty one.
+    [[nodiscard]] bool Holds(std::string_view key) const { return FindEntry(key).line != nullptr; }
 
 private:
     // Line and value offset of the first entry, if any.
@@ -39,5 +41,9 @@ private:
 
 /// The bracket line "[key,value]".
 [[nodiscard]] std::string BracketLine(std::string_view key, std::string_view value);
+
+/// The value with CR, LF and NUL turned into blanks: a bracket line cannot
+/// hold them, and read back they would end the line or the whole file.
+[[nodiscard]] std::string SingleLineValue(std::string_view value);
 
 } // namespace tollwick
