@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollwick {
+
+/// The controls of the name mask tab.
+struct MaskOptions {
+    std::string MaskNameEdit = "*"; // mask of the name part; its first "*" is the current name part
+    std::string MaskExtEdit = "*";  // mask of the extension; its first "*" is the current extension without "."
+    bool IncNameCheck = false;      // add the counter to every number of both masks
+};
+
+/// A new name and the cleaned masks the window writes back into its edits.
+struct MaskResult {
+    std::string NewName;
+    std::string MaskNameEdit;
+    std::string MaskExtEdit;
+};
+
+/// A mask as the user typed it, without the forbidden characters but "*".
+[[nodiscard]] std::string CleanMask(std::string_view mask);
+
+/// A text whose runs of decimal digits count: each run is read once and can
+/// then be written with any counter added.
+class NumberedText {
+public:
+    /// Raises NotValidInteger with the run's digits for a run above
+    /// 2147483647; of several such runs, the last one is reported.
+    explicit NumberedText(std::string_view text);
+
+    /// Appends the text with `counter` added to each run. A sum narrower than
+    /// its run is padded on the left with "0" to the run's width; a wider one
+    /// stays wider. Sums are held in 64 bits, so none wraps.
+    void AppendWithCounter(std::string& out, std::int64_t counter) const;
+
+private:
+    struct Piece {
+        std::string Text;   // the other characters before the run
+        std::int64_t Value; // the run's value
+        std::size_t Width;  // the run's digits, leading zeros included
+    };
+    std::vector<Piece> pieces_;
+    std::string tail_; // the other characters after the last run
+};
+
+/// The text with `counter` added to each of its numbers (see NumberedText).
+[[nodiscard]] std::string AddToNumbers(std::string_view text, std::int64_t counter);
+
+/// The mask generator made ready for many names: the masks are cleaned and
+/// their numbers read once, when it is built.
+class NameMask {
+public:
+    /// Raises NotValidInteger for a number that does not fit 32 bits, when
+    /// IncNameCheck is set.
+    explicit NameMask(const MaskOptions& options);
+
+    /// The new name: the name mask with its first "*" replaced by the name
+    /// part, ".", the extension mask with its first "*" replaced by the
+    /// extension without its dot; later stars and every other forbidden
+    /// character dropped from the whole. With IncNameCheck, `counter` (the
+    /// number of rows the pass processed before) is first added to every
+    /// number of both masks; digits of the name never count.
+    [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    void Apply(std::string_view name, std::int64_t counter, std::string& out) const;
+    [[nodiscard]] const std::string& CleanedName() const { return nameMask_; }
+    [[nodiscard]] const std::string& CleanedExt() const { return extMask_; }
+
+private:
+    std::string nameMask_;
+    std::string extMask_;
+    NumberedText nameNumbers_;
+    NumberedText extNumbers_;
+    bool counting_;
+};
+
+/// One call of the mask generator with the pass's counter.
+[[nodiscard]] MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskOptions& options);
+
+} // namespace tollwick

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/TextSearch.h"
+
+#include <string>
+#include <string_view>
+
+namespace tollwick {
+
+/// The controls of the replace tab.
+struct ReplaceOptions {
+    std::string ChangeFromEdit{};     // search text, as typed
+    std::string ChangeToEdit{};       // replacement text, as typed
+    bool OnlyFirstCheck = false;      // only the first occurrence
+    bool CaseCheck = false;           // letter case must match
+    bool DoNotChangeExtCheck = false; // replace within the name part only
+};
+
+/// A new name and the cleaned texts the window writes back into its edits.
+struct ReplaceResult {
+    std::string NewName;
+    std::string ChangeFromEdit;
+    std::string ChangeToEdit;
+};
+
+/// The replace generator made ready for many names: the two texts are
+/// cleaned of the nine forbidden characters once, when it is built.
+class TextReplacer {
+public:
+    explicit TextReplacer(const ReplaceOptions& options);
+
+    /// The name with the search text replaced as the options say. An empty
+    /// search text changes nothing.
+    [[nodiscard]] std::string Apply(std::string_view name) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    void Apply(std::string_view name, std::string& out) const;
+    [[nodiscard]] const std::string& CleanedFrom() const { return from_; }
+    [[nodiscard]] const std::string& CleanedTo() const { return to_; }
+
+private:
+    std::string from_;
+    std::string to_;
+    TextSearcher search_;
+    bool onlyFirst_;
+    bool keepExtension_;
+};
+
+/// One call of the replace generator.
+[[nodiscard]] ReplaceResult ReplaceText(std::string_view name, const ReplaceOptions& options);
+
+/// Appends `text` to `out` with the occurrences of the searcher's pattern
+/// replaced by `replacement`, found left to right without overlap; an
+/// inserted replacement is never searched again. Returns whether there was
+/// an occurrence. `text` must not lie in `out`.
+bool AppendReplaced(std::string& out, std::string_view text, const TextSearcher& search, std::string_view replacement,
+                    bool onlyFirst);
+
+} // namespace tollwick

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "generators/CharTable.h"
+#include "platform/TextSearch.h"
+#include "settings/TranslitTables.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollwick {
+
+/// Four empty tables, for options that name none.
+[[nodiscard]] const TranslitTables& NoTranslitTables();
+
+/// The controls of the transliteration tab. The tables are referred to, not
+/// copied: they must outlive the options (a temporary is refused).
+struct TranslitOptions {
+    bool CyrToLatCheck = false; // CyrLongList, then CyrList
+    bool LatToCyrCheck = false; // LatLongList, then LatList
+    std::reference_wrapper<const TranslitTables> Tables = NoTranslitTables();
+};
+
+/// The separator between the source and the target of a table entry.
+inline constexpr std::string_view TranslitSeparator = "  >  ";
+
+/// The transliteration generator made ready for many names: the entries of
+/// the chosen direction are split once, when it is built.
+class Transliterator {
+public:
+    explicit Transliterator(const TranslitOptions& options);
+
+    /// The name part with every entry applied in table order, each to what
+    /// the entries before it left, matching case exactly; then the
+    /// extension unchanged.
+    [[nodiscard]] std::string Apply(std::string_view name) const;
+    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    /// Not for use by two threads at once: it keeps a working buffer.
+    void Apply(std::string_view name, std::string& out) const;
+
+private:
+    using ByteSet = std::array<std::uint64_t, 4>;
+    struct Entry {
+        std::string Source;
+        std::string Target;
+        TextSearcher Search;
+        ByteSet SourceBytes; // an entry can match only a text that holds all of these
+        ByteSet TargetBytes;
+    };
+    // Entries [First, Last) of entries_, with a table when they all replace single characters.
+    struct Stage {
+        std::size_t First;
+        std::size_t Last;
+        std::optional<CharTable> Table;
+    };
+    void AddEntries(const std::vector<std::string>& table);
+    void BuildStages();
+    void ApplyOneByOne(std::string& text, const Stage& stage) const;
+
+    std::vector<Entry> entries_;
+    std::vector<Stage> stages_;
+    mutable std::string scratch_; // kept between names so that its storage is reused
+};
+
+/// One call of the transliteration generator.
+[[nodiscard]] std::string Transliterate(std::string_view name, const TranslitOptions& options);
+
+} // namespace tollwick
