@@ -1,0 +1,157 @@
+// Times a rename run of many checked rows in one folder, undo file
+// included, against a bare loop of rename() calls over the same files.
+// Usage: run_bench [rows] [parent folder]
+
+#include "rename/Run.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Wall-clock time, and the processor time of this process, which other
+// work on a shared machine disturbs less.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+class Stopwatch {
+public:
+    Stopwatch() : wall_(Clock::now()), cpu_(CpuSeconds()) {}
+    [[nodiscard]] Timing Elapsed() const
+    {
+        return {std::chrono::duration<double>(Clock::now() - wall_).count(), CpuSeconds() - cpu_};
+    }
+
+private:
+    Clock::time_point wall_;
+    double cpu_;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+std::string Name(char prefix, int k)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%c-photo-%07d.jpg", prefix, k);
+    return name;
+}
+
+Timing BareLoop(const std::string& folder, int rows, char from, char to)
+{
+    const Stopwatch watch;
+    for (int k = 0; k < rows; ++k) {
+        if (std::rename((folder + Name(from, k)).c_str(), (folder + Name(to, k)).c_str()) != 0) {
+            std::perror("rename");
+            std::exit(1);
+        }
+    }
+    return watch.Elapsed();
+}
+
+Timing Run(const std::string& folder, const std::string& undoFolder, int rows, char from, char to)
+{
+    tollwick::RenameList list;
+    list.TotalList.reserve(static_cast<std::size_t>(rows));
+    for (int k = 0; k < rows; ++k) {
+        list.AddMasterRow(Name(from, k), Name(to, k), "2005-11-30_11-30-18").Checked = true;
+    }
+    list.FilterList = list.TotalList;
+    tollwick::RunOptions options;
+    options.DirName = folder;
+    options.UndoCheck = true;
+    options.UndoFolder = undoFolder;
+    tollwick::Progress progress;
+    std::size_t shown = 0;
+    const auto lookup = [](std::string_view key) { return std::string(key); };
+
+    const Stopwatch watch;
+    const tollwick::RunSummary summary = tollwick::RunRename(
+        list, options, lookup, progress, [&shown](const tollwick::ResultRow&, const tollwick::RunCounts&) { ++shown; });
+    const Timing timing = watch.Elapsed();
+    if (summary.Counts.Of(tollwick::RunStatus::StatusRenamed) != rows || summary.MessageKey != "Msg6") {
+        std::fprintf(stderr, "run failed: %d renamed, message %s\n",
+                     summary.Counts.Of(tollwick::RunStatus::StatusRenamed), summary.MessageKey.c_str());
+        std::exit(1);
+    }
+    return timing;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const std::filesystem::path parent = argc > 2 ? argv[2] : std::filesystem::temp_directory_path();
+    std::string base = (parent / "tollwick-run-bench-XXXXXX").string();
+    if (mkdtemp(base.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string folder = base + "/list/";
+    const std::string undoFolder = base + "/undo/";
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_directories(undoFolder);
+
+    std::printf("creating %d files in %s\n", rows, folder.c_str());
+    for (int k = 0; k < rows; ++k) {
+        std::FILE* file = std::fopen((folder + Name('a', k)).c_str(), "w");
+        if (file == nullptr) {
+            std::perror("fopen");
+            return 1;
+        }
+        std::fclose(file);
+    }
+    // Let the creation reach the disk first, so its writeback does not
+    // slow whichever loop comes first.
+    sync();
+
+    // Alternate the two so that neither gains from the folder's state or
+    // from a quiet moment of the machine.
+    constexpr int Rounds = 6;
+    std::vector<double> wallRatios;
+    std::vector<double> cpuRatios;
+    for (int round = 0; round < Rounds; ++round) {
+        const auto from = static_cast<char>('a' + round * 2);
+        const auto middle = static_cast<char>(from + 1);
+        const auto to = static_cast<char>(from + 2);
+        const Timing bare = BareLoop(folder, rows, from, middle);
+        const Timing run = Run(folder, undoFolder, rows, middle, to);
+        wallRatios.push_back(run.wall / bare.wall);
+        cpuRatios.push_back(run.cpu / bare.cpu);
+        std::printf("round %d: bare rename() loop %.3f s (cpu %.3f s), run with undo file %.3f s (cpu %.3f s), "
+                    "ratio %.2f (cpu %.2f)\n",
+                    round + 1, bare.wall, bare.cpu, run.wall, run.cpu, wallRatios.back(), cpuRatios.back());
+    }
+    std::printf("%d rows: median ratio run / bare loop %.2f wall-clock, %.2f processor time\n", rows,
+                Median(wallRatios), Median(cpuRatios));
+
+    std::error_code error;
+    std::filesystem::remove_all(base, error);
+    return 0;
+}

@@ -1,0 +1,159 @@
+#include "platform/AppendFile.h"
+
+#include "platform/SysCall.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#include <utility>
+
+namespace tollwick {
+namespace {
+
+// Enough for many runs ending within one second; beyond that something is wrong.
+constexpr int MaxSuffix = 10000;
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// The new name must survive a power loss too, not only the bytes.
+bool SyncFolder(const std::string& folder)
+{
+    const int fd = RetryOnInterrupt([&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = RetryOnInterrupt([&] { return fsync(fd); }) == 0;
+    close(fd);
+    return synced;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = RetryOnInterrupt([&] { return write(fd, bytes.data(), bytes.size()); });
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, const std::string& extension,
+                                                   std::chrono::milliseconds syncInterval)
+{
+    for (int number = 1; number <= MaxSuffix; ++number) {
+        std::string path = stem;
+        if (number > 1) {
+            path.append("_").append(std::to_string(number));
+        }
+        path.append(extension);
+        const int fd = RetryOnInterrupt(
+            [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644); });
+        if (fd >= 0) {
+            return AppendFile(fd, std::move(path), syncInterval);
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+AppendFile::AppendFile(int fd, std::string path, std::chrono::milliseconds syncInterval)
+    : fd_(fd), path_(std::move(path)), syncInterval_(syncInterval), lastSync_(std::chrono::steady_clock::now())
+{
+}
+
+AppendFile::AppendFile(AppendFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), syncInterval_(other.syncInterval_),
+      lastSync_(other.lastSync_), writeFailed_(other.writeFailed_), syncFailed_(other.syncFailed_),
+      folderSynced_(other.folderSynced_), buffer_(std::move(other.buffer_))
+{
+}
+
+AppendFile& AppendFile::operator=(AppendFile&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        fd_ = std::exchange(other.fd_, -1);
+        path_ = std::move(other.path_);
+        syncInterval_ = other.syncInterval_;
+        lastSync_ = other.lastSync_;
+        writeFailed_ = other.writeFailed_;
+        syncFailed_ = other.syncFailed_;
+        folderSynced_ = other.folderSynced_;
+        buffer_ = std::move(other.buffer_);
+    }
+    return *this;
+}
+
+AppendFile::~AppendFile()
+{
+    Close();
+}
+
+void AppendFile::Close()
+{
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+}
+
+bool AppendFile::AppendLine(std::string_view line)
+{
+    if (writeFailed_ || fd_ < 0) {
+        return false;
+    }
+    // One write per line, so a kill never splits a line that reached the kernel.
+    buffer_.assign(line);
+    buffer_ += "\r\n";
+    if (!WriteAll(fd_, buffer_)) {
+        writeFailed_ = true;
+        return false;
+    }
+    if (std::chrono::steady_clock::now() - lastSync_ >= syncInterval_) {
+        SyncToDisk();
+    }
+    return true;
+}
+
+void AppendFile::SyncToDisk()
+{
+    lastSync_ = std::chrono::steady_clock::now();
+    if (RetryOnInterrupt([&] { return fdatasync(fd_); }) != 0) {
+        syncFailed_ = true;
+        return;
+    }
+    // Best effort: a folder that cannot be opened still keeps the file.
+    if (!folderSynced_) {
+        folderSynced_ = SyncFolder(FolderOf(path_));
+    }
+}
+
+bool AppendFile::Finish()
+{
+    if (fd_ < 0) {
+        return false;
+    }
+    if (!writeFailed_) {
+        SyncToDisk();
+    }
+    const int fd = std::exchange(fd_, -1);
+    if (close(fd) != 0) {
+        syncFailed_ = true;
+    }
+    return !Failed();
+}
+
+} // namespace tollwick

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tollwick {
+
+/// A record that grows line by line while work goes on, so that a crash or
+/// a kill loses at most the line being written. It never replaces another
+/// file: the name is taken by an exclusive create. Each line reaches the
+/// kernel at once; the disk is synced at most once per `syncInterval` and
+/// when the record is finished.
+class AppendFile {
+public:
+    /// Creates stem + extension, or stem + "_2" + extension, "_3", ... when
+    /// the name is taken. Empty when no file could be made there.
+    [[nodiscard]] static std::optional<AppendFile>
+    CreateUnique(const std::string& stem, const std::string& extension,
+                 std::chrono::milliseconds syncInterval = std::chrono::seconds(1));
+
+    AppendFile(AppendFile&& other) noexcept;
+    AppendFile& operator=(AppendFile&& other) noexcept;
+    AppendFile(const AppendFile&) = delete;
+    AppendFile& operator=(const AppendFile&) = delete;
+    /// Closes without the final sync; what was written stays in the kernel's hands.
+    ~AppendFile();
+
+    /// Writes the line and CR LF; false when it did not reach the kernel.
+    /// After a failed or partial write nothing more is written, so the
+    /// file never holds a line glued to a fragment.
+    bool AppendLine(std::string_view line);
+    /// Syncs the file and its folder to disk and closes it. False when any
+    /// write, sync or the close failed.
+    bool Finish();
+
+    [[nodiscard]] const std::string& Path() const { return path_; }
+    [[nodiscard]] bool Failed() const { return writeFailed_ || syncFailed_; }
+
+private:
+    AppendFile(int fd, std::string path, std::chrono::milliseconds syncInterval);
+    void SyncToDisk();
+    void Close();
+
+    int fd_ = -1;
+    std::string path_;
+    std::chrono::milliseconds syncInterval_;
+    std::chrono::steady_clock::time_point lastSync_;
+    bool writeFailed_ = false; // no more lines may follow
+    bool syncFailed_ = false;  // the lines may not be on disk
+    bool folderSynced_ = false;
+    std::string buffer_;
+};
+
+} // namespace tollwick

@@ -1,0 +1,55 @@
+#include "platform/Subfolders.h"
+
+#include "platform/SysCall.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace tollwick {
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+bool IsFolderAt(int dirFd, const char* name, unsigned char type)
+{
+    if (type == DT_DIR) {
+        return true;
+    }
+    if (type != DT_LNK && type != DT_UNKNOWN) {
+        return false;
+    }
+    // Links count by what they point to, as in EntryExists.
+    struct stat status {};
+    return RetryOnInterrupt([&] { return fstatat(dirFd, name, &status, 0); }) == 0 && S_ISDIR(status.st_mode);
+}
+
+} // namespace
+
+std::optional<std::unordered_set<std::string>> SubfolderNames(const std::string& folder)
+{
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir) {
+        return std::nullopt;
+    }
+    std::unordered_set<std::string> names;
+    const int dirFd = dirfd(dir.get());
+    errno = 0;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (IsFolderAt(dirFd, entry->d_name, entry->d_type)) {
+            names.insert(entry->d_name);
+        }
+        errno = 0;
+    }
+    // A listing cut short by an error could miss a folder.
+    if (errno != 0) {
+        return std::nullopt;
+    }
+    return names;
+}
+
+} // namespace tollwick

@@ -1,0 +1,42 @@
+#include "rename/FolderDates.h"
+
+#include "platform/Directory.h"
+#include "rename/DateText.h"
+
+namespace tollwick {
+namespace {
+
+// Below this a lookup per name costs less than listing a large folder.
+constexpr std::size_t ListingFrom = 256;
+
+} // namespace
+
+FolderDates::FolderDates(std::string folder, std::size_t nameCount) : folder_(std::move(folder))
+{
+    if (nameCount < ListingFrom) {
+        return;
+    }
+    std::vector<FolderEntry> entries = ListFolderFiles(folder_);
+    // Nothing listed: a folder that is empty, gone or not readable, where
+    // single lookups find what they can.
+    if (entries.empty()) {
+        return;
+    }
+    listed_.emplace();
+    listed_->reserve(entries.size());
+    for (FolderEntry& entry : entries) {
+        listed_->emplace(std::move(entry.name),
+                         entry.modified ? DateTimeText(*entry.modified) : std::string(NoDateText));
+    }
+}
+
+std::string FolderDates::DateTextOf(const std::string& name) const
+{
+    if (!listed_) {
+        return FileDateText(folder_, name);
+    }
+    const auto found = listed_->find(name);
+    return found == listed_->end() ? std::string(NoDateText) : found->second;
+}
+
+} // namespace tollwick

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace tollwick {
+
+/// FileDateText for many names of one folder. When the names are many the
+/// folder is listed once and the names are looked up in the listing, which
+/// takes the same entries as the single lookup; a few names are looked up
+/// one by one, so a short list never pays for a large folder.
+class FolderDates {
+public:
+    FolderDates(std::string folder, std::size_t nameCount);
+
+    [[nodiscard]] std::string DateTextOf(const std::string& name) const;
+
+private:
+    std::string folder_;
+    std::optional<std::unordered_map<std::string, std::string>> listed_;
+};
+
+} // namespace tollwick

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "rename/Progress.h"
+#include "rename/RenameList.h"
+#include "rename/TextLookup.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollwick {
+
+/// What the run did with one checked row, in the order the run decides them.
+enum class RunStatus {
+    StatusDontExist, // no file of the old name in the list folder
+    StatusCancel,    // the new name equals the old one exactly
+    StatusExist,     // another file holds the new name
+    StatusRenamed,   // done
+    StatusCanNot,    // the system refused, or a name the run will not hand to it
+};
+inline constexpr std::size_t RunStatusCount = 5;
+
+/// The language key of a status word, which is also its name: "StatusRenamed", ...
+[[nodiscard]] std::string_view StatusKey(RunStatus status);
+
+/// What the preview page shows.
+struct PreviewInfo {
+    std::string PreviewDirLabel;  // the list folder
+    std::string PreviewCtyLabel;  // number of checked shown rows, decimal
+    std::string PreviewUndoLabel; // text of "PreviewUndoLabel1" with UndoCheck, else "PreviewUndoLabel2"
+    std::string ResultTotalLabel; // the same number, for the result page
+};
+
+/// Counts the checked shown rows for the preview page.
+[[nodiscard]] PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, bool undoCheck,
+                                         const TextLookup& lookup, Progress& progress);
+
+/// The five counters of a run, one per status.
+struct RunCounts {
+    std::array<std::int32_t, RunStatusCount> ByStatus{};
+    [[nodiscard]] std::int32_t Of(RunStatus status) const { return ByStatus[static_cast<std::size_t>(status)]; }
+    friend bool operator==(const RunCounts&, const RunCounts&) = default;
+};
+
+/// One line of the result page.
+struct ResultRow {
+    std::string OldName;
+    std::string NewName;
+    std::string StatusText; // the language text of the status
+    std::string DateText;
+    RunStatus Status = RunStatus::StatusCanNot;
+};
+
+/// What the run reads besides the rows.
+struct RunOptions {
+    std::string DirName;                             // the list folder, ending with "/"
+    bool UndoCheck = false;                          // keep an undo file of the run
+    std::string UndoFolder;                          // the application home's "undo/"
+    std::function<LocalDateTime()> Clock = NowLocal; // names the undo file
+};
+
+/// What the run leaves for the window once it is over.
+struct RunSummary {
+    RunCounts Counts;
+    /// Line 1 the list folder, then one undo line per renamed row; empty
+    /// without UndoCheck.
+    std::vector<std::string> UndoLines;
+    /// The undo file, when one was made.
+    std::string UndoPath;
+    /// "Msg6" when the undo file is there, "Msg7" when it could not be
+    /// written whole; empty when no undo file was due.
+    std::string MessageKey;
+};
+
+/// Called after each checked row with its result line and the counters so far.
+using ResultSink = std::function<void(const ResultRow& row, const RunCounts& counts)>;
+
+/// Renames the file of every checked shown row from OldName to NewName in
+/// shown order, never replacing another file. With UndoCheck the undo file
+/// grows as the run goes (made at the first rename), so a run that is cut
+/// short still leaves the record of what it renamed. The rows are not changed.
+RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
+                     const ResultSink& onResult = {});
+
+} // namespace tollwick

@@ -1,0 +1,124 @@
+#include "rename/Undo.h"
+
+#include "platform/Directory.h"
+#include "platform/LineFile.h"
+#include "rename/DateText.h"
+#include "rename/FolderDates.h"
+#include "rename/TextRoutines.h"
+
+namespace tollwick {
+namespace {
+
+constexpr std::string_view UndoSeparator = ">";
+
+bool HoldsLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Names in the file are joined to this folder, so it must be a whole
+// absolute folder: a relative one would act wherever the program was
+// started, and one without its closing "/" would reach beside the folder.
+std::optional<std::string> FolderOfUndoFile(const std::string& firstLine)
+{
+    if (firstLine.empty() || firstLine.front() != '/') {
+        return std::nullopt;
+    }
+    return firstLine.back() == '/' ? firstLine : firstLine + "/";
+}
+
+} // namespace
+
+std::string UndoLine(std::string_view newName, std::string_view oldName)
+{
+    std::string line;
+    line.reserve(newName.size() + UndoSeparator.size() + oldName.size());
+    line.append(newName).append(UndoSeparator).append(oldName);
+    return line;
+}
+
+bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::string_view newName)
+{
+    return !HoldsLineBreak(dirName) && !HoldsLineBreak(oldName) && !HoldsLineBreak(newName) &&
+           newName.find(UndoSeparator) == std::string_view::npos;
+}
+
+UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
+    : undoFolder_(std::move(undoFolder)), clock_(std::move(clock))
+{
+    if (!undoFolder_.empty() && undoFolder_.back() != '/') {
+        undoFolder_ += '/';
+    }
+    lines_.push_back(std::move(dirName));
+}
+
+void UndoRecorder::Record(std::string_view newName, std::string_view oldName)
+{
+    lines_.push_back(UndoLine(newName, oldName));
+    if (lines_.size() == 2) {
+        // No folder given is a failure, never the folder the program was started in.
+        if (!undoFolder_.empty()) {
+            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
+        }
+        if (file_) {
+            file_->AppendLine(lines_.front());
+        }
+    }
+    if (file_) {
+        // A line that fails ends the file's lines; Finish reports it.
+        file_->AppendLine(lines_.back());
+    }
+}
+
+UndoRecorder::Outcome UndoRecorder::Finish()
+{
+    if (lines_.size() < 2) {
+        return {};
+    }
+    if (!file_) {
+        return {{}, "Msg7"};
+    }
+    const bool written = file_->Finish();
+    const bool there = EntryExists(file_->Path());
+    return {file_->Path(), written && there ? "Msg6" : "Msg7"};
+}
+
+UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
+                      const FilterSettings& filter, Progress& progress)
+{
+    UndoLoad result{{}, dirName, filter};
+    progress.ShowProgress(0, 5);
+    {
+        const SavedCursor cursor(progress);
+        progress.ShowProgress(1, 0);
+        const std::vector<std::string> lines = ReadLines(path);
+        progress.ShowProgress(2, 0);
+        list.FilterList.clear();
+        progress.ShowProgress(3, 0);
+        list.TotalList.clear();
+        progress.ShowProgress(4, 0);
+        list.NextIndex = 0;
+        const std::optional<std::string> folder = lines.empty() ? std::nullopt : FolderOfUndoFile(lines.front());
+        if (lines.size() < 2 || !folder) {
+            result.MessageKey = "Msg1";
+        } else {
+            result.DirName = *folder;
+            progress.ShowProgress(0, static_cast<int>(lines.size()));
+            list.TotalList.reserve(lines.size() - 1);
+            const FolderDates dates(result.DirName, lines.size() - 1);
+            for (std::size_t k = 1; k < lines.size(); ++k) {
+                std::string present = TextBefore(lines[k], UndoSeparator);
+                std::string date = dates.DateTextOf(present);
+                list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
+                progress.ShowProgress(list.NextIndex, 0);
+            }
+        }
+    }
+    progress.ShowProgress(0, 100);
+    if (result.MessageKey.empty()) {
+        result.Filter = ApplyFilter(list, filter, progress);
+    }
+    return result;
+}
+
+} // namespace tollwick

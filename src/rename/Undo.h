@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/AppendFile.h"
+#include "platform/Clock.h"
+#include "rename/Filter.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tollwick {
+
+/// The undo line of a renamed file: its present name, ">", its earlier name.
+[[nodiscard]] std::string UndoLine(std::string_view newName, std::string_view oldName);
+
+/// Whether a rename in `dirName` can be written to an undo file so that
+/// loading it reads back the same folder and names: no line break in any
+/// of them and no ">" in the new name, which loading would split at.
+[[nodiscard]] bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::string_view newName);
+
+/// The undo file of one run. The file is made at the first rename, named
+/// by the local time then ("2005-11-30_11-30-19.twu", or "_2", "_3", ...
+/// before ".twu" when that name is taken), and each line is written as it
+/// comes, CR LF after every line.
+class UndoRecorder {
+public:
+    UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock);
+
+    /// Records one renamed file.
+    void Record(std::string_view newName, std::string_view oldName);
+
+    struct Outcome {
+        std::string Path;       // the file, when one was made
+        std::string MessageKey; // "Msg6", "Msg7", or empty when nothing was renamed
+    };
+    /// Syncs the file to disk and reports on it.
+    [[nodiscard]] Outcome Finish();
+
+    /// The lines recorded so far: the list folder, then the undo lines.
+    [[nodiscard]] std::vector<std::string> TakeLines() { return std::move(lines_); }
+
+private:
+    std::string undoFolder_;
+    std::function<LocalDateTime()> clock_;
+    std::vector<std::string> lines_;
+    std::optional<AppendFile> file_;
+};
+
+/// The list page after an undo load.
+struct UndoLoad {
+    /// "Msg1" when the file holds no renaming (fewer than two lines, or a
+    /// first line that is no absolute folder): both lists are empty then,
+    /// the list folder stays as it was and no filter pass ran. Else empty.
+    std::string MessageKey;
+    std::string DirName;   // the list folder afterwards
+    FilterSettings Filter; // the filter settings as the closing pass left them
+};
+
+/// Replaces the rename list by one unchecked row per undo line, each
+/// leading a file back to its earlier name, and ends with a filter pass.
+/// A file that cannot be read raises "Cannot open file %s" before anything
+/// is touched.
+UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
+                      const FilterSettings& filter, Progress& progress);
+
+} // namespace tollwick

@@ -1,0 +1,40 @@
+#include "generators/Algoritms.h"
+#include "platform/LineFile.h"
+#include "settings/TablesFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tollwick {
+namespace {
+
+TranslitTables ShippedTables()
+{
+    const auto path =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "translit.cfg";
+    TranslitTables tables;
+    LoadTables(KeyLines(ReadLines(path.string())), tables);
+    return tables;
+}
+
+// The generator itself, not a model of it, over the tables users get.
+TEST(ShippedTablesInTheGenerator, NamesGoToLatinAndBackKeepingTheirExtension)
+{
+    const TranslitTables tables = ShippedTables();
+    TranslitOptions toLatin;
+    toLatin.CyrToLatCheck = true;
+    toLatin.Tables = tables;
+    TranslitOptions toCyrillic;
+    toCyrillic.LatToCyrCheck = true;
+    toCyrillic.Tables = tables;
+    for (const std::string name : {"Отпуск в Хабаровске_001.JPG", "Щука и ёж.txt", "подъезд-семья.doc", "Вьюга_ЖУК.png",
+                                   "Чайковский. Пётр.mp3"}) {
+        const std::string latin = Transliterate(name, toLatin);
+        EXPECT_EQ(latin.substr(latin.rfind('.')), name.substr(name.rfind('.'))) << latin;
+        EXPECT_EQ(Transliterate(latin, toCyrillic), name) << "via " << latin;
+    }
+    EXPECT_EQ(Transliterate("Щука и ёж.txt", toLatin), "Shchuka i yozh.txt");
+}
+
+} // namespace
+} // namespace tollwick

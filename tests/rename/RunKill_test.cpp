@@ -1,0 +1,120 @@
+#include "rename/ListCommands.h"
+#include "rename/RunHelpers.h"
+#include "rename/Undo.h"
+#include "support/TempDir.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tollwick::test {
+namespace {
+
+constexpr int FileCount = 2000;
+constexpr int KillAfterRows = 400;
+
+std::string Numbered(char prefix, int k)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "%c%04d", prefix, k);
+    return name;
+}
+
+// Runs the renaming in a child that reports each row through a pipe and
+// lingers a little per row, so that the kill lands well inside the run.
+[[noreturn]] void RunInChild(const RenameList& list, const RunOptions& options, int reportFd)
+{
+    Progress progress;
+    RunRename(list, options, KeyEchoLookup(), progress, [reportFd](const ResultRow&, const RunCounts&) {
+        const char tick = 1;
+        if (write(reportFd, &tick, 1) != 1) {
+            _exit(3);
+        }
+        usleep(300);
+    });
+    _exit(0);
+}
+
+void KillAfterReports(pid_t child, int reportFd, int reports)
+{
+    char buffer[64];
+    int seen = 0;
+    while (seen < reports) {
+        const ssize_t got = read(reportFd, buffer, sizeof buffer);
+        ASSERT_GT(got, 0) << "the run ended before it could be killed";
+        seen += static_cast<int>(got);
+    }
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+}
+
+TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
+{
+    TempDir folder;
+    TempDir undo;
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (int k = 0; k < FileCount; ++k) {
+        folder.WriteFile(Numbered('f', k), std::to_string(k));
+        renames.emplace_back(Numbered('f', k), Numbered('g', k));
+    }
+    RunOptions options = OptionsFor(folder);
+    options.UndoCheck = true;
+    options.UndoFolder = undo.Path();
+
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        RunInChild(ListOfRenames(renames), options, pipeFds[1]);
+    }
+    close(pipeFds[1]);
+    KillAfterReports(child, pipeFds[0], KillAfterRows);
+    close(pipeFds[0]);
+
+    std::set<std::string> renamedOnDisk;
+    for (const std::string& name : folder.Names()) {
+        if (name[0] == 'g') {
+            renamedOnDisk.insert(name);
+        }
+    }
+    ASSERT_GE(renamedOnDisk.size(), static_cast<std::size_t>(KillAfterRows));
+    ASSERT_LT(renamedOnDisk.size(), static_cast<std::size_t>(FileCount));
+
+    const std::vector<std::string> records = undo.Names();
+    ASSERT_EQ(records.size(), 1U);
+    RenameList list;
+    Progress progress;
+    const UndoLoad load = LoadUndoFile(list, undo.Path() + records[0], "/", {}, progress);
+    EXPECT_EQ(load.DirName, folder.Path());
+    std::set<std::string> recorded;
+    for (const Row& row : list.TotalList) {
+        EXPECT_EQ(row.OldName[0], 'g');
+        EXPECT_EQ(row.NewName, "f" + row.OldName.substr(1));
+        recorded.insert(row.OldName);
+    }
+    // At most the rename under way at the kill misses its line.
+    EXPECT_LE(renamedOnDisk.size() - recorded.size(), 1U);
+    for (const std::string& name : recorded) {
+        EXPECT_TRUE(renamedOnDisk.count(name)) << name;
+    }
+
+    CheckAll(list, progress);
+    options.DirName = load.DirName;
+    const RecordedRun back = RunAndRecord(list, options);
+    EXPECT_EQ(back.summary.Counts.Of(RunStatus::StatusRenamed), static_cast<std::int32_t>(recorded.size()));
+    std::size_t stillRenamed = 0;
+    for (const std::string& name : folder.Names()) {
+        stillRenamed += name[0] == 'g' ? 1 : 0;
+    }
+    EXPECT_LE(stillRenamed, 1U);
+    EXPECT_EQ(folder.Names().size(), static_cast<std::size_t>(FileCount));
+}
+
+} // namespace
+} // namespace tollwick::test
