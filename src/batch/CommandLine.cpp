@@ -78,6 +78,18 @@ RawStep ReadStep(const StepSpec& spec, ArgumentReader& reader)
     return raw;
 }
 
+// A run without a list folder would rename inside the working folder.
+void RequireFolderBeforeRun(const std::vector<Step>& steps)
+{
+    bool folderSet = false;
+    for (const Step& step : steps) {
+        folderSet = folderSet || std::holds_alternative<ScanStep>(step) || std::holds_alternative<LoadUndoStep>(step);
+        if (std::holds_alternative<RunStep>(step) && !folderSet) {
+            throw UsageError("--run needs a list folder: give --scan or --load-undo before it");
+        }
+    }
+}
+
 } // namespace
 
 Invocation ParseCommandLine(const std::vector<std::string>& arguments)
@@ -103,6 +115,7 @@ Invocation ParseCommandLine(const std::vector<std::string>& arguments)
     if (!invocation.showHelp && invocation.steps.empty()) {
         throw UsageError("no step given (see --help)");
     }
+    RequireFolderBeforeRun(invocation.steps);
     return invocation;
 }
 

@@ -27,8 +27,8 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         return ExitOk;
     }
     try {
-        const std::string home = HomeOf(invocation);
-        Session session(BatchState{}, out);
+        const HomeData data = LoadHomeData(HomeOf(invocation));
+        Session session(data, out, err);
         for (const Step& step : invocation.steps) {
             session.Run(step);
         }

@@ -1,5 +1,8 @@
 #include "BatchProcess.h"
 
+#include "platform/LineFile.h"
+#include "settings/KeyLines.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -105,6 +108,32 @@ std::vector<std::string> BatchHome::UndoFiles() const
     }
     std::ranges::sort(names);
     return names;
+}
+
+void BatchHome::SetStored(const std::string& control, const std::string& value) const
+{
+    const std::string path = Path() + "data/config.cfg";
+    std::vector<std::string> lines = ReadLines(path);
+    const std::string key = "[cfg_" + control + ",";
+    const auto found = std::ranges::find_if(lines, [&](const std::string& line) { return line.starts_with(key); });
+    if (found == lines.end()) {
+        lines.push_back(key + value + "]");
+    } else {
+        *found = key + value + "]";
+    }
+    WriteLinesAtomic(path, lines);
+}
+
+void BatchHome::WriteDataFile(const std::string& relativePath, const std::vector<std::string>& lines) const
+{
+    WriteLinesAtomic(Path() + relativePath, lines);
+}
+
+std::string BatchHome::Text(const std::string& key) const
+{
+    const KeyLines settings(ReadLines(Path() + "data/config.cfg"));
+    const KeyLines language(ReadLines(Path() + "language/" + settings.LookupText("cfg_Language")));
+    return language.LookupText(key);
 }
 
 std::vector<std::string> Fields(const std::string& line)

@@ -28,6 +28,12 @@ public:
     [[nodiscard]] BatchResult Run(std::vector<std::string> arguments) const;
     /// The files of undo/, sorted.
     [[nodiscard]] std::vector<std::string> UndoFiles() const;
+    /// Stores `value` for the settings key "cfg_" + `control`, as the window would have saved it.
+    void SetStored(const std::string& control, const std::string& value) const;
+    /// Replaces a data file of the home, e.g. "data/translit.cfg", by these lines.
+    void WriteDataFile(const std::string& relativePath, const std::vector<std::string>& lines) const;
+    /// The text of `key` in the configured language.
+    [[nodiscard]] std::string Text(const std::string& key) const;
 
 private:
     TempDir dir_;

@@ -100,6 +100,8 @@ TEST(CommandLine, FaultsAreUsageErrors)
         {"--sort", "-1"},
         {"--home", "/no/such/folder/anywhere", "--list"},
         {"--home", "/tmp", "--home", "/tmp", "--list"},
+        {"--import", "f", "--layout", "1", "--check-all", "--run"},
+        {"--run", "--scan", "/tmp"},
     };
     for (const auto& arguments : faults) {
         std::string line;

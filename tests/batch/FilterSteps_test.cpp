@@ -52,11 +52,6 @@ TEST_F(FilterSteps, TermsSplitAtSemicolonsAndIgnoreCase)
     EXPECT_EQ(Column(Run({"--filter", "on", "--filter-old", "*.JPG", "--list"}), 0), (Lines{"IMG_1.JPG"}));
 }
 
-TEST_F(FilterSteps, EmptyTermsPassEveryRow)
-{
-    EXPECT_EQ(Column(Run({"--filter", "on", "--filter-old", ";?;", "--list"}), 0).size(), 4U);
-}
-
 TEST_F(FilterSteps, NewNamesAreTestedAsJustGenerated)
 {
     EXPECT_EQ(Column(Run({"--replace", "img", "Holiday", "--filter-new", "holiday", "--filter", "on", "--list"}), 1),
@@ -69,14 +64,6 @@ TEST_F(FilterSteps, DateRangeCountsTheLastDayWhole)
               (Lines{"img 2.png", "IMG_1.JPG"}));
     EXPECT_EQ(Column(Run({"--filter", "on", "--filter-dates", "2025-05-03", "2025-05-03", "--list"}), 0),
               (Lines{"Foto.gif"}));
-}
-
-TEST_F(FilterSteps, TestsCombine)
-{
-    EXPECT_EQ(
-        Column(Run({"--filter", "on", "--filter-old", "img", "--filter-dates", "2025-05-02", "2025-12-31", "--list"}),
-               0),
-        (Lines{"img 2.png"}));
 }
 
 TEST_F(FilterSteps, HiddenRowsKeepTheirChecksAndNewNames)
