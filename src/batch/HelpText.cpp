@@ -5,26 +5,29 @@
 namespace tollwick::batch {
 namespace {
 
-std::string Synopsis(std::string_view name, const std::vector<std::string_view>& operands)
+std::string ModifierUsage(const ModifierSpec& modifier)
 {
-    std::string text(name);
-    for (const std::string_view operand : operands) {
-        text += ' ';
-        text += operand;
+    std::string usage(modifier.name);
+    if (!modifier.operand.empty()) {
+        usage += ' ';
+        usage += modifier.operand;
     }
-    return text;
+    return modifier.required ? usage : "[" + usage + "]";
 }
 
+// "--import FILE --layout N [--separator S]", then the help and one line per modifier.
 void WriteStep(std::ostream& out, const StepSpec& spec)
 {
-    out << "  " << Synopsis(spec.name, spec.operands) << "\n      " << spec.help << '\n';
+    out << "  " << spec.name;
+    for (const std::string_view operand : spec.operands) {
+        out << ' ' << operand;
+    }
     for (const ModifierSpec& modifier : spec.modifiers) {
-        std::string usage(modifier.name);
-        if (!modifier.operand.empty()) {
-            usage += ' ';
-            usage += modifier.operand;
-        }
-        out << "      " << (modifier.required ? usage : "[" + usage + "]") << "  " << modifier.help << '\n';
+        out << ' ' << ModifierUsage(modifier);
+    }
+    out << "\n      " << spec.help << '\n';
+    for (const ModifierSpec& modifier : spec.modifiers) {
+        out << "        " << modifier.name << ": " << modifier.help << '\n';
     }
 }
 
