@@ -38,6 +38,11 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         return ExitStepFailed;
     }
     out.flush();
+    if (!out) {
+        // A script must not take a cut-off list or result for a whole one.
+        err << "Cannot write the output\n";
+        return ExitStepFailed;
+    }
     return ExitOk;
 }
 

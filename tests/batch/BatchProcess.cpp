@@ -50,11 +50,11 @@ std::vector<std::string> BatchResult::OutLines() const
     return lines;
 }
 
-BatchResult RunBatch(const std::vector<std::string>& arguments)
+BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& givenOutPath)
 {
     // Output goes to files, so a child that writes much cannot block on a pipe.
     const TempDir capture;
-    const std::string outPath = capture.Path() + "out";
+    const std::string outPath = givenOutPath.empty() ? capture.Path() + "out" : givenOutPath;
     const std::string errPath = capture.Path() + "err";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -76,7 +76,7 @@ BatchResult RunBatch(const std::vector<std::string>& arguments)
     }
     BatchResult result;
     result.exitCode = WaitFor(child);
-    result.out = ReadWhole(outPath);
+    result.out = givenOutPath.empty() ? ReadWhole(outPath) : std::string();
     result.err = ReadWhole(errPath);
     return result;
 }

@@ -16,8 +16,9 @@ struct BatchResult {
     [[nodiscard]] std::vector<std::string> OutLines() const;
 };
 
-/// Runs the built tollwick-batch as a child process with exactly these arguments.
-[[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments);
+/// Runs the built tollwick-batch as a child process with exactly these
+/// arguments; its output goes to `outPath` when given (then `out` stays empty).
+[[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {});
 
 /// A fresh application home: copies of the shipped data/ and language/ and an empty undo/.
 class BatchHome {

@@ -116,6 +116,16 @@ TEST(ListStepsEmpty, EmptyFolderListsNothing)
     EXPECT_EQ(result.out, "");
 }
 
+TEST(ListStepsOutput, OutputThatCannotBeWrittenIsAFailure)
+{
+    const BatchHome home;
+    const TempDir folder;
+    folder.WriteFile("a.txt");
+    const auto result = RunBatch({"--home", home.Path(), "--scan", folder.Path(), "--list"}, "/dev/full");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot write the output"), std::string::npos) << result.err;
+}
+
 TEST(ListStepsEmpty, ListBeforeAnyScanIsEmpty)
 {
     const BatchHome home;
