@@ -98,7 +98,7 @@ GeneratedEdits RunDeleteChars(RenameList& list, const GeneratorOptions& options,
 }
 
 // No generator belongs to the tab; the bar still runs through the rows.
-GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions&, Progress& progress)
+GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions& /*options*/, Progress& progress)
 {
     for (std::size_t step = 1; step <= list.FilterList.size(); ++step) {
         progress.ShowProgress(static_cast<int>(std::min<std::size_t>(step, INT_MAX)), 0);

@@ -39,7 +39,7 @@ void AppendPadded(std::string& out, std::int64_t value, std::size_t width)
     std::array<char, 24> digits{};
     const bool negative = value < 0;
     const auto magnitude = negative ? 0U - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+    auto* const end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
     const auto length = static_cast<std::size_t>(end - digits.data());
     std::size_t signWidth = 0;
     if (negative) {

@@ -65,8 +65,8 @@ public:
     /// number of rows the pass processed before) is first added to every
     /// number of both masks; digits of the name never count.
     [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
-    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
-    void Apply(std::string_view name, std::int64_t counter, std::string& out) const;
+    /// The same into `joined`, reusing its storage; `name` must not lie in `joined`.
+    void Apply(std::string_view name, std::int64_t counter, std::string& joined) const;
     [[nodiscard]] const std::string& CleanedName() const { return nameMask_; }
     [[nodiscard]] const std::string& CleanedExt() const { return extMask_; }
 

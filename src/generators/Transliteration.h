@@ -38,9 +38,9 @@ public:
     /// the entries before it left, matching case exactly; then the
     /// extension unchanged.
     [[nodiscard]] std::string Apply(std::string_view name) const;
-    /// The same into `out`, reusing its storage; `name` must not lie in `out`.
+    /// The same into `text`, reusing its storage; `name` must not lie in `text`.
     /// Not for use by two threads at once: it keeps a working buffer.
-    void Apply(std::string_view name, std::string& out) const;
+    void Apply(std::string_view name, std::string& text) const;
 
 private:
     using ByteSet = std::array<std::uint64_t, 4>;
@@ -53,8 +53,8 @@ private:
     };
     // Entries [First, Last) of entries_, with a table when they all replace single characters.
     struct Stage {
-        std::size_t First;
-        std::size_t Last;
+        std::size_t First = 0;
+        std::size_t Last = 0;
         std::optional<CharTable> Table;
     };
     void AddEntries(const std::vector<std::string>& table);

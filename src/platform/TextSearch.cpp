@@ -37,11 +37,12 @@ bool HasNoAsciiLetterOrNonAscii(std::string_view text)
 
 } // namespace
 
-TextSearcher::TextSearcher(std::string_view pattern, bool ignoreCase) : pattern_(pattern), ignoreCase_(ignoreCase)
+// A valid pattern starts with a byte that never continues a character, so a
+// byte match is also a match of whole characters.
+TextSearcher::TextSearcher(std::string_view pattern, bool ignoreCase)
+    : pattern_(pattern), ignoreCase_(ignoreCase),
+      bytewise_(ignoreCase ? HasNoAsciiLetterOrNonAscii(pattern) : IsValidUtf8(pattern))
 {
-    // A valid pattern starts with a byte that never continues a character, so a
-    // byte match is also a match of whole characters.
-    bytewise_ = ignoreCase ? HasNoAsciiLetterOrNonAscii(pattern) : IsValidUtf8(pattern);
     if (!bytewise_) {
         for (std::size_t pos = 0; pos < pattern.size();) {
             const Utf8Char ch = NextChar(pattern, pos);

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tollwick::batch {
+
+// One checked step of the command line each; the values are already valid.
+
+struct ScanStep {
+    std::string folder; // absolute, with a closing "/"
+};
+struct LoadUndoStep {
+    std::string file;
+};
+struct ImportStep {
+    std::string file;
+    int layout = 1;                       // 1..6
+    std::optional<std::string> separator; // none: the stored one
+};
+struct ExportStep {
+    std::string file;
+    int layout = 1;
+    std::optional<std::string> separator;
+};
+struct FilterTermsStep {
+    bool newNames = false; // the new-name test, else the old-name test
+    std::string terms;
+};
+struct FilterDatesStep {
+    CalendarDate first;
+    CalendarDate last;
+};
+enum class FilterToggle { On, Off, Update };
+struct FilterToggleStep {
+    FilterToggle toggle = FilterToggle::On;
+};
+struct CheckedOnlyStep {};
+
+enum class CaseMode { Lower, Upper, First, Swap, Words };
+struct CaseStep {
+    CaseMode mode = CaseMode::Lower;
+    int firstCount = 1;                // characters put in upper case by First
+    bool underscoreStartsWord = false; // for Words
+};
+struct ReplaceStep {
+    std::string from;
+    std::string to;
+    bool firstOnly = false;
+    bool matchCase = false;
+    bool keepExtension = false;
+};
+struct MaskStep {
+    std::string nameMask;
+    std::string extensionMask;
+    bool count = false;
+};
+struct TranslitStep {
+    bool cyrillicToLatin = true;
+};
+struct DeleteStep {
+    int from = 1;
+    int count = 1;
+    bool fromEnd = false;
+};
+
+enum class ListCommand { CopyOld, CheckAll, InvertChecks, RemoveChecked, RemoveAll };
+struct ListCommandStep {
+    ListCommand command = ListCommand::CopyOld;
+};
+struct SortStep {
+    int column = 0; // 0..3
+};
+struct PrintListStep {};
+struct PreviewStep {};
+struct RunStep {
+    bool writeUndo = true;
+};
+
+using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep,
+                          FilterToggleStep, CheckedOnlyStep, CaseStep, ReplaceStep, MaskStep, TranslitStep, DeleteStep,
+                          ListCommandStep, SortStep, PrintListStep, PreviewStep, RunStep>;
+
+/// What the whole command line asks for.
+struct Invocation {
+    bool showHelp = false;
+    std::optional<std::string> home; // --home
+    std::vector<Step> steps;
+};
+
+} // namespace tollwick::batch

@@ -1,0 +1,54 @@
+#include "batch/StepTable.h"
+
+#include <sstream>
+
+namespace tollwick::batch {
+namespace {
+
+std::string ModifierUsage(const ModifierSpec& modifier)
+{
+    std::string usage(modifier.name);
+    if (!modifier.operand.empty()) {
+        usage += ' ';
+        usage += modifier.operand;
+    }
+    return modifier.required ? usage : "[" + usage + "]";
+}
+
+// "--import FILE --layout N [--separator S]", then the help and one line per modifier.
+void WriteStep(std::ostream& out, const StepSpec& spec)
+{
+    out << "  " << spec.name;
+    for (const std::string_view operand : spec.operands) {
+        out << ' ' << operand;
+    }
+    for (const ModifierSpec& modifier : spec.modifiers) {
+        out << ' ' << ModifierUsage(modifier);
+    }
+    out << "\n      " << spec.help << '\n';
+    for (const ModifierSpec& modifier : spec.modifiers) {
+        out << "        " << modifier.name << ": " << modifier.help << '\n';
+    }
+}
+
+} // namespace
+
+std::string HelpText()
+{
+    std::ostringstream out;
+    out << "Usage: tollwick-batch [--home DIR] STEP...\n"
+           "Runs the steps of the Tollwick wizard in the order given, each as the window does it.\n"
+           "The whole command line is checked before the first step runs.\n\n"
+           "  --home DIR\n      Application home with data/, language/ and undo/ (as TOLLWICK_HOME).\n"
+           "  --help\n      Show this text.\n\nSteps:\n";
+    for (const StepSpec& spec : StepSpecs()) {
+        WriteStep(out, spec);
+    }
+    out << "\nName list layouts: 1 old and new name on two lines, 2 new and old name on two lines,\n"
+           "3 old names, 4 new names, 5 old name S new name, 6 new name S old name.\n"
+           "Exit status: 0 every step ran, 1 a step failed (message on standard error),\n"
+           "2 the command line is wrong (nothing was done).\n";
+    return out.str();
+}
+
+} // namespace tollwick::batch

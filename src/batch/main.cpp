@@ -1,0 +1,22 @@
+// tollwick-batch: the wizard's steps from the command line.
+#include "batch/CommandLine.h"
+#include "batch/Runner.h"
+#include "batch/UsageError.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    tollwick::batch::Invocation invocation;
+    try {
+        invocation = tollwick::batch::ParseCommandLine(arguments);
+    } catch (const tollwick::batch::UsageError& error) {
+        std::cerr << "tollwick-batch: " << error.what() << "\nTry 'tollwick-batch --help'.\n";
+        return tollwick::batch::ExitUsage;
+    }
+    return tollwick::batch::RunInvocation(invocation, std::cout, std::cerr);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "support/TempDir.h"
+
+#include <string>
+#include <vector>
+
+namespace tollwick::test {
+
+/// What one run of tollwick-batch left behind.
+struct BatchResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+    /// Standard output cut into lines, without their "\n".
+    [[nodiscard]] std::vector<std::string> OutLines() const;
+};
+
+/// Runs the built tollwick-batch as a child process with exactly these
+/// arguments; its output goes to `outPath` when given (then `out` stays empty).
+[[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {});
+
+/// A fresh application home: copies of the shipped data/ and language/ and an empty undo/.
+class BatchHome {
+public:
+    BatchHome();
+    [[nodiscard]] const std::string& Path() const { return dir_.Path(); }
+    /// Runs tollwick-batch with --home pointing here before the arguments.
+    [[nodiscard]] BatchResult Run(std::vector<std::string> arguments) const;
+    /// The files of undo/, sorted.
+    [[nodiscard]] std::vector<std::string> UndoFiles() const;
+    /// Stores `value` for the settings key "cfg_" + `control`, as the window would have saved it.
+    void SetStored(const std::string& control, const std::string& value) const;
+    /// Replaces a data file of the home, e.g. "data/translit.cfg", by these lines.
+    void WriteDataFile(const std::string& relativePath, const std::vector<std::string>& lines) const;
+    /// The text of `key` in the configured language.
+    [[nodiscard]] std::string Text(const std::string& key) const;
+
+private:
+    TempDir dir_;
+};
+
+/// Splits a line at TAB characters.
+[[nodiscard]] std::vector<std::string> Fields(const std::string& line);
+
+} // namespace tollwick::test

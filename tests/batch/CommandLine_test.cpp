@@ -1,0 +1,162 @@
+#include "BatchProcess.h"
+#include "batch/CommandLine.h"
+#include "batch/StepTable.h"
+#include "batch/UsageError.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick::batch {
+namespace {
+
+using test::BatchHome;
+using test::TempDir;
+
+template <typename T> T OnlyStep(const std::vector<std::string>& arguments)
+{
+    const Invocation invocation = ParseCommandLine(arguments);
+    EXPECT_EQ(invocation.steps.size(), 1U);
+    return std::get<T>(invocation.steps.at(0));
+}
+
+TEST(CommandLine, StepsKeepTheirOrderAndModifiersBindToTheStepBefore)
+{
+    const TempDir folder;
+    const Invocation invocation = ParseCommandLine(
+        {"--scan", folder.Path(), "--replace", "a", "b", "--keep-ext", "--first-only", "--check-all", "--run"});
+    ASSERT_EQ(invocation.steps.size(), 4U);
+    EXPECT_EQ(std::get<ScanStep>(invocation.steps[0]).folder, folder.Path());
+    const auto& replace = std::get<ReplaceStep>(invocation.steps[1]);
+    EXPECT_EQ(replace.from, "a");
+    EXPECT_EQ(replace.to, "b");
+    EXPECT_TRUE(replace.firstOnly);
+    EXPECT_TRUE(replace.keepExtension);
+    EXPECT_FALSE(replace.matchCase);
+    EXPECT_TRUE(std::get<RunStep>(invocation.steps[3]).writeUndo);
+}
+
+TEST(CommandLine, OperandsAreTakenAsTheyStandEvenWithLeadingDashes)
+{
+    const auto replace = OnlyStep<ReplaceStep>({"--replace", "--list", "-"});
+    EXPECT_EQ(replace.from, "--list");
+    EXPECT_EQ(replace.to, "-");
+    EXPECT_EQ(OnlyStep<FilterTermsStep>({"--filter-old", ""}).terms, "");
+}
+
+TEST(CommandLine, ScanFolderBecomesAbsoluteWithOneClosingSlash)
+{
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "/"}).folder, "/");
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "/tmp//"}).folder, "/tmp/");
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "/tmp/../tmp"}).folder, "/tmp/");
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "."}).folder.front(), '/');
+}
+
+TEST(CommandLine, CaseModes)
+{
+    EXPECT_EQ(OnlyStep<CaseStep>({"--case", "first"}).firstCount, 1);
+    EXPECT_EQ(OnlyStep<CaseStep>({"--case", "first:256"}).firstCount, 256);
+    EXPECT_TRUE(OnlyStep<CaseStep>({"--case", "words:underscore"}).underscoreStartsWord);
+    EXPECT_FALSE(OnlyStep<CaseStep>({"--case", "words"}).underscoreStartsWord);
+    EXPECT_EQ(OnlyStep<CaseStep>({"--case", "swap"}).mode, CaseMode::Swap);
+}
+
+TEST(CommandLine, SeparatorIsOptionalAndMayBeEmpty)
+{
+    EXPECT_FALSE(OnlyStep<ImportStep>({"--import", "f", "--layout", "5"}).separator.has_value());
+    EXPECT_EQ(OnlyStep<ExportStep>({"--export", "f", "--layout", "6", "--separator", ""}).separator, "");
+}
+
+TEST(CommandLine, FaultsAreUsageErrors)
+{
+    const std::vector<std::vector<std::string>> faults = {
+        {},
+        {"--scan"},
+        {"--scan", "/no/such/folder/anywhere"},
+        {"--bogus"},
+        {"--first-only"},
+        {"--list", "--keep-ext"},
+        {"--replace", "a"},
+        {"--import", "f"},
+        {"--import", "f", "--layout", "7"},
+        {"--import", "f", "--layout", "0"},
+        {"--import", "f", "--layout", "2x"},
+        {"--import", "f", "--layout", "3", "--separator", "="},
+        {"--import", "/tmp", "--layout", "1"},
+        {"--export", "f", "--layout", "1", "--layout", "2"},
+        {"--filter", "maybe"},
+        {"--filter-dates", "2025-01-01"},
+        {"--filter-dates", "2025-13-01", "2025-12-31"},
+        {"--filter-dates", "2023-02-29", "2023-03-01"},
+        {"--filter-dates", "2025-1-01", "2025-12-31"},
+        {"--filter-dates", "2025-03-02", "2025-03-01"},
+        {"--case", "title"},
+        {"--case", "first:0"},
+        {"--case", "first:257"},
+        {"--case", "lower:2"},
+        {"--case", "words:dash"},
+        {"--translit", "lat-greek"},
+        {"--delete", "0", "1"},
+        {"--delete", "1", "-1"},
+        {"--sort", "4"},
+        {"--sort", "-1"},
+        {"--home", "/no/such/folder/anywhere", "--list"},
+        {"--home", "/tmp", "--home", "/tmp", "--list"},
+        {"--import", "f", "--layout", "1", "--check-all", "--run"},
+        {"--run", "--scan", "/tmp"},
+    };
+    for (const auto& arguments : faults) {
+        std::string line;
+        for (const auto& argument : arguments) {
+            line += argument + ' ';
+        }
+        EXPECT_THROW((void)ParseCommandLine(arguments), UsageError) << line;
+    }
+}
+
+TEST(CommandLine, LeapDayIsADate)
+{
+    const auto dates = OnlyStep<FilterDatesStep>({"--filter-dates", "2024-02-29", "2024-02-29"});
+    EXPECT_EQ(dates.first, (CalendarDate{2024, 2, 29}));
+}
+
+TEST(CommandLine, HelpNamesEveryStepAndModifier)
+{
+    const std::string help = HelpText();
+    for (const StepSpec& spec : StepSpecs()) {
+        EXPECT_NE(help.find("  " + std::string(spec.name)), std::string::npos) << spec.name;
+        for (const ModifierSpec& modifier : spec.modifiers) {
+            EXPECT_NE(help.find(std::string(modifier.name)), std::string::npos) << modifier.name;
+        }
+    }
+}
+
+TEST(ExitStatus, HelpIsZeroAndPrintsUsage)
+{
+    const auto result = test::RunBatch({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("Usage: tollwick-batch"), std::string::npos);
+}
+
+TEST(ExitStatus, UsageErrorIsTwoAndRunsNoStepBeforeIt)
+{
+    const BatchHome home;
+    const TempDir folder;
+    folder.WriteFile("a.txt");
+    // The faulty last step must stop the run of the whole line, not only itself.
+    const auto result =
+        home.Run({"--scan", folder.Path(), "--replace", "a", "b", "--check-all", "--run", "--sort", "9"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--sort"), std::string::npos);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.txt"});
+    EXPECT_TRUE(home.UndoFiles().empty());
+}
+
+TEST(ExitStatus, NoArgumentsIsAUsageError)
+{
+    const auto result = test::RunBatch({});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("--help"), std::string::npos);
+}
+
+} // namespace
+} // namespace tollwick::batch

@@ -1,0 +1,120 @@
+#include "BatchProcess.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Scans a folder holding exactly `names`, runs the steps and gives the new
+// names that --list printed last, in shown order.
+class GeneratorSteps : public ::testing::Test {
+protected:
+    Lines NewNamesAfter(const Lines& names, Lines steps)
+    {
+        const TempDir folder;
+        for (const std::string& name : names) {
+            folder.WriteFile(name);
+        }
+        steps.insert(steps.begin(), {"--scan", folder.Path()});
+        steps.emplace_back("--list");
+        last = home.Run(steps);
+        EXPECT_EQ(last.exitCode, 0) << last.err;
+        Lines newNames;
+        for (const std::string& line : last.OutLines()) {
+            newNames.push_back(Fields(line).at(1));
+        }
+        return newNames;
+    }
+
+    BatchHome home;
+    BatchResult last;
+};
+
+TEST_F(GeneratorSteps, CaseModes)
+{
+    EXPECT_EQ(NewNamesAfter({"Report.TXT"}, {"--case", "lower"}), Lines{"report.txt"});
+    EXPECT_EQ(NewNamesAfter({"Report.TXT"}, {"--case", "upper"}), Lines{"REPORT.TXT"});
+    EXPECT_EQ(NewNamesAfter({"my HOLIDAY.JPG"}, {"--case", "first"}), Lines{"My holiday.jpg"});
+    EXPECT_EQ(NewNamesAfter({"my HOLIDAY.JPG"}, {"--case", "first:3"}), Lines{"MY holiday.jpg"});
+    EXPECT_EQ(NewNamesAfter({"Photo_01.JPG"}, {"--case", "swap"}), Lines{"pHOTO_01.JPG"});
+    EXPECT_EQ(NewNamesAfter({"the_big day.TXT"}, {"--case", "words"}), Lines{"The_big Day.txt"});
+    EXPECT_EQ(NewNamesAfter({"the_big day.TXT"}, {"--case", "words:underscore"}), Lines{"The_Big Day.txt"});
+    EXPECT_EQ(NewNamesAfter({"привет.TXT"}, {"--case", "upper"}), Lines{"ПРИВЕТ.TXT"});
+}
+
+TEST_F(GeneratorSteps, ReplaceOptions)
+{
+    EXPECT_EQ(NewNamesAfter({"IMG_001.jpg"}, {"--replace", "img", "Holiday_"}), Lines{"Holiday__001.jpg"});
+    EXPECT_EQ(NewNamesAfter({"a-a-a.txt"}, {"--replace", "a", "b", "--first-only"}), Lines{"b-a-a.txt"});
+    EXPECT_EQ(NewNamesAfter({"jpg.jpg"}, {"--replace", "jpg", "png", "--keep-ext"}), Lines{"png.jpg"});
+    EXPECT_EQ(NewNamesAfter({"jpg.jpg"}, {"--replace", "jpg", "png"}), Lines{"png.png"});
+    EXPECT_EQ(NewNamesAfter({"Photo photo.jpg"}, {"--replace", "photo", "x", "--match-case"}), Lines{"Photo x.jpg"});
+    EXPECT_EQ(NewNamesAfter({"Photo photo.jpg"}, {"--replace", "photo", "x"}), Lines{"x x.jpg"});
+    // Forbidden characters never reach a name.
+    EXPECT_EQ(NewNamesAfter({"ab.txt"}, {"--replace", "a?b", "c/d"}), Lines{"cd.txt"});
+}
+
+TEST_F(GeneratorSteps, PassesBuildOnEachOther)
+{
+    EXPECT_EQ(NewNamesAfter({"a.txt"}, {"--replace", "a", "aa", "--replace", "a", "aa"}), Lines{"aaaa.txt"});
+}
+
+TEST_F(GeneratorSteps, MaskWithCounterNumbersShownRowsInOrder)
+{
+    EXPECT_EQ(NewNamesAfter({"IMG_3.JPG", "IMG_1.jpg", "IMG_2.png"}, {"--mask", "Holiday_001", "*", "--count"}),
+              (Lines{"Holiday_001.jpg", "Holiday_002.png", "Holiday_003.JPG"}));
+    EXPECT_EQ(NewNamesAfter({"a.doc", "b.doc"}, {"--sort", "0", "--sort", "0", "--mask", "n9", "bak", "--count"}),
+              (Lines{"n9.bak", "n10.bak"}));
+    EXPECT_EQ(NewNamesAfter({"README"}, {"--mask", "*", "*"}), Lines{"README."});
+}
+
+TEST_F(GeneratorSteps, MaskNumberBeyondThirtyTwoBitsFailsTheStep)
+{
+    const TempDir folder;
+    folder.WriteFile("a.txt");
+    const auto result =
+        home.Run({"--scan", folder.Path(), "--list", "--mask", "img9999999999", "*", "--count", "--list"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("'9999999999' is not a valid integer value"), std::string::npos) << result.err;
+    // The list printed before the failing step, nothing after it.
+    EXPECT_EQ(result.OutLines().size(), 1U);
+}
+
+TEST_F(GeneratorSteps, TranslitUsesTheStoredTables)
+{
+    home.WriteDataFile("data/translit.cfg",
+                       {"[cyr_cty,1]", "[cyr1,ш  >  sh]", "[cyr_long_cty,0]", "[lat_cty,3]", "[lat1,s  >  с]",
+                        "[lat2,h  >  х]", "[lat3,a  >  а]", "[lat_long_cty,1]", "[lat_long1,sh  >  ш]"});
+    EXPECT_EQ(NewNamesAfter({"shah.txt", "Shah.sh"}, {"--translit", "lat-cyr"}), (Lines{"Sхах.sh", "шах.txt"}));
+    EXPECT_EQ(NewNamesAfter({"ш-ш.ш"}, {"--translit", "cyr-lat"}), Lines{"sh-sh.ш"});
+}
+
+TEST_F(GeneratorSteps, DeleteCharacters)
+{
+    EXPECT_EQ(NewNamesAfter({"IMG_1234.jpg"}, {"--delete", "1", "4"}), Lines{"1234.jpg"});
+    EXPECT_EQ(NewNamesAfter({"photo_copy.jpg"}, {"--delete", "1", "5", "--from-end"}), Lines{"photo.jpg"});
+    EXPECT_EQ(NewNamesAfter({"abcdef.txt"}, {"--delete", "3", "256"}), Lines{"ab.txt"});
+    EXPECT_EQ(NewNamesAfter({"ab.txt"}, {"--delete", "3", "1"}), Lines{"ab.txt"});
+}
+
+TEST_F(GeneratorSteps, CheckedOnlyHoldsForEveryLaterGeneratorAndCountsProcessedRows)
+{
+    // Rows 1 and 3 are checked by way of the filter.
+    const Lines names =
+        NewNamesAfter({"a.txt", "b.txt", "c.txt"},
+                      {"--filter-old", "a;c", "--filter", "on", "--check-all", "--filter", "off", "--case", "upper",
+                       "--checked-only", "--mask", "n1", "*", "--count", "--replace", "n", "m"});
+    EXPECT_EQ(names, (Lines{"m1.TXT", "B.TXT", "m2.TXT"}));
+}
+
+TEST_F(GeneratorSteps, GeneratorsSeeOnlyShownRows)
+{
+    EXPECT_EQ(NewNamesAfter({"a.txt", "b.jpg"},
+                            {"--filter-old", "jpg", "--filter", "on", "--case", "upper", "--filter", "off"}),
+              (Lines{"a.txt", "B.JPG"}));
+}
+
+} // namespace
+} // namespace tollwick::test

@@ -1,0 +1,181 @@
+#include "BatchProcess.h"
+#include "platform/LineFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tollwick::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The five count lines of a run: status word, TAB, count.
+Lines Counts(const BatchHome& home, int missing, int unchanged, int taken, int renamed, int refused)
+{
+    return {home.Text("StatusDontExist") + "\t" + std::to_string(missing),
+            home.Text("StatusCancel") + "\t" + std::to_string(unchanged),
+            home.Text("StatusExist") + "\t" + std::to_string(taken),
+            home.Text("StatusRenamed") + "\t" + std::to_string(renamed),
+            home.Text("StatusCanNot") + "\t" + std::to_string(refused)};
+}
+
+Lines Slice(const Lines& lines, std::size_t from, std::size_t count)
+{
+    return {lines.begin() + static_cast<std::ptrdiff_t>(from),
+            lines.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}
+
+class RunSteps : public ::testing::Test {
+protected:
+    BatchHome home;
+    TempDir folder;
+};
+
+TEST_F(RunSteps, TypicalRenamingAndItsUndo)
+{
+    folder.WriteFile("IMG_0001.JPG", "one");
+    folder.WriteFile("IMG_0002.jpg", "two");
+    folder.WriteFile("IMG_0003.png", "three");
+    const auto run = home.Run(
+        {"--scan", folder.Path(), "--mask", "Holiday_001", "*", "--count", "--check-all", "--preview", "--run"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string renamed = home.Text("StatusRenamed");
+    const Lines lines = run.OutLines();
+    ASSERT_EQ(lines.size(), 2U + 3U + 5U + 1U);
+    EXPECT_EQ(Slice(lines, 0, 2), (Lines{folder.Path(), "3"}));
+    EXPECT_EQ(Slice(lines, 2, 3),
+              (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed, "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed,
+                     "IMG_0003.png\tHoliday_003.png\t" + renamed}));
+    EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(folder.Names(), (Lines{"Holiday_001.JPG", "Holiday_002.jpg", "Holiday_003.png"}));
+    EXPECT_EQ(folder.ReadFile("Holiday_002.jpg"), "two");
+
+    const Lines undoFiles = home.UndoFiles();
+    ASSERT_EQ(undoFiles.size(), 1U);
+    const std::string undoPath = home.Path() + "undo/" + undoFiles[0];
+    EXPECT_EQ(lines.back(), undoPath);
+    EXPECT_EQ(ReadLines(undoPath), (Lines{folder.Path(), "Holiday_001.JPG>IMG_0001.JPG", "Holiday_002.jpg>IMG_0002.jpg",
+                                          "Holiday_003.png>IMG_0003.png"}));
+
+    const auto undo = home.Run({"--load-undo", undoPath, "--list", "--check-all", "--run", "--no-undo"});
+    ASSERT_EQ(undo.exitCode, 0) << undo.err;
+    const Lines undoLines = undo.OutLines();
+    ASSERT_EQ(undoLines.size(), 3U + 3U + 5U);
+    const Lines first = Fields(undoLines[0]);
+    EXPECT_EQ(first.at(0), "Holiday_001.JPG");
+    EXPECT_EQ(first.at(1), "IMG_0001.JPG");
+    EXPECT_EQ(first.at(2), "0");
+    EXPECT_EQ(first.at(4), "0");
+    EXPECT_EQ(Slice(undoLines, 6, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(folder.Names(), (Lines{"IMG_0001.JPG", "IMG_0002.jpg", "IMG_0003.png"}));
+    EXPECT_EQ(home.UndoFiles().size(), 1U);
+}
+
+TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
+{
+    folder.WriteFile("a.txt", "a");
+    folder.WriteFile("b.txt", "b");
+    folder.WriteFile("c.txt", "c");
+    folder.WriteFile("d.txt", "d");
+    folder.WriteFile("taken.txt", "keep");
+    const std::string names = folder.Path() + "names";
+    {
+        // Rows: unchanged, missing, name taken, refused (".."), renamed; taken.txt stays unchecked.
+        const TempDir lists;
+        lists.WriteFile("l", "a.txt = a.txt\r\ngone.txt = x.txt\r\nb.txt = taken.txt\r\nc.txt = ..\r\n"
+                             "d.txt = D2.txt\r\n");
+        const auto result = home.Run({"--scan", folder.Path(), "--import", lists.Path() + "l", "--layout", "5",
+                                      "--separator", " = ", "--check-all", "--run"});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const Lines lines = result.OutLines();
+        ASSERT_EQ(lines.size(), 5U + 5U + 1U);
+        EXPECT_EQ(Fields(lines[0]).at(2), home.Text("StatusCancel"));
+        EXPECT_EQ(Fields(lines[1]).at(2), home.Text("StatusDontExist"));
+        EXPECT_EQ(Fields(lines[2]).at(2), home.Text("StatusExist"));
+        EXPECT_EQ(Fields(lines[3]).at(2), home.Text("StatusCanNot"));
+        EXPECT_EQ(Fields(lines[4]).at(2), home.Text("StatusRenamed"));
+        EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 1, 1, 1, 1, 1));
+        EXPECT_EQ(ReadLines(lines.back()), (Lines{folder.Path(), "D2.txt>d.txt"}));
+    }
+    EXPECT_EQ(folder.ReadFile("taken.txt"), "keep");
+    EXPECT_EQ(folder.Names(), (Lines{"D2.txt", "a.txt", "b.txt", "c.txt", "taken.txt"}));
+}
+
+TEST_F(RunSteps, NoUndoWritesNoFile)
+{
+    folder.WriteFile("a.txt");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run", "--no-undo"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.OutLines().size(), 1U + 5U);
+    EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
+    EXPECT_TRUE(home.UndoFiles().empty());
+}
+
+TEST_F(RunSteps, NothingCheckedRunsNothing)
+{
+    folder.WriteFile("a.txt");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--preview", "--run"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0));
+    EXPECT_EQ(result.OutLines().size(), 7U);
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
+    EXPECT_TRUE(home.UndoFiles().empty());
+}
+
+TEST_F(RunSteps, RunsTheShownRowsOnly)
+{
+    folder.WriteFile("a.txt");
+    folder.WriteFile("b.jpg");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--filter-old", "jpg",
+                                  "--filter", "on", "--run", "--no-undo"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(folder.Names(), (Lines{"B.JPG", "a.txt"}));
+}
+
+TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyList)
+{
+    const TempDir undo;
+    undo.WriteFile("u.twu", folder.Path() + "\r\n");
+    const auto result = home.Run({"--load-undo", undo.Path() + "u.twu", "--list", "--check-all", "--run"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find(home.Text("Msg1")), std::string::npos) << result.err;
+    EXPECT_EQ(Slice(result.OutLines(), 0, 5), Counts(home, 0, 0, 0, 0, 0));
+}
+
+TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
+{
+    folder.WriteFile("a.txt");
+    const std::string missing = folder.Path() + "no-such-list";
+    const auto result =
+        home.Run({"--scan", folder.Path(), "--preview", "--import", missing, "--layout", "3", "--check-all", "--run"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot open file " + missing), std::string::npos) << result.err;
+    EXPECT_EQ(result.OutLines(), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
+    EXPECT_TRUE(home.UndoFiles().empty());
+}
+
+TEST_F(RunSteps, MissingUndoFolderIsReportedAfterTheRenames)
+{
+    folder.WriteFile("a.txt");
+    std::filesystem::remove(home.Path() + "undo");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find(home.Text("Msg7")), std::string::npos) << result.err;
+    EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
+    EXPECT_EQ(result.OutLines().size(), 1U + 5U);
+}
+
+TEST_F(RunSteps, MissingDataFilesFailBeforeAnyStep)
+{
+    folder.WriteFile("a.txt");
+    std::filesystem::remove(home.Path() + "data/config.cfg");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot open file " + home.Path() + "data/config.cfg"), std::string::npos) << result.err;
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
+}
+
+} // namespace
+} // namespace tollwick::test
