@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 
 namespace tollwick {
 namespace {
@@ -68,7 +69,9 @@ void TForm1::SetUpListViews()
         header->setSectionResizeMode(QHeaderView::Interactive);
         header->setSectionResizeMode(RowTableModel::NewNameColumn, QHeaderView::Stretch);
         header->resizeSection(RowTableModel::OldNameColumn, 150);
-        header->resizeSection(RowTableModel::DateTextColumn, 100);
+        // Wide enough for a whole date text in the window's font.
+        const int dateWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00_00-00-00")) + 12;
+        header->resizeSection(RowTableModel::DateTextColumn, std::max(100, dateWidth));
         view->setColumnHidden(RowTableModel::IndexColumn, true);
     }
     c_.FilterList->header()->setSectionsClickable(true);

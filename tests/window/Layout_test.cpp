@@ -149,6 +149,20 @@ void Layout::EveryTextFitsItsControl()
         driver.Next();
     }
     QVERIFY(driver.Dialogs().messages.empty());
+    // The list and result pages with rows in them.
+    Folder files;
+    for (const char* name : {"IMG_0001.jpg", "Отпуск на море.JPG", "notes.txt"}) {
+        files.Add(QString::fromUtf8(name));
+    }
+    driver.Cancel();
+    driver.OpenFolder(files.Path());
+    driver.Click("CheckAllBtn");
+    if (driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
+        driver.Click("UndoCheck");
+    }
+    driver.Next();
+    driver.Next();
+    driver.Form().ShowPage(1);
     const QString prefix = language.section(u'.', 0, 0);
     QStringList problems = Problems(&driver.Form());
     Shoot(driver.Form(), prefix + QStringLiteral("_page1"));
