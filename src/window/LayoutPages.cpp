@@ -77,6 +77,25 @@ QTreeView* ListView(QWidget* parent, const char* name, QRect place, LayoutBuilde
     return view;
 }
 
+/// A navy, underlined link whose right edge stays at 416.
+LinkLabel* Link(QWidget* page, const char* name, QPoint place, ComponentKind kind, LayoutBuilder& make)
+{
+    auto* link = new LinkLabel(page);
+    link->setObjectName(QString::fromLatin1(name));
+    link->move(place);
+    LayoutBuilder::SetTextColour(link, Navy);
+    QFont linkFont = link->font();
+    linkFont.setUnderline(true);
+    link->setFont(linkFont);
+    SetRightAlignedText(link, link->objectName(), 416);
+    std::function<void(const QString&)> setText;
+    if (kind == ComponentKind::Label) {
+        setText = [link](const QString& text) { SetRightAlignedText(link, text, 416); };
+    }
+    make.Add({link->objectName(), kind, setText});
+    return link;
+}
+
 } // namespace
 
 void BuildPages9And10(QWidget* form, Form1Controls& c, LayoutBuilder& make)
@@ -121,25 +140,8 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     make.Label(page2, "InternetLabel", LabelAt(8, 256));
     make.Label(page2, "MailLabel", LabelAt(8, 288));
 
-    c.InternetLinkLabel = new LinkLabel(page2);
-    c.InternetLinkLabel->setObjectName(QStringLiteral("InternetLinkLabel"));
-    c.InternetLinkLabel->move(334, 272);
-    SetRightAlignedText(c.InternetLinkLabel, c.InternetLinkLabel->objectName(), 416);
-    make.Add({c.InternetLinkLabel->objectName(), ComponentKind::FixedLabel, {}});
-    c.MailLinkLabel = new LinkLabel(page2);
-    c.MailLinkLabel->setObjectName(QStringLiteral("MailLinkLabel"));
-    c.MailLinkLabel->move(351, 304);
-    SetRightAlignedText(c.MailLinkLabel, c.MailLinkLabel->objectName(), 416);
-    LinkLabel* mail = c.MailLinkLabel;
-    make.Add({mail->objectName(), ComponentKind::Label,
-              [mail](const QString& text) { SetRightAlignedText(mail, text, 416); }});
-    for (LinkLabel* link : {c.InternetLinkLabel, c.MailLinkLabel}) {
-        LayoutBuilder::SetTextColour(link, Navy);
-        QFont linkFont = link->font();
-        linkFont.setUnderline(true);
-        link->setFont(linkFont);
-        SetRightAlignedText(link, link->text(), 416);
-    }
+    c.InternetLinkLabel = Link(page2, "InternetLinkLabel", {334, 272}, ComponentKind::FixedLabel, make);
+    c.MailLinkLabel = Link(page2, "MailLinkLabel", {351, 304}, ComponentKind::Label, make);
 
     QLabel* bottomLine = make.Label(page2, "Label4", LabelAt(8, 320), ComponentKind::FixedLabel);
     bottomLine->setText(QStringLiteral("Free software for Linux, made with Qt"));

@@ -54,7 +54,6 @@ std::optional<QString> QtDialogs::ChooseFile(QWidget* owner, const FileDialogSet
 {
     QFileDialog dialog(owner, setup.title, setup.startFolder, setup.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     if (setup.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
