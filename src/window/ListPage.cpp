@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 
 namespace tollwick {
 namespace {
@@ -203,7 +204,18 @@ void TForm1::RunBtnClick()
 
 void TForm1::FilterListColumnClick(int column)
 {
+    // The selected row stays selected where the sort puts it.
+    const int selected = SelectedRow();
+    const std::string selectedIndex = selected >= 0 ? list_.FilterList[static_cast<std::size_t>(selected)].Index : "";
     ChangeRows([this, column] { tollwick::FilterListColumnClick(list_, sort_, column); });
+    if (selected >= 0) {
+        const auto found = std::find_if(list_.FilterList.begin(), list_.FilterList.end(),
+                                        [&selectedIndex](const Row& row) { return row.Index == selectedIndex; });
+        const QModelIndex row = shownModel_->index(static_cast<int>(found - list_.FilterList.begin()), 0);
+        c_.FilterList->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+        c_.FilterList->scrollTo(row);
+    }
     c_.FilterList->header()->setSortIndicator(sort_.SortColumn,
                                               sort_.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }

@@ -159,10 +159,14 @@ void ListPage::ColumnSortFlipsOnSecondClick()
     QCOMPARE(driver.Column(1), Names({"b.txt", "C.txt", "x10", "x9", "zzz"}));
     QCOMPARE(driver.Form().Sort().SortColumn, 1);
     QCOMPARE(driver.Form().Sort().SortDirection, 1);
-    // Checks travel with their rows.
+    // Checks and the selection travel with their rows.
     QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
     driver.ClickHeader(1);
     QCOMPARE(driver.Column(1).first(), QStringLiteral("zzz"));
+    QCOMPARE(driver.Checks().first(), true);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("first"));
+    driver.Click("EditBtn");
+    QCOMPARE(driver.Column(1).first(), QStringLiteral("first"));
 }
 
 void ListPage::CancelledFileDialogsStayOnTheList()
