@@ -50,8 +50,9 @@ Settings LayoutSettings()
             settings.values[i].text = StoredControls[i].name;
         }
     }
-    settings.At("MaskNameEdit").text = "*";
-    settings.At("MaskExtEdit").text = "*";
+    // Built, not assigned from a literal: GCC 12 misreports that copy at -O3.
+    settings.At("MaskNameEdit").text = std::string(1, '*');
+    settings.At("MaskExtEdit").text = std::string(1, '*');
     settings.At("RadioButton1").checked = true;
     settings.At("HelpCheck").checked = true;
     return settings;
