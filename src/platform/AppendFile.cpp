@@ -1,6 +1,7 @@
 #include "platform/AppendFile.h"
 
 #include "platform/SysCall.h"
+#include "platform/WriteAll.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -32,18 +33,6 @@ bool SyncFolder(const std::string& folder)
     const bool synced = RetryOnInterrupt([&] { return fsync(fd); }) == 0;
     close(fd);
     return synced;
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = RetryOnInterrupt([&] { return write(fd, bytes.data(), bytes.size()); });
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/SysCall.h"
+#include "platform/WriteAll.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -34,18 +35,6 @@ public:
 private:
     int fd_;
 };
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = RetryOnInterrupt([&] { return write(fd, bytes.data(), bytes.size()); });
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 std::string JoinWithCrLf(const std::vector<std::string>& lines)
 {
