@@ -32,10 +32,10 @@ private:
 std::string BelongsTo(std::string_view modifier)
 {
     std::string owners;
-    for (const StepSpec& spec : StepSpecs()) {
-        if (FindModifier(spec, modifier) != nullptr) {
+    for (const StepSpec& definition : StepSpecs()) {
+        if (FindModifier(definition, modifier) != nullptr) {
             owners += owners.empty() ? "" : " or ";
-            owners += spec.name;
+            owners += definition.name;
         }
     }
     return owners;
@@ -50,28 +50,28 @@ std::string BelongsTo(std::string_view modifier)
     throw UsageError("unknown option '" + argument + "' (see --help)");
 }
 
-RawStep ReadStep(const StepSpec& spec, ArgumentReader& reader)
+RawStep ReadStep(const StepSpec& definition, ArgumentReader& reader)
 {
-    RawStep raw{&spec, {}, {}};
-    for (const std::string_view operand : spec.operands) {
-        raw.operands.push_back(reader.TakeOperand(spec.name, operand));
+    RawStep raw{&definition, {}, {}};
+    for (const std::string_view operand : definition.operands) {
+        raw.operands.push_back(reader.TakeOperand(definition.name, operand));
     }
     while (!reader.AtEnd()) {
-        const ModifierSpec* modifier = FindModifier(spec, reader.Peek());
+        const ModifierSpec* modifier = FindModifier(definition, reader.Peek());
         if (modifier == nullptr) {
             break;
         }
         reader.Take();
         if (raw.Has(modifier->name)) {
-            throw UsageError(std::string(spec.name) + ": " + std::string(modifier->name) + " is given twice");
+            throw UsageError(std::string(definition.name) + ": " + std::string(modifier->name) + " is given twice");
         }
         const std::string value =
             modifier->operand.empty() ? std::string() : reader.TakeOperand(modifier->name, modifier->operand);
         raw.modifiers.emplace_back(modifier->name, value);
     }
-    for (const ModifierSpec& modifier : spec.modifiers) {
+    for (const ModifierSpec& modifier : definition.modifiers) {
         if (modifier.required && !raw.Has(modifier.name)) {
-            throw UsageError(std::string(spec.name) + " needs " + std::string(modifier.name) + " " +
+            throw UsageError(std::string(definition.name) + " needs " + std::string(modifier.name) + " " +
                              std::string(modifier.operand));
         }
     }
@@ -105,9 +105,9 @@ Invocation ParseCommandLine(const std::vector<std::string>& arguments)
                 throw UsageError("--home is given twice");
             }
             invocation.home = ParseFolder(reader.TakeOperand("--home", "DIR"), "--home");
-        } else if (const StepSpec* spec = FindStepSpec(argument)) {
-            const RawStep raw = ReadStep(*spec, reader);
-            invocation.steps.push_back(spec->build(raw));
+        } else if (const StepSpec* definition = FindStepSpec(argument)) {
+            const RawStep raw = ReadStep(*definition, reader);
+            invocation.steps.push_back(definition->build(raw));
         } else {
             RejectUnknown(argument);
         }

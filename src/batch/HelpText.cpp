@@ -16,17 +16,17 @@ std::string ModifierUsage(const ModifierSpec& modifier)
 }
 
 // "--import FILE --layout N [--separator S]", then the help and one line per modifier.
-void WriteStep(std::ostream& out, const StepSpec& spec)
+void WriteStep(std::ostream& out, const StepSpec& definition)
 {
-    out << "  " << spec.name;
-    for (const std::string_view operand : spec.operands) {
+    out << "  " << definition.name;
+    for (const std::string_view operand : definition.operands) {
         out << ' ' << operand;
     }
-    for (const ModifierSpec& modifier : spec.modifiers) {
+    for (const ModifierSpec& modifier : definition.modifiers) {
         out << ' ' << ModifierUsage(modifier);
     }
-    out << "\n      " << spec.help << '\n';
-    for (const ModifierSpec& modifier : spec.modifiers) {
+    out << "\n      " << definition.help << '\n';
+    for (const ModifierSpec& modifier : definition.modifiers) {
         out << "        " << modifier.name << ": " << modifier.help << '\n';
     }
 }
@@ -41,8 +41,8 @@ std::string HelpText()
            "The whole command line is checked before the first step runs.\n\n"
            "  --home DIR\n      Application home with data/, language/ and undo/ (as TOLLWICK_HOME).\n"
            "  --help\n      Show this text.\n\nSteps:\n";
-    for (const StepSpec& spec : StepSpecs()) {
-        WriteStep(out, spec);
+    for (const StepSpec& definition : StepSpecs()) {
+        WriteStep(out, definition);
     }
     out << "\nName list layouts: 1 old and new name on two lines, 2 new and old name on two lines,\n"
            "3 old names, 4 new names, 5 old name S new name, 6 new name S old name.\n"

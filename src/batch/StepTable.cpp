@@ -15,9 +15,9 @@ std::optional<std::string> OptionalValue(const RawStep& raw, std::string_view mo
 
 int Layout(const RawStep& raw)
 {
-    const int layout = ParseNumber(raw.Value("--layout"), 1, 6, std::string(raw.spec->name) + " --layout");
+    const int layout = ParseNumber(raw.Value("--layout"), 1, 6, std::string(raw.definition->name) + " --layout");
     if (raw.Has("--separator") && layout < 5) {
-        throw UsageError(std::string(raw.spec->name) + ": --separator applies to layouts 5 and 6 only");
+        throw UsageError(std::string(raw.definition->name) + ": --separator applies to layouts 5 and 6 only");
     }
     return layout;
 }
@@ -254,10 +254,10 @@ const StepSpec* FindStepSpec(std::string_view name)
     return found == specs.end() ? nullptr : &*found;
 }
 
-const ModifierSpec* FindModifier(const StepSpec& spec, std::string_view name)
+const ModifierSpec* FindModifier(const StepSpec& definition, std::string_view name)
 {
-    const auto found = std::ranges::find(spec.modifiers, name, &ModifierSpec::name);
-    return found == spec.modifiers.end() ? nullptr : &*found;
+    const auto found = std::ranges::find(definition.modifiers, name, &ModifierSpec::name);
+    return found == definition.modifiers.end() ? nullptr : &*found;
 }
 
 } // namespace tollwick::batch

@@ -31,7 +31,7 @@ struct StepSpec {
 
 /// A step as written: its operands and the modifiers that followed it.
 struct RawStep {
-    const StepSpec* spec = nullptr;
+    const StepSpec* definition = nullptr;
     std::vector<std::string> operands;
     std::vector<std::pair<std::string_view, std::string>> modifiers;
 
@@ -42,7 +42,7 @@ struct RawStep {
 
 [[nodiscard]] std::span<const StepSpec> StepSpecs();
 [[nodiscard]] const StepSpec* FindStepSpec(std::string_view name);
-[[nodiscard]] const ModifierSpec* FindModifier(const StepSpec& spec, std::string_view name);
+[[nodiscard]] const ModifierSpec* FindModifier(const StepSpec& definition, std::string_view name);
 
 /// The text of --help, made from the table.
 [[nodiscard]] std::string HelpText();

@@ -121,9 +121,9 @@ TEST(CommandLine, LeapDayIsADate)
 TEST(CommandLine, HelpNamesEveryStepAndModifier)
 {
     const std::string help = HelpText();
-    for (const StepSpec& spec : StepSpecs()) {
-        EXPECT_NE(help.find("  " + std::string(spec.name)), std::string::npos) << spec.name;
-        for (const ModifierSpec& modifier : spec.modifiers) {
+    for (const StepSpec& definition : StepSpecs()) {
+        EXPECT_NE(help.find("  " + std::string(definition.name)), std::string::npos) << definition.name;
+        for (const ModifierSpec& modifier : definition.modifiers) {
             EXPECT_NE(help.find(std::string(modifier.name)), std::string::npos) << modifier.name;
         }
     }
