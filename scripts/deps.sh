@@ -2,7 +2,7 @@
 # Installs the Debian packages Tollwick needs to build and test, when missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config libicu-dev qt6-base-dev qt6-svg-dev libgl-dev
+packages=(cmake ninja-build g++ pkg-config libicu-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
           libgtest-dev libgmock-dev)
 
 missing=()
