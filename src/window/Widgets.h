@@ -12,6 +12,7 @@ class RoundedShape final : public QWidget {
 
 public:
     explicit RoundedShape(QWidget* parent);
+    ~RoundedShape() override = default;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +25,7 @@ class LinkLabel final : public QLabel {
 
 public:
     explicit LinkLabel(QWidget* parent);
+    ~LinkLabel() override = default;
 
 signals:
     void clicked();

@@ -50,8 +50,11 @@ void TForm1::NextOnPreviewPage()
     c_.CancelBtn->setEnabled(false);
     // Cancel comes back however the run ends.
     struct CancelBack {
-        QToolButton* button;
+        explicit CancelBack(QToolButton* cancel) : button(cancel) {}
+        CancelBack(const CancelBack&) = delete;
+        CancelBack& operator=(const CancelBack&) = delete;
         ~CancelBack() { button->setEnabled(true); }
+        QToolButton* button;
     } const cancelBack{c_.CancelBtn};
 
     RunOptions options;
