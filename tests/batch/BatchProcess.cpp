@@ -148,4 +148,13 @@ std::vector<std::string> Fields(const std::string& line)
     return fields;
 }
 
+std::vector<std::string> Column(const BatchResult& result, std::size_t column)
+{
+    std::vector<std::string> values;
+    for (const std::string& line : result.OutLines()) {
+        values.push_back(Fields(line).at(column));
+    }
+    return values;
+}
+
 } // namespace tollwick::test

@@ -42,5 +42,7 @@ private:
 
 /// Splits a line at TAB characters.
 [[nodiscard]] std::vector<std::string> Fields(const std::string& line);
+/// Field `column` of every printed line.
+[[nodiscard]] std::vector<std::string> Column(const BatchResult& result, std::size_t column);
 
 } // namespace tollwick::test

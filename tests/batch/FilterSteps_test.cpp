@@ -7,15 +7,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines Column(const BatchResult& result, std::size_t column)
-{
-    Lines values;
-    for (const std::string& line : result.OutLines()) {
-        values.push_back(Fields(line).at(column));
-    }
-    return values;
-}
-
 class FilterSteps : public ::testing::Test {
 protected:
     FilterSteps()

@@ -10,11 +10,7 @@ using Lines = std::vector<std::string>;
 // The first field of every printed row.
 Lines OldNames(const BatchResult& result)
 {
-    Lines names;
-    for (const std::string& line : result.OutLines()) {
-        names.push_back(Fields(line).at(0));
-    }
-    return names;
+    return Column(result, 0);
 }
 
 class ListSteps : public ::testing::Test {
