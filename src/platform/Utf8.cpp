@@ -38,39 +38,6 @@ char32_t FoldOf(char32_t codePoint)
     return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(codePoint), U_FOLD_CASE_DEFAULT));
 }
 
-// Byte length of the first `chars` characters of text from pos, or npos
-// when the text ends first.
-std::size_t BytesOfChars(std::string_view text, std::size_t pos, std::size_t chars)
-{
-    std::size_t end = pos;
-    for (std::size_t n = 0; n < chars; ++n) {
-        if (end >= text.size()) {
-            return std::string_view::npos;
-        }
-        end += DecodeChar(text, end).length;
-    }
-    return end - pos;
-}
-
-// First whole-character occurrence of pattern in text (both folded).
-std::size_t FindAligned(std::string_view text, std::string_view pattern)
-{
-    if (pattern.empty()) {
-        return 0;
-    }
-    if (text.find(pattern) == std::string_view::npos) {
-        return std::string_view::npos;
-    }
-    const std::size_t patternChars = CountChars(pattern);
-    for (std::size_t pos = 0; pos < text.size(); pos += DecodeChar(text, pos).length) {
-        if (text.compare(pos, pattern.size(), pattern) == 0 &&
-            BytesOfChars(text, pos, patternChars) == pattern.size()) {
-            return pos;
-        }
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
 
 Utf8Char DecodeChar(std::string_view text, std::size_t pos)
@@ -181,33 +148,6 @@ bool IsUpperChar(const Utf8Char& ch)
 bool IsLowerChar(const Utf8Char& ch)
 {
     return ch.valid && u_islower(static_cast<UChar32>(ch.codePoint)) != 0;
-}
-
-std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern)
-{
-    const std::string foldedText = FoldCase(text);
-    const std::size_t hit = FindAligned(foldedText, FoldCase(pattern));
-    if (hit == std::string_view::npos) {
-        return hit;
-    }
-    // Folding maps one character to one character, so the character number carries over.
-    return ByteOffsetOfChar(text, CountChars(std::string_view(foldedText).substr(0, hit)));
-}
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view pattern)
-{
-    return FindAligned(FoldCase(text), FoldCase(pattern)) != std::string_view::npos;
-}
-
-std::size_t MatchLengthIgnoringCase(std::string_view text, std::size_t pos, std::string_view pattern)
-{
-    const std::size_t length = BytesOfChars(text, pos, CountChars(pattern));
-    return length == std::string_view::npos ? text.size() - pos : length;
-}
-
-std::size_t FindFolded(std::string_view foldedText, std::string_view foldedPattern)
-{
-    return FindAligned(foldedText, foldedPattern);
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)

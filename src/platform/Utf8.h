@@ -32,15 +32,6 @@ void AppendCodePoint(std::string& out, char32_t codePoint);
 [[nodiscard]] char32_t UpperOf(char32_t codePoint);
 [[nodiscard]] char32_t LowerOf(char32_t codePoint);
 
-/// Byte offset in `text` of the first occurrence of `pattern` with case
-/// ignored, or npos. Matches start and end on character boundaries.
-[[nodiscard]] std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern);
-[[nodiscard]] bool ContainsIgnoringCase(std::string_view text, std::string_view pattern);
-/// Byte length in `text` of the match that FindIgnoringCase reported at `pos`:
-/// folding may change byte lengths, so it is measured in characters.
-[[nodiscard]] std::size_t MatchLengthIgnoringCase(std::string_view text, std::size_t pos, std::string_view pattern);
-/// As FindIgnoringCase for texts that are both already folded (FoldCase).
-[[nodiscard]] std::size_t FindFolded(std::string_view foldedText, std::string_view foldedPattern);
 [[nodiscard]] bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace tollwick

@@ -1,5 +1,6 @@
 #include "rename/Filter.h"
 
+#include "platform/TextSearch.h"
 #include "platform/Utf8.h"
 #include "rename/DateText.h"
 #include "rename/TextRoutines.h"
@@ -11,14 +12,14 @@ namespace {
 
 struct PreparedTest {
     bool on = false;
-    std::vector<std::string> foldedTerms;
+    std::vector<TextSearcher> terms;
 };
 
 PreparedTest PrepareNameTest(bool on, const std::vector<std::string>& terms)
 {
     PreparedTest test{on, {}};
     for (const std::string& term : terms) {
-        test.foldedTerms.push_back(FoldCase(term));
+        test.terms.emplace_back(term, true);
     }
     return test;
 }
@@ -28,9 +29,8 @@ bool NamePasses(const PreparedTest& test, const std::string& name)
     if (!test.on) {
         return true;
     }
-    const std::string folded = FoldCase(name);
-    return std::any_of(test.foldedTerms.begin(), test.foldedTerms.end(),
-                       [&folded](const std::string& term) { return FindFolded(folded, term) != std::string::npos; });
+    return std::any_of(test.terms.begin(), test.terms.end(),
+                       [&name](const TextSearcher& term) { return term.Find(name).has_value(); });
 }
 
 struct DateBounds {

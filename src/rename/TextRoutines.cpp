@@ -1,6 +1,6 @@
 #include "rename/TextRoutines.h"
 
-#include "platform/Utf8.h"
+#include "platform/TextSearch.h"
 
 namespace tollwick {
 
@@ -9,8 +9,8 @@ std::string TextBefore(std::string_view text, std::string_view separator)
     if (separator.empty()) {
         return std::string(text);
     }
-    const std::size_t found = FindIgnoringCase(text, separator);
-    return std::string(found == std::string_view::npos ? text : text.substr(0, found));
+    const auto found = TextSearcher(separator, true).Find(text);
+    return std::string(found ? text.substr(0, found->pos) : text);
 }
 
 std::string TextAfter(std::string_view text, std::string_view separator)
@@ -18,11 +18,8 @@ std::string TextAfter(std::string_view text, std::string_view separator)
     if (separator.empty()) {
         return {};
     }
-    const std::size_t found = FindIgnoringCase(text, separator);
-    if (found == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(found + MatchLengthIgnoringCase(text, found, separator)));
+    const auto found = TextSearcher(separator, true).Find(text);
+    return found ? std::string(text.substr(found->pos + found->length)) : std::string();
 }
 
 std::string StripForbiddenChars(std::string_view text, std::optional<char> kept)

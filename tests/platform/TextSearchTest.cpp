@@ -48,5 +48,56 @@ TEST(TextSearch, FindsWholeCharacters)
     }
 }
 
+// Byte offset of the first match with case ignored, or npos.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern)
+{
+    const auto match = TextSearcher(pattern, true).Find(text);
+    return match ? match->pos : std::string::npos;
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view pattern)
+{
+    return TextSearcher(pattern, true).Find(text).has_value();
+}
+
+std::size_t MatchLengthIgnoringCase(std::string_view text, std::string_view pattern)
+{
+    return TextSearcher(pattern, true).Find(text)->length;
+}
+
+TEST(TextSearchIgnoringCase, FindsAcrossCaseInEveryScript)
+{
+    EXPECT_EQ(FindIgnoringCase("фото_1.jpg", "ФОТО"), 0U);
+    EXPECT_EQ(FindIgnoringCase("abxcd", "X"), 2U);
+    EXPECT_EQ(FindIgnoringCase("IMG_1.JPG", "jpg"), 6U);
+    EXPECT_EQ(FindIgnoringCase("abc", "d"), std::string::npos);
+    EXPECT_TRUE(ContainsIgnoringCase("Лето 2005", "ЛЕТО"));
+}
+
+TEST(TextSearchIgnoringCase, PositionsSurviveFoldsThatChangeByteLength)
+{
+    // U+1E9E capital sharp s folds to U+00DF, one byte shorter.
+    const std::string text = "\xE1\xBA\x9E"
+                             "a>b";
+    const std::size_t at = FindIgnoringCase(text, ">");
+    ASSERT_EQ(at, 4U);
+    EXPECT_EQ(text.substr(at + MatchLengthIgnoringCase(text, ">")), "b");
+    EXPECT_EQ(FindIgnoringCase(text, "\xC3\x9F"
+                                     "A"),
+              0U);
+    EXPECT_EQ(MatchLengthIgnoringCase(text, "\xC3\x9F"
+                                            "A"),
+              4U);
+}
+
+TEST(TextSearchIgnoringCase, NeverMatchesInsideACharacter)
+{
+    // A lone continuation byte must not be found inside "é".
+    EXPECT_FALSE(ContainsIgnoringCase("caf\xC3\xA9", "\xA9"));
+    // A pattern ending in a lead byte must not match the start of a longer character.
+    EXPECT_FALSE(ContainsIgnoringCase("a\xC3\xA9", "a\xC3"));
+    EXPECT_TRUE(ContainsIgnoringCase("x\xA9y", "\xA9"));
+}
+
 } // namespace
 } // namespace tollwick

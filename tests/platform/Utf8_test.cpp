@@ -46,40 +46,5 @@ TEST(Utf8Decode, RejectsOverlongSurrogatesAndTruncation)
     EXPECT_EQ(euro.length, 3U);
 }
 
-TEST(Utf8Search, FindsAcrossCaseInEveryScript)
-{
-    EXPECT_EQ(FindIgnoringCase("фото_1.jpg", "ФОТО"), 0U);
-    EXPECT_EQ(FindIgnoringCase("abxcd", "X"), 2U);
-    EXPECT_EQ(FindIgnoringCase("IMG_1.JPG", "jpg"), 6U);
-    EXPECT_EQ(FindIgnoringCase("abc", "d"), std::string::npos);
-    EXPECT_TRUE(ContainsIgnoringCase("Лето 2005", "ЛЕТО"));
-}
-
-TEST(Utf8Search, PositionsSurviveFoldsThatChangeByteLength)
-{
-    // U+1E9E capital sharp s folds to U+00DF, one byte shorter.
-    const std::string text = "\xE1\xBA\x9E"
-                             "a>b";
-    const std::size_t at = FindIgnoringCase(text, ">");
-    ASSERT_EQ(at, 4U);
-    EXPECT_EQ(text.substr(at + MatchLengthIgnoringCase(text, at, ">")), "b");
-    EXPECT_EQ(FindIgnoringCase(text, "\xC3\x9F"
-                                     "A"),
-              0U);
-    EXPECT_EQ(MatchLengthIgnoringCase(text, 0,
-                                      "\xC3\x9F"
-                                      "A"),
-              4U);
-}
-
-TEST(Utf8Search, NeverMatchesInsideACharacter)
-{
-    // A lone continuation byte must not be found inside "é".
-    EXPECT_FALSE(ContainsIgnoringCase("caf\xC3\xA9", "\xA9"));
-    // A pattern ending in a lead byte must not match the start of a longer character.
-    EXPECT_FALSE(ContainsIgnoringCase("a\xC3\xA9", "a\xC3"));
-    EXPECT_TRUE(ContainsIgnoringCase("x\xA9y", "\xA9"));
-}
-
 } // namespace
 } // namespace tollwick
