@@ -1,5 +1,7 @@
 #include "platform/Utf8.h"
 
+#include "platform/CharWalk.h"
+
 #include <unicode/uchar.h>
 
 namespace tollwick {
@@ -14,22 +16,7 @@ template <typename MapCodePoint> std::string MapChars(std::string_view text, Map
 {
     std::string out;
     out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[pos]);
-        if (byte < 0x80U) {
-            out.push_back(static_cast<char>(map(static_cast<char32_t>(byte))));
-            ++pos;
-            continue;
-        }
-        const Utf8Char ch = DecodeChar(text, pos);
-        if (ch.valid) {
-            AppendCodePoint(out, map(ch.codePoint));
-        } else {
-            out.push_back(text[pos]);
-        }
-        pos += ch.length;
-    }
+    AppendMapped(out, text, map);
     return out;
 }
 

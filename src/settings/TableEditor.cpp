@@ -1,10 +1,9 @@
 #include "settings/TableEditor.h"
 
+#include "rename/TextRoutines.h"
+
 namespace tollwick {
 namespace {
-
-// The same nine characters the rename list strips from typed names.
-constexpr std::string_view ForbiddenInEntries = "\\/:*?\"<>|";
 
 std::string JoinedEntry(std::string_view source, std::string_view target)
 {
@@ -18,14 +17,7 @@ std::string JoinedEntry(std::string_view source, std::string_view target)
 
 std::string CleanEntryText(std::string_view typed)
 {
-    std::string clean;
-    clean.reserve(typed.size());
-    for (const char c : typed) {
-        if (ForbiddenInEntries.find(c) == std::string_view::npos) {
-            clean += c;
-        }
-    }
-    return clean;
+    return StripForbiddenChars(typed);
 }
 
 std::string PromptWithSource(std::string_view prompt, std::string_view source)
