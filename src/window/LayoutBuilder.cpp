@@ -38,29 +38,27 @@ QLabel* LayoutBuilder::Label(QWidget* parent, const char* name, QRect place, Com
     return label;
 }
 
-QCheckBox* LayoutBuilder::Check(QWidget* parent, const char* name, QRect place)
+template <typename Button>
+Button* LayoutBuilder::Toggle(QWidget* parent, const char* name, QRect place, ComponentKind kind)
 {
     const QString objectName = QString::fromLatin1(name);
-    auto* box = new QCheckBox(objectName, parent);
-    box->setObjectName(objectName);
-    box->setGeometry(place);
-    Component component{objectName, ComponentKind::CheckBox, [box](const QString& text) { box->setText(text); }};
-    component.box = box;
+    auto* button = new Button(objectName, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(place);
+    Component component{objectName, kind, [button](const QString& text) { button->setText(text); }};
+    component.box = button;
     Add(std::move(component));
-    return box;
+    return button;
+}
+
+QCheckBox* LayoutBuilder::Check(QWidget* parent, const char* name, QRect place)
+{
+    return Toggle<QCheckBox>(parent, name, place, ComponentKind::CheckBox);
 }
 
 QRadioButton* LayoutBuilder::Radio(QWidget* parent, const char* name, QRect place)
 {
-    const QString objectName = QString::fromLatin1(name);
-    auto* button = new QRadioButton(objectName, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(place);
-    Component component{objectName, ComponentKind::RadioButton,
-                        [button](const QString& text) { button->setText(text); }};
-    component.box = button;
-    Add(std::move(component));
-    return button;
+    return Toggle<QRadioButton>(parent, name, place, ComponentKind::RadioButton);
 }
 
 QLineEdit* LayoutBuilder::Edit(QWidget* parent, const char* name, QRect place, const QString& layoutText)

@@ -41,6 +41,9 @@ public:
     static void SetBold(QWidget* widget);
 
 private:
+    // A check box or radio button whose caption is a language text.
+    template <typename Button> Button* Toggle(QWidget* parent, const char* name, QRect place, ComponentKind kind);
+
     ComponentList& components_;
 };
 
