@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times tollwick-batch against Debian's file-rename (package "rename") on the
 # same renaming of one folder: every "img" in a name becomes "Holiday_",
 # letter case ignored. Both run as whole processes; the folder is made anew

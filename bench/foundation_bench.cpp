@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filter pass over a million rows, and the folder scan against a bare
 // readdir + lstat loop over the same folder.
 #include "rename/Gen_List.h"

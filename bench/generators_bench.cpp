@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each generator over a million shown rows of typical names (20 to 40
 // characters, a tenth of them Cyrillic); prints rows per second.
 #include "generators/Algoritms.h"

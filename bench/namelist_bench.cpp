@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times export and import of large name lists and shows how the memory
 // they take grows with the number of rows. Each size runs in a child of
 // its own, so its peak memory is its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a rename run of many checked rows in one folder, undo file
 // included, against a bare loop of rename() calls over the same files.
 // Usage: run_bench [rows] [parent folder]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the shipped data files beside the built programs and makes the
 # undo folder, so the build tree is a working application home.
 foreach(folder data language)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tollwick with warnings as errors and runs every test.
 # BUILD_DIR and SANITIZE=1 choose another build, as CI's sanitizer run does.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator steps: each fills the options of its tab and runs one pass.
 #include "batch/Session.h"
 #include "generators/Algoritms.h"

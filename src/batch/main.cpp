@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tollwick-batch: the wizard's steps from the command line.
 #include "batch/CommandLine.h"
 #include "batch/Runner.h"

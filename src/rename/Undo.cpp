@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rename/Undo.h"
 
 #include "platform/Directory.h"

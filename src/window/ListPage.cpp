@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
 #include "window/main.h"

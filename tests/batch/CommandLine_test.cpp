@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BatchProcess.h"
 #include "batch/CommandLine.h"
 #include "batch/StepTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/Algoritms.h"
 #include "platform/LineFile.h"
 #include "settings/TablesFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Subfolders.h"
 #include "rename/Run.h"
 #include "rename/RunHelpers.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that a desktop finds
 # everything: the program, its shipped data, the menu entry and the icon.
 file(REMOVE_RECURSE ${PREFIX})

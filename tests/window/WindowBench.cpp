@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the list page with many rows: open, sort, generation pass.
 // Not a test: run it by hand, it prints its figures.
 #include "WindowFixture.h"
