@@ -58,9 +58,9 @@ void Session::operator()(const LoadUndoStep& step)
     const UndoLoad load = LoadUndoFile(state_.list, step.file, state_.dirName, state_.filter, progress_);
     state_.dirName = load.DirName;
     state_.filter = load.Filter;
-    if (!load.MessageKey.empty()) {
+    if (load.Outcome == UndoLoadOutcome::NoRenaming) {
         // An information, as the window shows it; the list is empty and the run goes on.
-        err_ << Text(load.MessageKey) << '\n';
+        err_ << Text(MessageKeyOf(load.Outcome)) << '\n';
     }
 }
 
@@ -176,9 +176,9 @@ void Session::operator()(const RunStep& step)
     if (!summary.UndoPath.empty()) {
         out_ << summary.UndoPath << '\n';
     }
-    if (summary.MessageKey == "Msg7") {
+    if (summary.Undo == UndoOutcome::NotWritten) {
         // The renames stand; without its whole undo file the run did not end well.
-        throw TollwickError(Text("Msg7"));
+        throw TollwickError(Text(MessageKeyOf(summary.Undo)));
     }
 }
 

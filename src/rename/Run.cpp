@@ -155,7 +155,7 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();
             summary.UndoPath = outcome.Path;
-            summary.MessageKey = outcome.MessageKey;
+            summary.Undo = outcome.Result;
             summary.UndoLines = undo->TakeLines();
         }
     }

@@ -44,6 +44,24 @@ bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::stri
            newName.find(UndoSeparator) == std::string_view::npos;
 }
 
+std::string_view MessageKeyOf(UndoOutcome outcome)
+{
+    switch (outcome) {
+    case UndoOutcome::Written:
+        return "Msg6";
+    case UndoOutcome::NotWritten:
+        return "Msg7";
+    case UndoOutcome::NotDue:
+        break;
+    }
+    return {};
+}
+
+std::string_view MessageKeyOf(UndoLoadOutcome outcome)
+{
+    return outcome == UndoLoadOutcome::NoRenaming ? "Msg1" : "";
+}
+
 UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
     : undoFolder_(std::move(undoFolder)), clock_(std::move(clock))
 {
@@ -77,17 +95,17 @@ UndoRecorder::Outcome UndoRecorder::Finish()
         return {};
     }
     if (!file_) {
-        return {{}, "Msg7"};
+        return {{}, UndoOutcome::NotWritten};
     }
     const bool written = file_->Finish();
     const bool there = EntryExists(file_->Path());
-    return {file_->Path(), written && there ? "Msg6" : "Msg7"};
+    return {file_->Path(), written && there ? UndoOutcome::Written : UndoOutcome::NotWritten};
 }
 
 UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
                       const FilterSettings& filter, Progress& progress)
 {
-    UndoLoad result{{}, dirName, filter};
+    UndoLoad result{UndoLoadOutcome::Loaded, dirName, filter};
     progress.ShowProgress(0, 5);
     {
         const SavedCursor cursor(progress);
@@ -101,7 +119,7 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
         list.NextIndex = 0;
         const std::optional<std::string> folder = lines.empty() ? std::nullopt : FolderOfUndoFile(lines.front());
         if (lines.size() < 2 || !folder) {
-            result.MessageKey = "Msg1";
+            result.Outcome = UndoLoadOutcome::NoRenaming;
         } else {
             result.DirName = *folder;
             progress.ShowProgress(0, static_cast<int>(lines.size()));
@@ -116,7 +134,7 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
         }
     }
     progress.ShowProgress(0, 100);
-    if (result.MessageKey.empty()) {
+    if (result.Outcome == UndoLoadOutcome::Loaded) {
         result.Filter = ApplyFilter(list, filter, progress);
     }
     return result;

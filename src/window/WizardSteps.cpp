@@ -71,9 +71,9 @@ void TForm1::NextOnPreviewPage()
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();
-    if (summary.MessageKey == "Msg6") {
+    if (summary.Undo == UndoOutcome::Written) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg6"));
-    } else if (summary.MessageKey == "Msg7") {
+    } else if (summary.Undo == UndoOutcome::NotWritten) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Error, Text("Msg7"));
     }
 }
@@ -172,7 +172,7 @@ void TForm1::LoadUndoFileChosen(const QString& path)
     });
     SetDirName(loaded.DirName);
     ShowFilterSettings(loaded.Filter);
-    if (loaded.MessageKey == "Msg1") {
+    if (loaded.Outcome == UndoLoadOutcome::NoRenaming) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg1"));
     }
 }
