@@ -24,8 +24,6 @@ public:
     /// Runs one step; a failure raises the core's error and leaves the list as the step left it.
     void Run(const Step& step);
 
-    [[nodiscard]] const RenameSession& Core() const { return session_; }
-
     void operator()(const ScanStep& step);
     void operator()(const LoadUndoStep& step);
     void operator()(const ImportStep& step);
