@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Directory.h"
 
+#include "platform/NaturalOrder.h"
 #include "platform/SysCall.h"
-#include "platform/Utf8.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -76,31 +75,6 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional
     return true;
 }
 
-void SortByFoldedName(std::vector<FolderEntry>& entries)
-{
-    struct Keyed {
-        std::string folded;
-        std::size_t position;
-    };
-    std::vector<Keyed> keys;
-    keys.reserve(entries.size());
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        keys.push_back({FoldCase(entries[k].name), k});
-    }
-    std::sort(keys.begin(), keys.end(), [&entries](const Keyed& a, const Keyed& b) {
-        if (a.folded != b.folded) {
-            return a.folded < b.folded;
-        }
-        return entries[a.position].name < entries[b.position].name;
-    });
-    std::vector<FolderEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const Keyed& key : keys) {
-        sorted.push_back(std::move(entries[key.position]));
-    }
-    entries = std::move(sorted);
-}
-
 } // namespace
 
 std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
@@ -120,7 +94,7 @@ std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
             entries.push_back({entry->d_name, modified});
         }
     }
-    SortByFoldedName(entries);
+    SortNaturally(entries, [](const FolderEntry& entry) -> std::string_view { return entry.name; });
     return entries;
 }
 
