@@ -40,12 +40,13 @@ void Session::operator()(const CaseStep& step)
 
 void Session::operator()(const ReplaceStep& step)
 {
-    Generate("Generate2", {.Case = {},
-                           .Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension},
-                           .Mask = {},
-                           .Translit = {},
-                           .Delete = {},
-                           .ApplyCheckedOnlyCheck = false});
+    Generate("Generate2",
+             {.Case = {},
+              .Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, step.regex},
+              .Mask = {},
+              .Translit = {},
+              .Delete = {},
+              .ApplyCheckedOnlyCheck = false});
 }
 
 void Session::operator()(const MaskStep& step)
