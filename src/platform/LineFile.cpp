@@ -5,6 +5,7 @@
 #include "platform/SysCall.h"
 #include "platform/WriteAll.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,6 +62,28 @@ mode_t ModeForReplacement(const std::string& path)
     return 0644;
 }
 
+std::vector<std::string> ReadOpened(const FileDescriptor& file, const std::string& path)
+{
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+        throw CannotOpenFile(path);
+    }
+    std::string text;
+    text.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = RetryOnInterrupt([&] { return read(file.get(), buffer, sizeof buffer); });
+        if (got < 0) {
+            throw CannotOpenFile(path);
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return SplitLines(text);
+}
+
 } // namespace
 
 std::vector<std::string> SplitLines(std::string_view text)
@@ -89,24 +112,16 @@ std::vector<std::string> SplitLines(std::string_view text)
 std::vector<std::string> ReadLines(const std::string& path)
 {
     FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
-    struct stat status {};
-    if (file.get() < 0 || fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) {
-        throw CannotOpenFile(path);
+    return ReadOpened(file, path);
+}
+
+std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path)
+{
+    FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
+    if (file.get() < 0 && errno == ENOENT) {
+        return std::nullopt;
     }
-    std::string text;
-    text.reserve(static_cast<std::size_t>(status.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = RetryOnInterrupt([&] { return read(file.get(), buffer, sizeof buffer); });
-        if (got < 0) {
-            throw CannotOpenFile(path);
-        }
-        if (got == 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return SplitLines(text);
+    return ReadOpened(file, path);
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)
