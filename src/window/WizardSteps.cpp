@@ -130,8 +130,9 @@ void TForm1::NextOnGeneratorPage()
     options.Case = {c_.GenDownCheck->isChecked(),   c_.GenUpCheck->isChecked(),         c_.GenFirstUpCheck->isChecked(),
                     c_.GenInvertCheck->isChecked(), c_.GenAllFirstUpCheck->isChecked(), c_.GenFirstUpCty->value(),
                     c_.GenSymbol_Check->isChecked()};
-    options.Replace = {ToBytes(c_.ChangeFromEdit->text()), ToBytes(c_.ChangeToEdit->text()),
-                       c_.OnlyFirstCheck->isChecked(), c_.CaseCheck->isChecked(), c_.DoNotChangeExtCheck->isChecked()};
+    options.Replace = {ToBytes(c_.ChangeFromEdit->text()),  ToBytes(c_.ChangeToEdit->text()),
+                       c_.OnlyFirstCheck->isChecked(),      c_.CaseCheck->isChecked(),
+                       c_.DoNotChangeExtCheck->isChecked(), c_.RegExpCheck->isChecked()};
     options.Mask = {ToBytes(c_.MaskNameEdit->text()), ToBytes(c_.MaskExtEdit->text()), c_.IncNameCheck->isChecked()};
     options.Translit.CyrToLatCheck = c_.CyrToLatCheck->isChecked();
     options.Translit.LatToCyrCheck = c_.LatToCyrCheck->isChecked();

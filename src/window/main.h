@@ -24,6 +24,7 @@ class QListWidget;
 
 namespace tollwick {
 
+class GeneratorSampleView;
 class ResultModel;
 class RowTableModel;
 class WindowProgress;
@@ -156,6 +157,7 @@ private:
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
     ResultModel* resultModel_ = nullptr;
+    GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;
     int busy_ = 0;
 };
