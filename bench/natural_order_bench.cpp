@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,12 +20,18 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Camera names, Cyrillic names and mixed case, shuffled as readdir gives them.
+// Camera names, Cyrillic names and mixed case, in a shuffled order as readdir
+// gives them; each name is made in that order, as the scan makes them.
 std::vector<std::string> MakeNames(int count)
 {
-    std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(count));
+    std::vector<int> numbers(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
+        numbers[static_cast<std::size_t>(k)] = k;
+    }
+    std::shuffle(numbers.begin(), numbers.end(), std::mt19937(42));
+    std::vector<std::string> names;
+    names.reserve(numbers.size());
+    for (const int k : numbers) {
         switch (k % 4) {
         case 0:
             names.push_back("IMG_" + std::to_string(k) + ".JPG");
@@ -39,7 +46,6 @@ std::vector<std::string> MakeNames(int count)
             names.push_back("Track " + std::to_string(k % 30) + " - Song " + std::to_string(k) + ".flac");
         }
     }
-    std::shuffle(names.begin(), names.end(), std::mt19937(42));
     return names;
 }
 
@@ -53,15 +59,21 @@ int main()
         std::vector<std::string> bytes = natural;
 
         auto start = Clock::now();
+        std::clock_t cpuStart = std::clock();
         tollwick::SortNaturally(natural, [](const std::string& name) -> std::string_view { return name; });
         const double naturalSeconds = SecondsSince(start);
+        const double naturalCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 
         start = Clock::now();
+        cpuStart = std::clock();
         std::sort(bytes.begin(), bytes.end());
         const double byteSeconds = SecondsSince(start);
+        const double byteCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 
-        std::printf("run %d: %d names, natural order %.3f s (first %s, last %s); plain byte sort %.3f s\n", run + 1,
-                    count, naturalSeconds, natural.front().c_str(), natural.back().c_str(), byteSeconds);
+        std::printf("run %d: %d names, natural order %.3f s (cpu %.3f s; first %s, last %s); plain byte sort %.3f s "
+                    "(cpu %.3f s)\n",
+                    run + 1, count, naturalSeconds, naturalCpu, natural.front().c_str(), natural.back().c_str(),
+                    byteSeconds, byteCpu);
     }
     return 0;
 }

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] std::vector<std::size_t> SortedPositions(std::span<const std::string_view> names) const;
 
 private:
+    void AppendSortKey(std::string& out, std::string_view name) const;
+
     LocaleCollator collator_;
 };
 
