@@ -29,9 +29,9 @@ icu::UnicodeString ToUnicode(std::string_view text)
     return unicode;
 }
 
-void AppendBytes(std::string& out, const icu::UnicodeString& unicode, int32_t start, int32_t limit)
+void AppendBytes(std::string& out, const icu::UnicodeString& unicode, int32_t from, int32_t until)
 {
-    for (int32_t k = start; k < limit;) {
+    for (int32_t k = from; k < until;) {
         const UChar32 c = unicode.char32At(k);
         k += U16_LENGTH(c);
         if (c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF) {
@@ -87,10 +87,10 @@ void CheckReplacement(const icu::UnicodeString& replacement, int32_t groups, std
     const icu::UnicodeString nothing;
     probe.reset(nothing);
     icu::UnicodeString expanded;
-    if (U_SUCCESS(status) && probe.find(status)) {
+    if (U_SUCCESS(status) != 0 && probe.find(status) != 0) {
         probe.appendReplacement(expanded, replacement, status);
     }
-    if (U_FAILURE(status)) {
+    if (U_FAILURE(status) != 0) {
         throw InvalidReplacement(text, status);
     }
 }
@@ -100,8 +100,8 @@ void CheckReplacement(const icu::UnicodeString& replacement, int32_t groups, std
 struct RegexReplacer::Impl {
     icu::UnicodeString replacement;
     std::unique_ptr<icu::RegexPattern> pattern;
-    std::unique_ptr<icu::RegexMatcher> matcher; // uses the pattern, so it goes first
-    icu::UnicodeString input;                   // the matcher holds a reference to it
+    std::unique_ptr<icu::RegexMatcher> matcher; // uses the pattern, so it is destroyed first
+    icu::UnicodeString input;                   // the text the matcher was last reset to
 };
 
 RegexReplacer::RegexReplacer(std::string_view expression, std::string_view replacement, bool ignoreCase)
@@ -112,10 +112,13 @@ RegexReplacer::RegexReplacer(std::string_view expression, std::string_view repla
     const uint32_t flags = ignoreCase ? UREGEX_CASE_INSENSITIVE : 0;
     const icu::UnicodeString pattern = ToUnicode(expression);
     impl_->pattern.reset(icu::RegexPattern::compile(pattern, flags, where, status));
-    if (U_FAILURE(status)) {
+    if (U_FAILURE(status) != 0) {
         throw InvalidExpression(expression, pattern, status, where);
     }
     impl_->matcher.reset(impl_->pattern->matcher(status));
+    if (U_FAILURE(status) != 0) {
+        throw InvalidExpression(expression, pattern, status, where);
+    }
     impl_->replacement = ToUnicode(replacement);
     CheckReplacement(impl_->replacement, impl_->matcher->groupCount(), replacement);
 }
@@ -130,7 +133,7 @@ bool RegexReplacer::AppendReplaced(std::string& out, std::string_view text, bool
     impl.input = ToUnicode(text);
     impl.matcher->reset(impl.input);
     UErrorCode status = U_ZERO_ERROR;
-    if (!impl.matcher->find(status)) {
+    if (impl.matcher->find(status) == 0) {
         out.append(text);
         return false;
     }
@@ -143,7 +146,7 @@ bool RegexReplacer::AppendReplaced(std::string& out, std::string_view text, bool
         impl.matcher->appendReplacement(expanded, impl.replacement, status);
         out += clean(ToBytes(expanded.tempSubString(start - kept)));
         kept = impl.matcher->end(status);
-    } while (!onlyFirst && U_SUCCESS(status) && impl.matcher->find(status));
+    } while (!onlyFirst && U_SUCCESS(status) != 0 && impl.matcher->find(status) != 0);
     AppendBytes(out, impl.input, kept, impl.input.length());
     return true;
 }
