@@ -132,6 +132,8 @@ int main(int argc, char** argv)
     Measure(only, "replace: case ignored", list, names, "Generate2", options);
     options.Replace = {.ChangeFromEdit = "фото", .ChangeToEdit = "photo", .CaseCheck = true};
     Measure(only, "replace: case matched", list, names, "Generate2", options);
+    options.Replace = {.ChangeFromEdit = R"(_(\d+))", .ChangeToEdit = "-$1", .RegExpCheck = true};
+    Measure(only, "replace: regular expression", list, names, "Generate2", options);
     options.Mask = {.MaskNameEdit = "Holiday_2005_*_0001", .MaskExtEdit = "*", .IncNameCheck = true};
     Measure(only, "mask with counter", list, names, "Generate3", options);
     options.Translit = {.CyrToLatCheck = true, .Tables = tables};

@@ -54,6 +54,7 @@ struct ReplaceStep {
     bool firstOnly = false;
     bool matchCase = false;
     bool keepExtension = false;
+    bool regex = false; // FROM is a regular expression
 };
 struct MaskStep {
     std::string nameMask;

@@ -37,7 +37,7 @@ void Session::operator()(const CaseStep& step)
 void Session::operator()(const ReplaceStep& step)
 {
     GeneratorOptions options;
-    options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension};
+    options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, step.regex};
     Generate(GeneratorKind::ReplaceText, options);
 }
 

@@ -3,6 +3,8 @@
 
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
+#include "generators/ReplaceText.h"
+#include "platform/Errors.h"
 
 #include <algorithm>
 
@@ -88,8 +90,17 @@ Step BuildCase(const RawStep& raw)
 
 Step BuildReplace(const RawStep& raw)
 {
-    return ReplaceStep{raw.operands[0], raw.operands[1], raw.Has("--first-only"), raw.Has("--match-case"),
-                       raw.Has("--keep-ext")};
+    ReplaceStep step{raw.operands[0],         raw.operands[1],       raw.Has("--first-only"),
+                     raw.Has("--match-case"), raw.Has("--keep-ext"), raw.Has("--regex")};
+    if (step.regex) {
+        // A wrong expression is a wrong value: found before the first step runs.
+        try {
+            (void)TextReplacer({step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, true});
+        } catch (const TollwickError& error) {
+            throw UsageError(std::string("--replace: ") + error.what());
+        }
+    }
+    return step;
 }
 
 Step BuildMask(const RawStep& raw)
@@ -192,7 +203,8 @@ std::vector<StepSpec> MakeSpecs()
          {"FROM", "TO"},
          {{"--first-only", "", false, "only the first occurrence"},
           {"--match-case", "", false, "letter case must match"},
-          {"--keep-ext", "", false, "leave the extension alone"}},
+          {"--keep-ext", "", false, "leave the extension alone"},
+          {"--regex", "", false, "FROM is a regular expression, TO may use $0..$9"}},
          "Replace FROM by TO in the new names.",
          BuildReplace},
         {"--mask",

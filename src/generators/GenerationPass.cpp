@@ -48,7 +48,11 @@ GeneratedEdits RunReplaceText(RenameList& list, const GeneratorOptions& options,
     ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
                         [&](std::string_view name, std::int64_t, std::string& out) {
                             if (!replacer) {
-                                replacer.emplace(options.Replace);
+                                try {
+                                    replacer.emplace(options.Replace);
+                                } catch (const TollwickError& error) {
+                                    throw GenerationStopped(error, edits);
+                                }
                                 edits.ChangeFromEdit = replacer->CleanedFrom();
                                 edits.ChangeToEdit = replacer->CleanedTo();
                             }

@@ -22,22 +22,42 @@ bool AppendReplaced(std::string& out, std::string_view text, const TextSearcher&
     return found;
 }
 
+namespace {
+
+std::string CleanedText(const std::string& text, bool regularExpression)
+{
+    return regularExpression ? text : StripForbiddenChars(text);
+}
+
+std::string CleanPiece(std::string_view piece)
+{
+    return StripForbiddenChars(piece);
+}
+
+} // namespace
+
 TextReplacer::TextReplacer(const ReplaceOptions& options)
-    : from_(StripForbiddenChars(options.ChangeFromEdit)), to_(StripForbiddenChars(options.ChangeToEdit)),
-      search_(from_, !options.CaseCheck), onlyFirst_(options.OnlyFirstCheck),
+    : from_(CleanedText(options.ChangeFromEdit, options.RegExpCheck)),
+      to_(CleanedText(options.ChangeToEdit, options.RegExpCheck)),
+      search_(options.RegExpCheck ? std::string_view() : from_, !options.CaseCheck), onlyFirst_(options.OnlyFirstCheck),
       keepExtension_(options.DoNotChangeExtCheck)
 {
+    // An empty expression would match between every two characters; like
+    // an empty search text it changes nothing.
+    if (options.RegExpCheck && !from_.empty()) {
+        regex_.emplace(from_, to_, !options.CaseCheck);
+    }
 }
 
 void TextReplacer::Apply(std::string_view name, std::string& out) const
 {
     out.clear();
-    if (!keepExtension_) {
-        AppendReplaced(out, name, search_, to_, onlyFirst_);
-        return;
+    const NameSplit split = keepExtension_ ? SplitName(name) : NameSplit{name, {}};
+    if (regex_) {
+        regex_->AppendReplaced(out, split.NamePart, onlyFirst_, CleanPiece);
+    } else {
+        AppendReplaced(out, split.NamePart, search_, to_, onlyFirst_);
     }
-    const NameSplit split = SplitName(name);
-    AppendReplaced(out, split.NamePart, search_, to_, onlyFirst_);
     out += split.Extension;
 }
 

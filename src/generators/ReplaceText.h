@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/RegexReplace.h"
 #include "platform/TextSearch.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,7 @@ struct ReplaceOptions {
     bool OnlyFirstCheck = false;      // only the first occurrence
     bool CaseCheck = false;           // letter case must match
     bool DoNotChangeExtCheck = false; // replace within the name part only
+    bool RegExpCheck = false;         // the search text is a regular expression, the replacement may use $0..$9
 };
 
 /// A new name and the cleaned texts the window writes back into its edits.
@@ -25,9 +28,13 @@ struct ReplaceResult {
 };
 
 /// The replace generator made ready for many names: the two texts are
-/// cleaned of the nine forbidden characters once, when it is built.
+/// cleaned of the nine forbidden characters once, when it is built. A
+/// regular expression is used as typed, with its replacement: what each
+/// match is replaced by is cleaned instead, and the rest of the name stays
+/// byte for byte.
 class TextReplacer {
 public:
+    /// Raises TollwickError, with ICU's reason, for an invalid regular expression.
     explicit TextReplacer(const ReplaceOptions& options);
 
     /// The name with the search text replaced as the options say. An empty
@@ -42,6 +49,7 @@ private:
     std::string from_;
     std::string to_;
     TextSearcher search_;
+    std::optional<RegexReplacer> regex_;
     bool onlyFirst_;
     bool keepExtension_;
 };

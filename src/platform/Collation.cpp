@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Collation.h"
 
+#include <array>
 #include <clocale>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 namespace tollwick {
 
@@ -38,7 +40,7 @@ icu::Locale UserLocale()
 
 } // namespace
 
-LocaleCollator::LocaleCollator() : impl_(std::make_unique<Impl>())
+LocaleCollator::LocaleCollator(DigitOrder digits) : impl_(std::make_unique<Impl>())
 {
     UErrorCode status = U_ZERO_ERROR;
     impl_->collator.reset(icu::Collator::createInstance(UserLocale(), status));
@@ -47,6 +49,10 @@ LocaleCollator::LocaleCollator() : impl_(std::make_unique<Impl>())
         impl_->collator.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
     }
     impl_->collator->setStrength(icu::Collator::SECONDARY);
+    if (digits == DigitOrder::ByValue) {
+        status = U_ZERO_ERROR;
+        impl_->collator->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+    }
 }
 
 LocaleCollator::~LocaleCollator() = default;
@@ -62,18 +68,38 @@ int LocaleCollator::Compare(std::string_view a, std::string_view b) const
 
 std::string LocaleCollator::SortKey(std::string_view text) const
 {
-    const icu::UnicodeString unicode =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-    std::string key(64, '\0');
+    std::string key;
+    AppendSortKey(key, text);
+    return key;
+}
+
+void LocaleCollator::AppendSortKey(std::string& out, std::string_view text) const
+{
+    // File names fit the buffer, which spares the allocation of a UnicodeString per name.
+    std::array<UChar, 512> buffer{};
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8WithSub(buffer.data(), static_cast<int32_t>(buffer.size()), &length, text.data(),
+                         static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
+    icu::UnicodeString longText;
+    const UChar* source = buffer.data();
+    if (U_FAILURE(status) != 0) {
+        longText = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+        source = longText.getBuffer();
+        length = longText.length();
+    }
+    const std::size_t start = out.size();
+    std::size_t room = 64;
     for (;;) {
-        const int32_t needed = impl_->collator->getSortKey(unicode, reinterpret_cast<uint8_t*>(key.data()),
-                                                           static_cast<int32_t>(key.size()));
-        if (needed <= static_cast<int32_t>(key.size())) {
+        out.resize(start + room);
+        const int32_t needed = impl_->collator->getSortKey(
+            source, length, reinterpret_cast<uint8_t*>(out.data() + start), static_cast<int32_t>(room));
+        if (needed <= static_cast<int32_t>(room)) {
             // The key ends with a NUL the plain order must not see.
-            key.resize(needed > 0 ? static_cast<std::size_t>(needed - 1) : 0);
-            return key;
+            out.resize(start + (needed > 0 ? static_cast<std::size_t>(needed - 1) : 0));
+            return;
         }
-        key.resize(static_cast<std::size_t>(needed));
+        room = static_cast<std::size_t>(needed);
     }
 }
 

@@ -7,10 +7,16 @@
 
 namespace tollwick {
 
+/// How a collator orders runs of digits.
+enum class DigitOrder {
+    AsText,  // digit by digit: "10" before "9"
+    ByValue, // by numeric value: "9" before "10"
+};
+
 /// Orders texts for the user's locale with case ignored (secondary strength).
 class LocaleCollator {
 public:
-    LocaleCollator();
+    explicit LocaleCollator(DigitOrder digits = DigitOrder::AsText);
     ~LocaleCollator();
     LocaleCollator(const LocaleCollator&) = delete;
     LocaleCollator& operator=(const LocaleCollator&) = delete;
@@ -19,6 +25,8 @@ public:
     [[nodiscard]] int Compare(std::string_view a, std::string_view b) const;
     /// A byte string whose plain order is Compare's order; cheaper for sorting many rows.
     [[nodiscard]] std::string SortKey(std::string_view text) const;
+    /// SortKey appended to `out`.
+    void AppendSortKey(std::string& out, std::string_view text) const;
 
 private:
     struct Impl;

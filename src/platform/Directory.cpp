@@ -4,8 +4,8 @@
 #include "platform/DirectoryWalk.h"
 #include "platform/Errors.h"
 #include "platform/FileDescriptor.h"
+#include "platform/NaturalOrder.h"
 #include "platform/SysCall.h"
-#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -74,31 +74,6 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional
     return true;
 }
 
-void SortByFoldedName(std::vector<FolderEntry>& entries)
-{
-    struct Keyed {
-        std::string folded;
-        std::size_t position;
-    };
-    std::vector<Keyed> keys;
-    keys.reserve(entries.size());
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        keys.push_back({FoldCase(entries[k].name), k});
-    }
-    std::sort(keys.begin(), keys.end(), [&entries](const Keyed& a, const Keyed& b) {
-        if (a.folded != b.folded) {
-            return a.folded < b.folded;
-        }
-        return entries[a.position].name < entries[b.position].name;
-    });
-    std::vector<FolderEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const Keyed& key : keys) {
-        sorted.push_back(std::move(entries[key.position]));
-    }
-    entries = std::move(sorted);
-}
-
 } // namespace
 
 std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
@@ -120,7 +95,7 @@ std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
     if (walked == WalkResult::Missing) {
         entries.clear();
     }
-    SortByFoldedName(entries);
+    SortNaturally(entries, [](const FolderEntry& entry) -> std::string_view { return entry.name; });
     return entries;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/SysCall.h"
 #include "platform/WriteAll.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,6 +39,28 @@ mode_t ModeForReplacement(const std::string& path)
     return 0644;
 }
 
+std::vector<std::string> ReadOpened(const FileDescriptor& file, const std::string& path)
+{
+    struct stat status {};
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+        throw CannotOpenFile(path);
+    }
+    std::string text;
+    text.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = RetryOnInterrupt([&] { return read(file.Get(), buffer, sizeof buffer); });
+        if (got < 0) {
+            throw CannotOpenFile(path);
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return SplitLines(text);
+}
+
 } // namespace
 
 std::vector<std::string> SplitLines(std::string_view text)
@@ -65,25 +88,16 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
+    return ReadOpened(OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC), path);
+}
+
+std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path)
+{
     const FileDescriptor file = OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat status {};
-    if (file.Get() < 0 || fstat(file.Get(), &status) != 0 || S_ISDIR(status.st_mode)) {
-        throw CannotOpenFile(path);
+    if (!file.IsOpen() && errno == ENOENT) {
+        return std::nullopt;
     }
-    std::string text;
-    text.reserve(static_cast<std::size_t>(status.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = RetryOnInterrupt([&] { return read(file.Get(), buffer, sizeof buffer); });
-        if (got < 0) {
-            throw CannotOpenFile(path);
-        }
-        if (got == 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return SplitLines(text);
+    return ReadOpened(file, path);
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,8 @@ namespace tollwick {
 
 /// Reads a whole file into lines; raises "Cannot open file %s".
 [[nodiscard]] std::vector<std::string> ReadLines(const std::string& path);
+/// ReadLines, but a file that is not there gives nothing instead of the error.
+[[nodiscard]] std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path);
 
 /// Writes every line followed by CR LF into a temporary file beside `path`
 /// and then puts it in place, so `path` is either whole old or whole new.

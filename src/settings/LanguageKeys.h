@@ -38,19 +38,20 @@ inline constexpr auto CaptionKeys = std::to_array<std::string_view>(
      // Page 8, generators, tab by tab
      "GroupBox8", "Generate1", "Label15", "GenDownCheck", "GenUpCheck", "GenFirstUpCheck", "GenInvertCheck",
      "GenAllFirstUpCheck", "GenSymbol_Check", "Generate2", "Label16", "Label17", "DoNotChangeExtCheck",
-     "OnlyFirstCheck", "CaseCheck", "Generate3", "Label18", "Label19", "IncNameCheck", "Generate4", "Label22",
-     "Label23", "Label24", "Label25", "Label26", "Label27", "Label28", "CyrToLatCheck", "LatToCyrCheck", "Generate5",
-     "Label14", "Label29", "DeleteInvertCheck", "ApplyCheckedOnlyCheck",
+     "OnlyFirstCheck", "CaseCheck", "RegExpCheck", "Generate3", "Label18", "Label19", "IncNameCheck", "Generate4",
+     "Label22", "Label23", "Label24", "Label25", "Label26", "Label27", "Label28", "CyrToLatCheck", "LatToCyrCheck",
+     "Generate5", "Label14", "Label29", "DeleteInvertCheck", "ApplyCheckedOnlyCheck",
      // Under the pages, and the context menu of the table lists
      "HelpCheck", "AddMenu", "EditMenu", "DeleteMenu"});
 
 /// Hints (tool tips) of the navigation buttons and the tool bar buttons,
-/// separators included, in component order.
+/// separators included, in component order, and of the regular-expression
+/// box, whose own name is its caption.
 inline constexpr auto HintKeys = std::to_array<std::string_view>(
-    {"PrevBtn",      "NextBtn",         "CancelBtn",   "OpenBtn",     "SaveBtn",      "ToolButton3",
-     "DoubleBtn",    "EditBtn",         "GenerateBtn", "ToolButton7", "CheckAllBtn",  "UnCheckBtn",
-     "ToolButton10", "DelSelBtn",       "DelCheckBtn", "DelAllBtn",   "ToolButton14", "SetFilterBtn",
-     "FilterBtn",    "FilterUpdateBtn", "ToolButton1", "RunBtn"});
+    {"PrevBtn",      "NextBtn",         "CancelBtn",   "OpenBtn",     "SaveBtn",        "ToolButton3",
+     "DoubleBtn",    "EditBtn",         "GenerateBtn", "ToolButton7", "CheckAllBtn",    "UnCheckBtn",
+     "ToolButton10", "DelSelBtn",       "DelCheckBtn", "DelAllBtn",   "ToolButton14",   "SetFilterBtn",
+     "FilterBtn",    "FilterUpdateBtn", "ToolButton1", "RunBtn",      "RegExpCheckHint"});
 
 /// Titles of the four file dialogs.
 inline constexpr auto TitleKeys = std::to_array<std::string_view>({"OpenUndo", "OpenLanguage", "SaveList", "OpenList"});
@@ -59,7 +60,8 @@ inline constexpr auto TitleKeys = std::to_array<std::string_view>({"OpenUndo", "
 inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "Column2", "Column3", "Column4"});
 
 /// Texts fetched when they are shown: message boxes, the preview note,
-/// the run's status words and the titles and prompts of the input boxes.
+/// the run's status words, the titles and prompts of the input boxes and the
+/// words before the two names of the generator page's sample.
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
@@ -82,7 +84,10 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "AddMenuCaption2",
                                                                      "AddMenuPromt2",
                                                                      "EditMenuCaption",
-                                                                     "EditMenuPromt"});
+                                                                     "EditMenuPromt",
+                                                                     "GenerateSampleNow",
+                                                                     "GenerateSampleNew",
+                                                                     "GenerateSampleNoRow"});
 
 /// The language's own name; never shown, it picks the About page's web link
 /// ("InternetLinkLabel_" + name). The shipped links file knows "English"

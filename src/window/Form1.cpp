@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/GeneratorSample.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/Widgets.h"
@@ -70,6 +71,11 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     ConnectListPage();
     ConnectOtherPages();
     FillDriveList();
+    sample_ = new GeneratorSampleView(c_,
+                                      {&session_->List(), [this] { return SelectedRow(); },
+                                       [this] { return TablesFromLists(); },
+                                       [this](const std::string& key) { return Text(key); }},
+                                      this);
     FormCreate();
 }
 
@@ -79,6 +85,7 @@ TForm1::~TForm1()
     // down: they must neither call back nor show rows of a list that is gone.
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
+        child->disconnect(sample_);
     }
     c_.FilterList->setModel(nullptr);
     c_.TotalList->setModel(nullptr);

@@ -111,6 +111,7 @@ struct Form1Controls {
     QCheckBox* DoNotChangeExtCheck = nullptr;
     QCheckBox* OnlyFirstCheck = nullptr;
     QCheckBox* CaseCheck = nullptr;
+    QCheckBox* RegExpCheck = nullptr;
     QLineEdit* MaskNameEdit = nullptr;
     QLineEdit* MaskExtEdit = nullptr;
     QCheckBox* IncNameCheck = nullptr;
@@ -123,6 +124,7 @@ struct Form1Controls {
     QSpinBox* DeleteFromEdit = nullptr;
     QSpinBox* DeleteCtyEdit = nullptr;
     QCheckBox* DeleteInvertCheck = nullptr;
+    QLabel* GenerateSampleLabel = nullptr;
     QCheckBox* ApplyCheckedOnlyCheck = nullptr;
 
     // Page 9.

@@ -37,7 +37,8 @@ QListWidget* TableList(QWidget* tab, const char* name, int left, LayoutBuilder& 
 {
     auto* list = new QListWidget(tab);
     list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(left, 112, 89, 149);
+    // Shorter than the tab allows, to leave room for the sample under the tabs.
+    list->setGeometry(left, 112, 89, 109);
     list->setUniformItemSizes(true);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     make.Add({list->objectName(), ComponentKind::Plain, {}});
@@ -67,9 +68,13 @@ void BuildReplaceTab(QWidget* tab, Form1Controls& c, LayoutBuilder& make)
     c.DoNotChangeExtCheck = make.Check(tab, "DoNotChangeExtCheck", {8, 152, 385, 17});
     c.OnlyFirstCheck = make.Check(tab, "OnlyFirstCheck", {8, 104, 385, 17});
     c.CaseCheck = make.Check(tab, "CaseCheck", {8, 128, 385, 17});
+    c.RegExpCheck = make.Check(tab, "RegExpCheck", {8, 176, 385, 17});
+    make.Add({QStringLiteral("RegExpCheckHint"), ComponentKind::Hint,
+              [box = c.RegExpCheck](const QString& text) { box->setToolTip(text); }});
     QWidget::setTabOrder(c.ChangeToEdit, c.OnlyFirstCheck);
     QWidget::setTabOrder(c.OnlyFirstCheck, c.CaseCheck);
     QWidget::setTabOrder(c.CaseCheck, c.DoNotChangeExtCheck);
+    QWidget::setTabOrder(c.DoNotChangeExtCheck, c.RegExpCheck);
 }
 
 void BuildMaskTab(QWidget* tab, Form1Controls& c, LayoutBuilder& make)
@@ -117,7 +122,7 @@ void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page = c.pages[7] = make.Page(form, 8);
     c.GeneratePage = new QTabWidget(page);
     c.GeneratePage->setObjectName(QStringLiteral("GeneratePage"));
-    c.GeneratePage->setGeometry(8, 16, 409, 293);
+    c.GeneratePage->setGeometry(8, 16, 409, 257);
     c.GeneratePage->setUsesScrollButtons(false);
     c.GeneratePage->setElideMode(Qt::ElideRight);
     make.Add({c.GeneratePage->objectName(), ComponentKind::Plain, {}});
@@ -126,6 +131,9 @@ void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     BuildMaskTab(GeneratorTab(c.GeneratePage, "Generate3", make), c, make);
     BuildTranslitTab(GeneratorTab(c.GeneratePage, "Generate4", make), c, make);
     BuildDeleteTab(GeneratorTab(c.GeneratePage, "Generate5", make), c, make);
+    c.GenerateSampleLabel = make.Label(page, "GenerateSampleLabel", {8, 277, 409, 30}, ComponentKind::FixedLabel);
+    c.GenerateSampleLabel->setWordWrap(true);
+    c.GenerateSampleLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.ApplyCheckedOnlyCheck = make.Check(page, "ApplyCheckedOnlyCheck", {8, 312, 401, 17});
 }
 

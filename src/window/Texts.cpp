@@ -2,6 +2,7 @@
 #include "settings/DataFiles.h"
 #include "settings/InterfaceTexts.h"
 #include "settings/LanguageKeys.h"
+#include "settings/OptionsFile.h"
 #include "window/TextBridge.h"
 #include "window/Widgets.h"
 #include "window/main.h"
@@ -67,6 +68,7 @@ void TForm1::LoadDataFiles()
         throw;
     }
     ApplySettings(settings);
+    c_.RegExpCheck->setChecked(LoadExtraOptions(session_->Home()).RegExpCheck);
     languageFileName_ = settings.languageFileName;
     PointDialogsAtStartFolders();
     progress_->ShowProgress(0, 100);
@@ -78,6 +80,7 @@ void TForm1::SaveDataFiles()
     settings.languageFileName = languageFileName_;
     session_->SaveDataFiles(settings, TablesFromLists(),
                             [this](int position, int maximum) { progress_->ShowProgress(position, maximum); });
+    SaveExtraOptions(session_->Home(), {.RegExpCheck = c_.RegExpCheck->isChecked()});
 }
 
 const Component* TForm1::FindComponent(std::string_view name) const

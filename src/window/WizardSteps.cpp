@@ -4,6 +4,7 @@
 #include "rename/Run.h"
 #include "rename/Undo.h"
 #include "session/RenameSession.h"
+#include "window/GeneratorSample.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -105,27 +106,10 @@ void TForm1::NextOnExportPage()
     ShowPage(3);
 }
 
-GeneratorOptions TForm1::CurrentGeneratorOptions(const TranslitTables& tables) const
-{
-    GeneratorOptions options;
-    options.Case = {c_.GenDownCheck->isChecked(),   c_.GenUpCheck->isChecked(),         c_.GenFirstUpCheck->isChecked(),
-                    c_.GenInvertCheck->isChecked(), c_.GenAllFirstUpCheck->isChecked(), c_.GenFirstUpCty->value(),
-                    c_.GenSymbol_Check->isChecked()};
-    options.Replace = {ToBytes(c_.ChangeFromEdit->text()), ToBytes(c_.ChangeToEdit->text()),
-                       c_.OnlyFirstCheck->isChecked(), c_.CaseCheck->isChecked(), c_.DoNotChangeExtCheck->isChecked()};
-    options.Mask = {ToBytes(c_.MaskNameEdit->text()), ToBytes(c_.MaskExtEdit->text()), c_.IncNameCheck->isChecked()};
-    options.Translit.CyrToLatCheck = c_.CyrToLatCheck->isChecked();
-    options.Translit.LatToCyrCheck = c_.LatToCyrCheck->isChecked();
-    options.Translit.Tables = std::cref(tables);
-    options.Delete = {c_.DeleteFromEdit->value(), c_.DeleteCtyEdit->value(), c_.DeleteInvertCheck->isChecked()};
-    options.ApplyCheckedOnlyCheck = c_.ApplyCheckedOnlyCheck->isChecked();
-    return options;
-}
-
 void TForm1::NextOnGeneratorPage()
 {
     const TranslitTables tables = TablesFromLists();
-    const GeneratorOptions options = CurrentGeneratorOptions(tables);
+    const GeneratorOptions options = GeneratorOptionsOf(c_, tables);
     const std::optional<GeneratorKind> generator =
         GeneratorOfTab(ToBytes(c_.GeneratePage->currentWidget()->objectName()));
     try {

@@ -25,6 +25,7 @@ class QListWidget;
 
 namespace tollwick {
 
+class GeneratorSampleView;
 class ResultModel;
 class RowTableModel;
 class WindowProgress;
@@ -78,7 +79,6 @@ private:
     void NextOnFilterPage();
     void LoadUndoFileChosen(const QString& path);
     void ShowRunCounts();
-    [[nodiscard]] GeneratorOptions CurrentGeneratorOptions(const TranslitTables& tables) const;
     void ShowGeneratedEdits(const GeneratedEdits& edits);
     void HelpCheckClick();
     void InternetLinkLabelClick(const QLabel* link);
@@ -157,6 +157,7 @@ private:
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
     ResultModel* resultModel_ = nullptr;
+    GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;
     int busy_ = 0;
 };

@@ -76,6 +76,8 @@ TEST(CommandLine, FaultsAreUsageErrors)
         {"--first-only"},
         {"--list", "--keep-ext"},
         {"--replace", "a"},
+        {"--replace", "IMG_(", "x", "--regex"},
+        {"--replace", "(a)", "$2", "--regex"},
         {"--import", "f"},
         {"--import", "f", "--layout", "7"},
         {"--import", "f", "--layout", "0"},

@@ -57,6 +57,13 @@ TEST_F(GeneratorSteps, ReplaceOptions)
     EXPECT_EQ(NewNamesAfter({"ab.txt"}, {"--replace", "a?b", "c/d"}), Lines{"cd.txt"});
 }
 
+TEST_F(GeneratorSteps, ReplaceWithRegularExpression)
+{
+    EXPECT_EQ(NewNamesAfter({"IMG_0042.JPG", "img_7.jpg"}, {"--replace", R"(IMG_(\d+))", "photo-$1", "--regex"}),
+              (Lines{"photo-7.jpg", "photo-0042.JPG"}));
+    EXPECT_EQ(NewNamesAfter({"img_7.jpg"}, {"--replace", "IMG", "x", "--regex", "--match-case"}), Lines{"img_7.jpg"});
+}
+
 TEST_F(GeneratorSteps, PassesBuildOnEachOther)
 {
     EXPECT_EQ(NewNamesAfter({"a.txt"}, {"--replace", "a", "aa", "--replace", "a", "aa"}), Lines{"aaaa.txt"});

@@ -134,6 +134,21 @@ TEST_F(GenerationPass, BadMaskStopsBeforeAnyNameChanges)
     EXPECT_EQ(view.bars.back(), (std::pair<int, int>{0, 100}));
 }
 
+TEST_F(GenerationPass, InvalidRegularExpressionStopsBeforeAnyNameChanges)
+{
+    const std::vector<std::string> names{"IMG_1.jpg", "IMG_2.jpg"};
+    MakeList(names);
+    options.Replace = {.ChangeFromEdit = "IMG_(", .ChangeToEdit = "a?$1", .RegExpCheck = true};
+    try {
+        Run("Generate2");
+        FAIL() << "the pass went through";
+    } catch (const GenerationStopped& stopped) {
+        EXPECT_NE(std::string(stopped.what()).find("U_REGEX_MISMATCHED_PAREN"), std::string::npos);
+        EXPECT_FALSE(stopped.Edits().ChangeFromEdit.has_value()); // the edits keep what was typed
+    }
+    EXPECT_EQ(NewNames(), names);
+}
+
 TEST_F(GenerationPass, PicksTheGeneratorByTheExactTabName)
 {
     MakeList({"Photo.JPG"});

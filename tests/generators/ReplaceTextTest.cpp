@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/ReplaceText.h"
 
+#include "platform/Errors.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -56,6 +58,70 @@ TEST(ReplaceText, ReplacesAsTheOptionsSay)
 {
     for (const ReplaceCase& c : replaceCases) {
         EXPECT_EQ(ReplaceText(c.name, c.options).NewName, c.expected) << c.name << " " << c.options.ChangeFromEdit;
+    }
+}
+
+ReplaceOptions Regex(std::string from, std::string to)
+{
+    ReplaceOptions options = Replace(std::move(from), std::move(to));
+    options.RegExpCheck = true;
+    return options;
+}
+
+const ReplaceCase regexCases[] = {
+    {Regex(R"(IMG_(\d+))", "photo-$1"), "IMG_0042.JPG", "photo-0042.JPG"},
+    {Regex(R"(IMG_(\d+))", "photo-$1"), "img_7 img_8.jpg", "photo-7 photo-8.jpg"}, // case ignored
+    {Regex(R"(^(\d{4})(\d{2})(\d{2}))", "$1-$2-$3"), "20240315_143000.jpg", "2024-03-15_143000.jpg"},
+    {Regex(R"(^(\d{4})(\d{2})(\d{2}))", "$1-$2-$3"), "x20240315.jpg", "x20240315.jpg"},
+    {Regex("фото", "photo"), "ФОТО_Фото.jpg", "photo_photo.jpg"},
+    {With(Regex("фото", "photo"), false, true, false), "ФОТО_фото.jpg", "ФОТО_photo.jpg"},
+    {Regex(R"((\p{L}+) (\p{L}+))", "$2 $1"), "Иван Петров.txt", "Петров Иван.txt"},
+    {With(Regex(R"(\d)", "#"), true, false, false), "a1b2c3.txt", "a#b2c3.txt"},
+    {Regex(R"(\d+)", "[$0]"), "a12b3", "a[12]b[3]"},
+    {With(Regex("jpe?g$", "png"), false, false, true), "jpg.jpeg", "png.jpeg"},
+    {Regex(R"(\.jpe?g$)", ".jpg"), "a.JPEG", "a.jpg"},
+    {With(Regex("$", "_old"), false, false, true), "report.txt", "report_old.txt"},
+    {Regex("^", "new_"), "report.txt", "new_report.txt"},
+    {Regex("", "x"), "abc.txt", "abc.txt"},
+    {Regex("b", "c"), "a?b.txt", "a?c.txt"},          // the name outside the match stays as it is
+    {Regex(R"((\?))", "$1-/"), "a?b.txt", "a-b.txt"}, // what replaces a match is cleaned
+    // Invalid UTF-8: kept outside the match, a character of its own inside it.
+    {Regex(R"(IMG_(\d+))", "photo-$1"), "\xFFIMG_1.jpg", "\xFFphoto-1.jpg"},
+    {Regex("é", "e"), "caf\xE9.txt", "caf\xE9.txt"},
+    {Regex("^(.)t", "$1$1"), "\xE9t\xE9.txt", "\xE9\xE9\xE9.txt"},
+};
+
+TEST(ReplaceText, RegularExpressions)
+{
+    for (const ReplaceCase& c : regexCases) {
+        EXPECT_EQ(ReplaceText(c.name, c.options).NewName, c.expected) << c.name << " " << c.options.ChangeFromEdit;
+    }
+}
+
+TEST(ReplaceText, RegularExpressionsKeepTheirEditsAsTyped)
+{
+    const ReplaceResult result = ReplaceText("a.txt", Regex(R"(a|\d*)", "\\$0"));
+    EXPECT_EQ(result.ChangeFromEdit, R"(a|\d*)");
+    EXPECT_EQ(result.ChangeToEdit, R"(\$0)");
+}
+
+TEST(ReplaceText, InvalidRegularExpressionsAreRefusedWithTheReason)
+{
+    const struct {
+        ReplaceOptions options;
+        const char* reason;
+    } faults[] = {
+        {Regex(R"(IMG_(\d+)", "x"), "'IMG_(\\d+' is not a valid regular expression: U_REGEX_MISMATCHED_PAREN"},
+        {Regex("[abc", "x"), "U_REGEX_MISSING_CLOSE_BRACKET"},
+        {Regex("(a)", "$2"), "'$2' is not a valid replacement"},
+    };
+    for (const auto& fault : faults) {
+        try {
+            (void)ReplaceText("a.txt", fault.options);
+            ADD_FAILURE() << fault.options.ChangeFromEdit << " was taken";
+        } catch (const TollwickError& error) {
+            EXPECT_NE(std::string(error.what()).find(fault.reason), std::string::npos) << error.what();
+        }
     }
 }
 

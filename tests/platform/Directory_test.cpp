@@ -43,7 +43,7 @@ TEST(ListFolderFiles, SortsByNameIgnoringCaseThenByBytes)
                              "raw"}) {
         dir.WriteFile(name);
     }
-    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())), (std::vector<std::string>{"a", "B", "b", "C", "Ä", "ä",
+    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())), (std::vector<std::string>{"a", "Ä", "ä", "B", "b", "C",
                                                                               "\xFF"
                                                                               "raw"}));
 }

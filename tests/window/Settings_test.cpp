@@ -88,6 +88,8 @@ void SettingsOnScreen::SettingsSurviveTwoWindowLifetimes()
         driver.Type("FilterOldNameEdit", awkward);
         driver.Form().ShowPage(8);
         driver.Click("GenInvertCheck");
+        driver.ClickTab("GeneratePage", 1);
+        driver.Click("RegExpCheck");
         driver.ClickTab("GeneratePage", 3);
         driver.Click("LatToCyrCheck");
         driver.Click("ApplyCheckedOnlyCheck");
@@ -101,6 +103,7 @@ void SettingsOnScreen::SettingsSurviveTwoWindowLifetimes()
     QCOMPARE(lines[3], QStringLiteral("[cfg_FilterOldNameEdit, [a,b] ]"));
     QCOMPARE(lines[10], QStringLiteral("[cfg_RadioButton4,1]"));
     QCOMPARE(lines[31], QStringLiteral("[cfg_HelpCheck,0]"));
+    QCOMPARE(FileLines(home + "data/options.cfg"), QStringList{QStringLiteral("[cfg_RegExpCheck,1]")});
 
     Driver again(home);
     QVERIFY(again.Dialogs().messages.empty());
@@ -108,6 +111,7 @@ void SettingsOnScreen::SettingsSurviveTwoWindowLifetimes()
     QVERIFY(!IsChecked(again, "RadioButton1"));
     QCOMPARE(again.Find<QLineEdit>("FilterOldNameEdit")->text(), awkward);
     QVERIFY(IsChecked(again, "GenInvertCheck"));
+    QVERIFY(IsChecked(again, "RegExpCheck"));
     QVERIFY(!IsChecked(again, "GenDownCheck"));
     QVERIFY(IsChecked(again, "LatToCyrCheck"));
     QVERIFY(IsChecked(again, "ApplyCheckedOnlyCheck"));

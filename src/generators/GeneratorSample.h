@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "generators/GenerationPass.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tollwick {
+
+/// What the generator page shows of one name before the pass runs.
+struct GeneratorSample {
+    std::string NewName;              // what the active tab makes of the name
+    std::optional<std::string> Error; // or the error that would stop the pass, as the pass words it
+};
+
+/// The name `generator` (none leaves it as it is) would give `name` when it
+/// is processed after `processedBefore` rows of a pass: the mask's counter.
+[[nodiscard]] GeneratorSample SampleNewName(std::string_view name, std::optional<GeneratorKind> generator,
+                                            const GeneratorOptions& options, std::int64_t processedBefore);
+
+} // namespace tollwick

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/GeneratorSample.h"
+
+#include "generators/GeneratorSample.h"
+#include "window/LayoutBuilder.h"
+#include "window/TextBridge.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeView>
+#include <algorithm>
+
+namespace tollwick {
+
+GeneratorOptions GeneratorOptionsOf(const Form1Controls& c, const TranslitTables& tables)
+{
+    GeneratorOptions options;
+    options.Case = {c.GenDownCheck->isChecked(),   c.GenUpCheck->isChecked(),         c.GenFirstUpCheck->isChecked(),
+                    c.GenInvertCheck->isChecked(), c.GenAllFirstUpCheck->isChecked(), c.GenFirstUpCty->value(),
+                    c.GenSymbol_Check->isChecked()};
+    options.Replace = {ToBytes(c.ChangeFromEdit->text()),  ToBytes(c.ChangeToEdit->text()),
+                       c.OnlyFirstCheck->isChecked(),      c.CaseCheck->isChecked(),
+                       c.DoNotChangeExtCheck->isChecked(), c.RegExpCheck->isChecked()};
+    options.Mask = {ToBytes(c.MaskNameEdit->text()), ToBytes(c.MaskExtEdit->text()), c.IncNameCheck->isChecked()};
+    options.Translit.CyrToLatCheck = c.CyrToLatCheck->isChecked();
+    options.Translit.LatToCyrCheck = c.LatToCyrCheck->isChecked();
+    options.Translit.Tables = std::cref(tables);
+    options.Delete = {c.DeleteFromEdit->value(), c.DeleteCtyEdit->value(), c.DeleteInvertCheck->isChecked()};
+    options.ApplyCheckedOnlyCheck = c.ApplyCheckedOnlyCheck->isChecked();
+    return options;
+}
+
+GeneratorSampleView::GeneratorSampleView(const Form1Controls& controls, Sources sources, QObject* parent)
+    : QObject(parent), c_(controls), sources_(std::move(sources)),
+      plainPalette_(controls.GenerateSampleLabel->palette())
+{
+    c_.pages[7]->installEventFilter(this);
+    ConnectOptions();
+}
+
+void GeneratorSampleView::ConnectOptions()
+{
+    const auto refresh = [this] { RefreshWhenShown(); };
+    for (QLineEdit* edit : {c_.ChangeFromEdit, c_.ChangeToEdit, c_.MaskNameEdit, c_.MaskExtEdit}) {
+        connect(edit, &QLineEdit::textChanged, this, refresh);
+    }
+    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{
+             c_.GenDownCheck, c_.GenUpCheck, c_.GenFirstUpCheck, c_.GenInvertCheck, c_.GenAllFirstUpCheck,
+             c_.GenSymbol_Check, c_.DoNotChangeExtCheck, c_.OnlyFirstCheck, c_.CaseCheck, c_.RegExpCheck,
+             c_.IncNameCheck, c_.CyrToLatCheck, c_.LatToCyrCheck, c_.DeleteInvertCheck, c_.ApplyCheckedOnlyCheck}) {
+        connect(box, &QAbstractButton::toggled, this, refresh);
+    }
+    for (QSpinBox* number : {c_.GenFirstUpCty, c_.DeleteFromEdit, c_.DeleteCtyEdit}) {
+        connect(number, &QSpinBox::valueChanged, this, refresh);
+    }
+    connect(c_.GeneratePage, &QTabWidget::currentChanged, this, refresh);
+    for (QListWidget* table : {c_.CyrList, c_.CyrLongList, c_.LatList, c_.LatLongList}) {
+        QAbstractItemModel* model = table->model();
+        connect(model, &QAbstractItemModel::rowsInserted, this, refresh);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, refresh);
+        connect(model, &QAbstractItemModel::dataChanged, this, refresh);
+    }
+}
+
+bool GeneratorSampleView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == c_.pages[7] && event->type() == QEvent::Show) {
+        Refresh();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void GeneratorSampleView::RefreshWhenShown()
+{
+    // Settings restored at start and a hidden page need no sample.
+    if (!c_.pages[7]->isHidden()) {
+        Refresh();
+    }
+}
+
+void GeneratorSampleView::Refresh()
+{
+    const std::vector<Row>& rows = sources_.list->FilterList;
+    if (rows.empty()) {
+        ShowLines(sources_.text("GenerateSampleNoRow"), {});
+        return;
+    }
+    const int selected = sources_.selectedRow();
+    const std::size_t position =
+        selected >= 0 && static_cast<std::size_t>(selected) < rows.size() ? static_cast<std::size_t>(selected) : 0;
+    const Row& row = rows[position];
+    const TranslitTables tables = sources_.tables();
+    const GeneratorOptions options = GeneratorOptionsOf(c_, tables);
+    // The mask's counter is the number of rows the pass processes before this one.
+    std::int64_t processedBefore = static_cast<std::int64_t>(position);
+    if (options.ApplyCheckedOnlyCheck) {
+        processedBefore = std::count_if(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(position),
+                                        [](const Row& earlier) { return earlier.Checked; });
+    }
+    const std::string tab = ToBytes(c_.GeneratePage->currentWidget()->objectName());
+    const GeneratorSample sample = SampleNewName(row.NewName, GeneratorOfTab(tab), options, processedBefore);
+    if (sample.Error) {
+        ShowError(FromBytes(*sample.Error));
+        return;
+    }
+    const bool processed = !options.ApplyCheckedOnlyCheck || row.Checked;
+    ShowLines(sources_.text("GenerateSampleNow") + u' ' + PathFromBytes(row.NewName),
+              sources_.text("GenerateSampleNew") + u' ' + PathFromBytes(processed ? sample.NewName : row.NewName));
+}
+
+void GeneratorSampleView::ShowLines(const QString& first, const QString& second)
+{
+    QLabel* label = c_.GenerateSampleLabel;
+    label->setPalette(plainPalette_);
+    // Long names lose their middle, so both ends stay readable and nothing is cut.
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = label->width() - 2;
+    QString text = metrics.elidedText(first, Qt::ElideMiddle, width);
+    if (!second.isEmpty()) {
+        text += u'\n' + metrics.elidedText(second, Qt::ElideMiddle, width);
+    }
+    label->setText(text);
+    label->setToolTip(second.isEmpty() ? QString() : first + u'\n' + second);
+}
+
+void GeneratorSampleView::ShowError(const QString& error)
+{
+    QLabel* label = c_.GenerateSampleLabel;
+    LayoutBuilder::SetTextColour(label, Red);
+    label->setToolTip(error);
+    // The usual message takes two lines; a longer one ends in an ellipsis.
+    const QFontMetrics metrics = label->fontMetrics();
+    int room = 2 * label->width();
+    label->setText(error);
+    while (label->heightForWidth(label->width()) > label->height() && room > 0) {
+        room -= 4 * metrics.averageCharWidth();
+        label->setText(metrics.elidedText(error, Qt::ElideRight, room));
+    }
+}
+
+} // namespace tollwick

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "generators/GenerationPass.h"
+#include "rename/RenameList.h"
+#include "settings/TranslitTables.h"
+#include "window/Form1Controls.h"
+
+#include <QObject>
+#include <QPalette>
+#include <QString>
+#include <functional>
+#include <string>
+
+namespace tollwick {
+
+/// The generator page's options as its controls hold them; the translit
+/// options refer to `tables`, which must outlive the result.
+[[nodiscard]] GeneratorOptions GeneratorOptionsOf(const Form1Controls& c, const TranslitTables& tables);
+
+/// The sample of the generator page (GenerateSampleLabel): the present new
+/// name of the selected row of the list page, else of the first shown row,
+/// and what the active tab would make of it, or in red the error that would
+/// stop the pass. Follows every change of an option or a tab while the page
+/// shows, and is made anew each time the page is shown.
+class GeneratorSampleView final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GeneratorSampleView)
+
+public:
+    /// What the sample reads from the window besides its controls.
+    struct Sources {
+        const RenameList* list = nullptr;
+        std::function<int()> selectedRow;                // -1 for none
+        std::function<TranslitTables()> tables;          // the tables as the lists hold them
+        std::function<QString(const std::string&)> text; // a language text
+    };
+
+    GeneratorSampleView(const Form1Controls& controls, Sources sources, QObject* parent);
+    ~GeneratorSampleView() override = default;
+
+    void Refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectOptions();
+    void RefreshWhenShown();
+    void ShowLines(const QString& first, const QString& second);
+    void ShowError(const QString& error);
+
+    const Form1Controls& c_;
+    Sources sources_;
+    QPalette plainPalette_;
+};
+
+} // namespace tollwick
