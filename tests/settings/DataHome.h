@@ -29,10 +29,11 @@ public:
     }
 };
 
-/// A file the project ships, in the source tree.
+/// A file the project ships, in the source tree. (__FILE__ would be relative
+/// when ccache rewrites paths against its base_dir.)
 inline std::string ShippedPath(const std::string& relative)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / relative).string();
+    return (std::filesystem::path(TOLLWICK_SOURCE_DIR) / relative).string();
 }
 
 } // namespace tollwick::test
