@@ -17,8 +17,11 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $CPPFLAGS"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 export CXXFLAGS LDFLAGS
 
+# A repeated build (CI on the same machine) reuses the compiler cache when there is one.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DTOLLWICK_TESTS=OFF -DTOLLWICK_BENCH=OFF >/dev/null
+  -DTOLLWICK_TESTS=OFF -DTOLLWICK_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build_dir"
 rm -f "$build_dir"/tollwick_*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)
