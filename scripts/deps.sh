@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Tollwick needs to build and test, when missing.
+# Installs the Debian packages Tollwick needs to build and test, when missing,
+# and those named as arguments.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libicu-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev
+          scdoc librsvg2-bin groff-base bash-completion appstream desktop-file-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -54,8 +54,8 @@ std::string BelongsTo(std::string_view modifier)
 RawStep ReadStep(const StepSpec& definition, ArgumentReader& reader)
 {
     RawStep raw{&definition, {}, {}};
-    for (const std::string_view operand : definition.operands) {
-        raw.operands.push_back(reader.TakeOperand(definition.name, operand));
+    for (const OperandSpec& operand : definition.operands) {
+        raw.operands.push_back(reader.TakeOperand(definition.name, OperandName(operand)));
     }
     while (!reader.AtEnd()) {
         const ModifierSpec* modifier = FindModifier(definition, reader.Peek());
@@ -67,13 +67,13 @@ RawStep ReadStep(const StepSpec& definition, ArgumentReader& reader)
             throw UsageError(std::string(definition.name) + ": " + std::string(modifier->name) + " is given twice");
         }
         const std::string value =
-            modifier->operand.empty() ? std::string() : reader.TakeOperand(modifier->name, modifier->operand);
+            modifier->operand.name.empty() ? std::string() : reader.TakeOperand(modifier->name, modifier->operand.name);
         raw.modifiers.emplace_back(modifier->name, value);
     }
     for (const ModifierSpec& modifier : definition.modifiers) {
         if (modifier.required && !raw.Has(modifier.name)) {
             throw UsageError(std::string(definition.name) + " needs " + std::string(modifier.name) + " " +
-                             std::string(modifier.operand));
+                             std::string(modifier.operand.name));
         }
     }
     return raw;
@@ -101,6 +101,8 @@ Invocation ParseCommandLine(const std::vector<std::string>& arguments)
         const std::string& argument = reader.Take();
         if (argument == "--help" || argument == "-h") {
             invocation.showHelp = true;
+        } else if (argument == "--completion-table") {
+            invocation.showCompletionTable = true;
         } else if (argument == "--home") {
             if (invocation.home) {
                 throw UsageError("--home is given twice");
@@ -113,7 +115,7 @@ Invocation ParseCommandLine(const std::vector<std::string>& arguments)
             RejectUnknown(argument);
         }
     }
-    if (!invocation.showHelp && invocation.steps.empty()) {
+    if (!invocation.showHelp && !invocation.showCompletionTable && invocation.steps.empty()) {
         throw UsageError("no step given (see --help)");
     }
     RequireFolderBeforeRun(invocation.steps);

@@ -90,7 +90,8 @@ using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, Filter
 /// What the whole command line asks for.
 struct Invocation {
     bool showHelp = false;
-    std::optional<std::string> home; // --home
+    bool showCompletionTable = false; // hidden: what the shell completion is built from
+    std::optional<std::string> home;  // --home
     std::vector<Step> steps;
 };
 

@@ -9,9 +9,9 @@ namespace {
 std::string ModifierUsage(const ModifierSpec& modifier)
 {
     std::string usage(modifier.name);
-    if (!modifier.operand.empty()) {
+    if (!modifier.operand.name.empty()) {
         usage += ' ';
-        usage += modifier.operand;
+        usage += OperandName(modifier.operand);
     }
     return modifier.required ? usage : "[" + usage + "]";
 }
@@ -20,8 +20,8 @@ std::string ModifierUsage(const ModifierSpec& modifier)
 void WriteStep(std::ostream& out, const StepSpec& definition)
 {
     out << "  " << definition.name;
-    for (const std::string_view operand : definition.operands) {
-        out << ' ' << operand;
+    for (const OperandSpec& operand : definition.operands) {
+        out << ' ' << OperandName(operand);
     }
     for (const ModifierSpec& modifier : definition.modifiers) {
         out << ' ' << ModifierUsage(modifier);

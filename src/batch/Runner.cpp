@@ -27,6 +27,10 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         out << HelpText();
         return ExitOk;
     }
+    if (invocation.showCompletionTable) {
+        out << CompletionTable();
+        return ExitOk;
+    }
     try {
         Session session(HomeOf(invocation), out, err);
         for (const Step& step : invocation.steps) {

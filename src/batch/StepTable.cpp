@@ -16,9 +16,54 @@ std::optional<std::string> OptionalValue(const RawStep& raw, std::string_view mo
     return raw.Has(modifier) ? std::optional<std::string>(raw.Value(modifier)) : std::nullopt;
 }
 
+OperandSpec Text(std::string_view name)
+{
+    return {name, OperandKind::Text, {}};
+}
+OperandSpec Folder(std::string_view name)
+{
+    return {name, OperandKind::Folder, {}};
+}
+OperandSpec File(std::string_view name)
+{
+    return {name, OperandKind::File, {}};
+}
+OperandSpec Number(std::string_view name, int lowest, int highest)
+{
+    return {name, OperandKind::Number, {}, lowest, highest};
+}
+OperandSpec Words(std::string_view name, std::vector<std::string_view> words)
+{
+    return {name, OperandKind::Words, std::move(words)};
+}
+
+// The range lives in the table only, so --help, the completion and the check agree.
+int NumberOperand(const RawStep& raw, std::size_t index, std::string_view what)
+{
+    const OperandSpec& operand = raw.definition->operands[index];
+    return ParseNumber(raw.operands[index], operand.lowest, operand.highest, what);
+}
+
+std::string_view WordOperand(const RawStep& raw, std::size_t index)
+{
+    const std::string& word = raw.operands[index];
+    const std::vector<std::string_view>& words = raw.definition->operands[index].words;
+    if (std::ranges::find(words, word) == words.end()) {
+        std::string choices;
+        for (const std::string_view choice : words) {
+            choices += choices.empty() ? "" : ", ";
+            choices += choice;
+        }
+        throw UsageError(std::string(raw.definition->name) + ": '" + word + "' is not one of " + choices);
+    }
+    return word;
+}
+
 int Layout(const RawStep& raw)
 {
-    const int layout = ParseNumber(raw.Value("--layout"), 1, 6, std::string(raw.definition->name) + " --layout");
+    const OperandSpec& operand = FindModifier(*raw.definition, "--layout")->operand;
+    const int layout = ParseNumber(raw.Value("--layout"), operand.lowest, operand.highest,
+                                   std::string(raw.definition->name) + " --layout");
     if (raw.Has("--separator") && layout < 5) {
         throw UsageError(std::string(raw.definition->name) + ": --separator applies to layouts 5 and 6 only");
     }
@@ -66,17 +111,11 @@ Step BuildFilterDates(const RawStep& raw)
 
 Step BuildFilterToggle(const RawStep& raw)
 {
-    const std::string& word = raw.operands[0];
+    const std::string_view word = WordOperand(raw, 0);
     if (word == "on") {
         return FilterToggleStep{FilterToggle::On};
     }
-    if (word == "off") {
-        return FilterToggleStep{FilterToggle::Off};
-    }
-    if (word == "update") {
-        return FilterToggleStep{FilterToggle::Update};
-    }
-    throw UsageError("--filter: '" + word + "' is not one of on, off, update");
+    return FilterToggleStep{word == "off" ? FilterToggle::Off : FilterToggle::Update};
 }
 
 Step BuildCheckedOnly(const RawStep&)
@@ -110,17 +149,13 @@ Step BuildMask(const RawStep& raw)
 
 Step BuildTranslit(const RawStep& raw)
 {
-    const std::string& direction = raw.operands[0];
-    if (direction != "cyr-lat" && direction != "lat-cyr") {
-        throw UsageError("--translit: '" + direction + "' is not one of cyr-lat, lat-cyr");
-    }
-    return TranslitStep{direction == "cyr-lat"};
+    return TranslitStep{WordOperand(raw, 0) == "cyr-lat"};
 }
 
 Step BuildDelete(const RawStep& raw)
 {
-    return DeleteStep{ParseNumber(raw.operands[0], 1, 256, "--delete FROM"),
-                      ParseNumber(raw.operands[1], 1, 256, "--delete COUNT"), raw.Has("--from-end")};
+    return DeleteStep{NumberOperand(raw, 0, "--delete FROM"), NumberOperand(raw, 1, "--delete COUNT"),
+                      raw.Has("--from-end")};
 }
 
 Step BuildCopyOld(const RawStep&)
@@ -145,7 +180,7 @@ Step BuildRemoveAll(const RawStep&)
 }
 Step BuildSort(const RawStep& raw)
 {
-    return SortStep{ParseNumber(raw.operands[0], 0, 3, "--sort")};
+    return SortStep{NumberOperand(raw, 0, "--sort")};
 }
 Step BuildList(const RawStep&)
 {
@@ -160,62 +195,72 @@ Step BuildRun(const RawStep& raw)
     return RunStep{!raw.Has("--no-undo")};
 }
 
-const ModifierSpec LayoutModifier{"--layout", "N", true, "layout 1 to 6 (see below)"};
+const ModifierSpec LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
+const ModifierSpec SeparatorModifier{"--separator", Text("S"), false,
+                                     "separator of layouts 5 and 6 (default: the stored one)"};
 
 std::vector<StepSpec> MakeSpecs()
 {
     return {
-        {"--scan", {"DIR"}, {}, "Start a new list from the files of folder DIR.", BuildScan},
+        {"--scan", {Folder("DIR")}, {}, "Start a new list from the files of folder DIR.", BuildScan},
         {"--load-undo",
-         {"FILE"},
+         {File("FILE")},
          {},
          "Start a new list from undo file FILE: its rows lead the files back.",
          BuildLoadUndo},
         {"--import",
-         {"FILE"},
-         {LayoutModifier, {"--separator", "S", false, "separator of layouts 5 and 6 (default: the stored one)"}},
+         {File("FILE")},
+         {LayoutModifier, SeparatorModifier},
          "Read name list FILE in layout N.",
          BuildImport},
         {"--export",
-         {"FILE"},
-         {LayoutModifier, {"--separator", "S", false, "separator of layouts 5 and 6 (default: the stored one)"}},
+         {File("FILE")},
+         {LayoutModifier, SeparatorModifier},
          "Write the shown rows to FILE in layout N.",
          BuildExport},
         {"--filter-old",
-         {"TERMS"},
+         {Text("TERMS")},
          {},
          "Filter page: show old names holding one of TERMS (';' between terms).",
          BuildFilterOld},
-        {"--filter-new", {"TERMS"}, {}, "Filter page: show new names holding one of TERMS.", BuildFilterNew},
+        {"--filter-new", {Text("TERMS")}, {}, "Filter page: show new names holding one of TERMS.", BuildFilterNew},
         {"--filter-dates",
-         {"FIRST", "LAST"},
+         {Text("FIRST"), Text("LAST")},
          {},
          "Filter page: show files dated FIRST to LAST (YYYY-MM-DD).",
          BuildFilterDates},
         {"--filter",
-         {"on|off|update"},
+         {Words("", {"on", "off", "update"})},
          {},
          "Switch the filter on or off, or apply it again while it is on.",
          BuildFilterToggle},
         {"--checked-only", {}, {}, "Every later generator changes checked rows only.", BuildCheckedOnly},
-        {"--case", {"MODE"}, {}, "Letter case: lower, upper, first[:N], swap, words[:underscore].", BuildCase},
+        {"--case",
+         {Words("MODE", {"lower", "upper", "first", "first:", "swap", "words", "words:underscore"})},
+         {},
+         "Letter case: lower, upper, first[:N], swap, words[:underscore].",
+         BuildCase},
         {"--replace",
-         {"FROM", "TO"},
-         {{"--first-only", "", false, "only the first occurrence"},
-          {"--match-case", "", false, "letter case must match"},
-          {"--keep-ext", "", false, "leave the extension alone"},
-          {"--regex", "", false, "FROM is a regular expression, TO may use $0..$9"}},
+         {Text("FROM"), Text("TO")},
+         {{"--first-only", {}, false, "only the first occurrence"},
+          {"--match-case", {}, false, "letter case must match"},
+          {"--keep-ext", {}, false, "leave the extension alone"},
+          {"--regex", {}, false, "FROM is a regular expression, TO may use $0..$9"}},
          "Replace FROM by TO in the new names.",
          BuildReplace},
         {"--mask",
-         {"NAME", "EXT"},
-         {{"--count", "", false, "add a running counter to every number in the masks"}},
+         {Text("NAME"), Text("EXT")},
+         {{"--count", {}, false, "add a running counter to every number in the masks"}},
          "Build new names from masks; '*' stands for the present name part or extension.",
          BuildMask},
-        {"--translit", {"cyr-lat|lat-cyr"}, {}, "Transliterate the name parts by the stored tables.", BuildTranslit},
+        {"--translit",
+         {Words("", {"cyr-lat", "lat-cyr"})},
+         {},
+         "Transliterate the name parts by the stored tables.",
+         BuildTranslit},
         {"--delete",
-         {"FROM", "COUNT"},
-         {{"--from-end", "", false, "count positions from the end of the name part"}},
+         {Number("FROM", 1, 256), Number("COUNT", 1, 256)},
+         {{"--from-end", {}, false, "count positions from the end of the name part"}},
          "Delete COUNT characters of the name part from position FROM (1 to 256 each).",
          BuildDelete},
         {"--copy-old", {}, {}, "Copy every shown old name into its new name.", BuildCopyOld},
@@ -224,7 +269,7 @@ std::vector<StepSpec> MakeSpecs()
         {"--remove-checked", {}, {}, "Remove the checked shown rows from the list.", BuildRemoveChecked},
         {"--remove-all", {}, {}, "Remove every shown row from the list.", BuildRemoveAll},
         {"--sort",
-         {"COLUMN"},
+         {Number("COLUMN", 0, 3)},
          {},
          "Sort by column 0 old name, 1 new name, 2 row number, 3 date; the same column again flips it.",
          BuildSort},
@@ -236,7 +281,7 @@ std::vector<StepSpec> MakeSpecs()
         {"--preview", {}, {}, "Print the list folder and the number of checked shown rows.", BuildPreview},
         {"--run",
          {},
-         {{"--no-undo", "", false, "write no undo file"}},
+         {{"--no-undo", {}, false, "write no undo file"}},
          "Rename the checked shown rows; print each result, the five counts and the undo file.",
          BuildRun},
     };
@@ -252,6 +297,19 @@ bool RawStep::Has(std::string_view modifier) const
 const std::string& RawStep::Value(std::string_view modifier) const
 {
     return std::ranges::find_if(modifiers, [&](const auto& entry) { return entry.first == modifier; })->second;
+}
+
+std::string OperandName(const OperandSpec& operand)
+{
+    if (!operand.name.empty()) {
+        return std::string(operand.name);
+    }
+    std::string joined;
+    for (const std::string_view word : operand.words) {
+        joined += joined.empty() ? "" : "|";
+        joined += word;
+    }
+    return joined;
 }
 
 std::span<const StepSpec> StepSpecs()

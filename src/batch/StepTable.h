@@ -11,10 +11,21 @@
 
 namespace tollwick::batch {
 
+/// What an operand holds; the shell completion offers values by it.
+enum class OperandKind { Text, Folder, File, Number, Words };
+
+struct OperandSpec {
+    std::string_view name; // "DIR" as --help shows it; empty for a flag's none
+    OperandKind kind = OperandKind::Text;
+    std::vector<std::string_view> words; // the values of a Words operand
+    int lowest = 0;                      // the range of a Number operand
+    int highest = 0;
+};
+
 /// An option that may follow a step and belongs to it, as --layout follows --import.
 struct ModifierSpec {
-    std::string_view name;    // "--layout"
-    std::string_view operand; // "N"; empty for a flag
+    std::string_view name; // "--layout"
+    OperandSpec operand;   // no name for a flag
     bool required = false;
     std::string_view help;
 };
@@ -23,8 +34,8 @@ struct RawStep;
 
 /// One step the command line offers; the table drives parsing and --help alike.
 struct StepSpec {
-    std::string_view name;                  // "--scan"
-    std::vector<std::string_view> operands; // {"DIR"}
+    std::string_view name; // "--scan"
+    std::vector<OperandSpec> operands;
     std::vector<ModifierSpec> modifiers;
     std::string_view help;
     Step (*build)(const RawStep&); // checks the values; raises UsageError
@@ -42,10 +53,17 @@ struct RawStep {
 };
 
 [[nodiscard]] std::span<const StepSpec> StepSpecs();
+/// The operand as --help shows it: its name, else its words joined by "|".
+[[nodiscard]] std::string OperandName(const OperandSpec& operand);
 [[nodiscard]] const StepSpec* FindStepSpec(std::string_view name);
 [[nodiscard]] const ModifierSpec* FindModifier(const StepSpec& definition, std::string_view name);
 
 /// The text of --help, made from the table.
 [[nodiscard]] std::string HelpText();
+
+/// The table for the shell completion, one line per step or modifier:
+/// "step NAME OPERAND..." or "modifier STEP NAME OPERAND...", each operand
+/// "folder", "file", "text" or "=" and its values joined by "|".
+[[nodiscard]] std::string CompletionTable();
 
 } // namespace tollwick::batch

@@ -145,7 +145,7 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.MailLinkLabel = Link(page2, "MailLinkLabel", {351, 304}, ComponentKind::Label, make);
 
     QLabel* bottomLine = make.Label(page2, "Label4", LabelAt(8, 320), ComponentKind::FixedLabel);
-    bottomLine->setText(QStringLiteral("Free software for Linux, made with Qt"));
+    bottomLine->setText(QStringLiteral("Free software under the GNU GPL, version 3 or later (GPL-3.0-or-later)"));
     c.AboutMemo = make.Memo(page2, "AboutMemo", {8, 56, 409, 193});
     c.AboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 #include "batch/StepTable.h"
 #include "batch/UsageError.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tollwick::batch {
@@ -128,6 +129,42 @@ TEST(CommandLine, HelpNamesEveryStepAndModifier)
         EXPECT_NE(help.find("  " + std::string(definition.name)), std::string::npos) << definition.name;
         for (const ModifierSpec& modifier : definition.modifiers) {
             EXPECT_NE(help.find(std::string(modifier.name)), std::string::npos) << modifier.name;
+        }
+    }
+}
+
+// The completion offers what the table holds; each offer must be one the parser takes.
+TEST(CommandLine, EveryValueTheTableOffersIsAcceptedAndNumberRangesAreExact)
+{
+    const auto valueOf = [](const OperandSpec& operand) {
+        return operand.kind == OperandKind::Number ? std::to_string(operand.lowest) : std::string(operand.words.at(0));
+    };
+    for (const StepSpec& definition : StepSpecs()) {
+        const bool fixedValues = !definition.operands.empty() && std::ranges::all_of(definition.operands, [](auto& o) {
+            return o.kind == OperandKind::Words || o.kind == OperandKind::Number;
+        });
+        if (!fixedValues) {
+            continue;
+        }
+        for (std::size_t position = 0; position < definition.operands.size(); ++position) {
+            const auto withValue = [&](const std::string& value) {
+                std::vector<std::string> arguments{std::string(definition.name)};
+                for (std::size_t k = 0; k < definition.operands.size(); ++k) {
+                    arguments.push_back(k == position ? value : valueOf(definition.operands[k]));
+                }
+                return arguments;
+            };
+            const OperandSpec& operand = definition.operands[position];
+            for (const std::string_view word : operand.words) {
+                // A word ending in ':' is completed by its number.
+                const std::string value = std::string(word) + (word.ends_with(':') ? "1" : "");
+                EXPECT_NO_THROW((void)ParseCommandLine(withValue(value))) << definition.name << ' ' << value;
+            }
+            if (operand.kind == OperandKind::Number) {
+                EXPECT_NO_THROW((void)ParseCommandLine(withValue(std::to_string(operand.highest)))) << definition.name;
+                EXPECT_THROW((void)ParseCommandLine(withValue(std::to_string(operand.lowest - 1))), UsageError);
+                EXPECT_THROW((void)ParseCommandLine(withValue(std::to_string(operand.highest + 1))), UsageError);
+            }
         }
     }
 }

@@ -29,7 +29,8 @@ public:
     }
 };
 
-/// A file the project ships, in the source tree.
+/// A file the project ships, in the source tree. (__FILE__ would be relative
+/// when ccache rewrites paths against its base_dir.)
 inline std::string ShippedPath(const std::string& relative)
 {
     return (std::filesystem::path(TOLLWICK_SOURCE_DIR) / relative).string();

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that a desktop finds
-# everything: the program, its shipped data, the menu entry and the icon.
+# everything: the programs, their shipped data, the menu entry, the icon at
+# every size, the manual pages, the completion and the software centre's data.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -9,15 +10,38 @@ if(NOT result EQUAL 0)
 endif()
 foreach(path
     bin/tollwick
+    bin/tollwick-batch
     share/tollwick/data/config.cfg
     share/tollwick/data/links.cfg
     share/tollwick/data/translit.cfg
     share/tollwick/language/English.lng
     share/tollwick/language/Russian.lng
     share/applications/tollwick.desktop
-    share/icons/hicolor/scalable/apps/tollwick.svg)
+    share/icons/hicolor/scalable/apps/tollwick.svg
+    share/man/man1/tollwick.1.gz
+    share/man/man1/tollwick-batch.1.gz
+    share/bash-completion/completions/tollwick-batch
+    share/metainfo/tollwick.metainfo.xml
+    share/doc/tollwick/copyright
+    share/doc/tollwick/changelog.Debian.gz)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+foreach(size 16 22 24 32 48 64 128 256)
+  set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/tollwick.png)
+  if(NOT EXISTS ${png})
+    message(FATAL_ERROR "no ${size} pixel icon")
+  endif()
+  # A PNG's width and height stand in its header at bytes 16 to 23.
+  file(READ ${png} header LIMIT 8 OFFSET 16 HEX)
+  math(EXPR expected "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "" expected ${expected})
+  string(LENGTH ${expected} digits)
+  math(EXPR pad "8 - ${digits}")
+  string(REPEAT 0 ${pad} zeros)
+  if(NOT header STREQUAL "${zeros}${expected}${zeros}${expected}")
+    message(FATAL_ERROR "the ${size} pixel icon is ${header}")
   endif()
 endforeach()
 file(STRINGS ${PREFIX}/share/applications/tollwick.desktop entry)
