@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libicu-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev desktop-file-utils)
 
 missing=()
 for package in "${packages[@]}"; do

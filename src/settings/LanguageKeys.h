@@ -59,7 +59,8 @@ inline constexpr auto TitleKeys = std::to_array<std::string_view>({"OpenUndo", "
 inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "Column2", "Column3", "Column4"});
 
 /// Texts fetched when they are shown: message boxes, the preview note,
-/// the run's status words and the titles and prompts of the input boxes.
+/// the run's status words, the titles and prompts of the input boxes and
+/// the captions of the boxes' buttons.
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
@@ -82,7 +83,10 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "AddMenuCaption2",
                                                                      "AddMenuPromt2",
                                                                      "EditMenuCaption",
-                                                                     "EditMenuPromt"});
+                                                                     "EditMenuPromt",
+                                                                     "DialogOK",
+                                                                     "DialogCancel",
+                                                                     "DialogNo"});
 
 /// The language's own name; never shown, it picks the About page's web link
 /// ("InternetLinkLabel_" + name). The shipped links file knows "English"
