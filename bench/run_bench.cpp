@@ -95,9 +95,11 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     const tollwick::RunSummary summary = tollwick::RunRename(
         list, options, lookup, progress, [&shown](const tollwick::ResultRow&, const tollwick::RunCounts&) { ++shown; });
     const Timing timing = watch.Elapsed();
-    if (summary.Counts.Of(tollwick::RunStatus::StatusRenamed) != rows || summary.MessageKey != "Msg6") {
-        std::fprintf(stderr, "run failed: %d renamed, message %s\n",
-                     summary.Counts.Of(tollwick::RunStatus::StatusRenamed), summary.MessageKey.c_str());
+    if (summary.Counts.Of(tollwick::RunStatus::StatusRenamed) != rows ||
+        summary.Undo != tollwick::UndoOutcome::Written) {
+        std::fprintf(stderr, "run failed: %d renamed, undo file %s\n",
+                     summary.Counts.Of(tollwick::RunStatus::StatusRenamed),
+                     summary.Undo == tollwick::UndoOutcome::NotWritten ? "not written" : "not due");
         std::exit(1);
     }
     return timing;

@@ -2,6 +2,7 @@
 #include "platform/AppHome.h"
 
 #include "platform/LineFile.h"
+#include "platform/Paths.h"
 
 #include <cstdlib>
 #include <exception>
@@ -13,14 +14,6 @@ namespace tollwick {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string WithClosingSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
 
 std::string EnvOrEmpty(const char* name)
 {

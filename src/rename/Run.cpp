@@ -101,15 +101,13 @@ PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, b
 {
     std::int32_t checked = 0;
     {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
+        ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         int step = 0;
         for (const Row& row : list.FilterList) {
             checked += row.Checked ? 1 : 0;
-            progress.ShowProgress(++step, 0);
+            pass.Step(++step);
         }
     }
-    progress.ShowProgress(0, 100);
     PreviewInfo info;
     info.PreviewDirLabel = dirName;
     info.PreviewCtyLabel = std::to_string(checked);
@@ -127,9 +125,8 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
     if (options.UndoCheck) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
     }
-    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
-        const SavedCursor cursor(progress);
+        ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         const SourceTest source(options.DirName);
         ResultRow result;
         int step = 0;
@@ -150,16 +147,15 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
                     onResult(result, summary.Counts);
                 }
             }
-            progress.ShowProgress(++step, 0);
+            pass.Step(++step);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();
             summary.UndoPath = outcome.Path;
-            summary.MessageKey = outcome.MessageKey;
+            summary.Undo = outcome.Result;
             summary.UndoLines = undo->TakeLines();
         }
     }
-    progress.ShowProgress(0, 100);
     return summary;
 }
 

@@ -5,6 +5,7 @@
 #include "rename/Progress.h"
 #include "rename/RenameList.h"
 #include "rename/TextLookup.h"
+#include "rename/Undo.h"
 
 #include <array>
 #include <cstdint>
@@ -72,9 +73,7 @@ struct RunSummary {
     std::vector<std::string> UndoLines;
     /// The undo file, when one was made.
     std::string UndoPath;
-    /// "Msg6" when the undo file is there, "Msg7" when it could not be
-    /// written whole; empty when no undo file was due.
-    std::string MessageKey;
+    UndoOutcome Undo = UndoOutcome::NotDue;
 };
 
 /// Called after each checked row with its result line and the counters so far.

@@ -3,6 +3,7 @@
 
 #include "platform/Directory.h"
 #include "platform/LineFile.h"
+#include "platform/Paths.h"
 #include "rename/DateText.h"
 #include "rename/FolderDates.h"
 #include "rename/TextRoutines.h"
@@ -25,7 +26,7 @@ std::optional<std::string> FolderOfUndoFile(const std::string& firstLine)
     if (firstLine.empty() || firstLine.front() != '/') {
         return std::nullopt;
     }
-    return firstLine.back() == '/' ? firstLine : firstLine + "/";
+    return WithClosingSlash(firstLine);
 }
 
 } // namespace
@@ -44,12 +45,27 @@ bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::stri
            newName.find(UndoSeparator) == std::string_view::npos;
 }
 
-UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
-    : undoFolder_(std::move(undoFolder)), clock_(std::move(clock))
+std::string_view MessageKeyOf(UndoOutcome outcome)
 {
-    if (!undoFolder_.empty() && undoFolder_.back() != '/') {
-        undoFolder_ += '/';
+    switch (outcome) {
+    case UndoOutcome::Written:
+        return "Msg6";
+    case UndoOutcome::NotWritten:
+        return "Msg7";
+    case UndoOutcome::NotDue:
+        break;
     }
+    return {};
+}
+
+std::string_view MessageKeyOf(UndoLoadOutcome outcome)
+{
+    return outcome == UndoLoadOutcome::NoRenaming ? "Msg1" : "";
+}
+
+UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
+    : undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
+{
     lines_.push_back(std::move(dirName));
 }
 
@@ -77,46 +93,44 @@ UndoRecorder::Outcome UndoRecorder::Finish()
         return {};
     }
     if (!file_) {
-        return {{}, "Msg7"};
+        return {{}, UndoOutcome::NotWritten};
     }
     const bool written = file_->Finish();
     const bool there = EntryExists(file_->Path());
-    return {file_->Path(), written && there ? "Msg6" : "Msg7"};
+    return {file_->Path(), written && there ? UndoOutcome::Written : UndoOutcome::NotWritten};
 }
 
 UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
                       const FilterSettings& filter, Progress& progress)
 {
-    UndoLoad result{{}, dirName, filter};
-    progress.ShowProgress(0, 5);
+    UndoLoad result{UndoLoadOutcome::Loaded, dirName, filter};
     {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(1, 0);
+        ProgressPass pass(progress, 5);
+        pass.Step(1);
         const std::vector<std::string> lines = ReadLines(path);
-        progress.ShowProgress(2, 0);
+        pass.Step(2);
         list.FilterList.clear();
-        progress.ShowProgress(3, 0);
+        pass.Step(3);
         list.TotalList.clear();
-        progress.ShowProgress(4, 0);
+        pass.Step(4);
         list.NextIndex = 0;
         const std::optional<std::string> folder = lines.empty() ? std::nullopt : FolderOfUndoFile(lines.front());
         if (lines.size() < 2 || !folder) {
-            result.MessageKey = "Msg1";
+            result.Outcome = UndoLoadOutcome::NoRenaming;
         } else {
             result.DirName = *folder;
-            progress.ShowProgress(0, static_cast<int>(lines.size()));
+            pass.Restart(BarMaximum(lines.size()));
             list.TotalList.reserve(lines.size() - 1);
             const FolderDates dates(result.DirName, lines.size() - 1);
             for (std::size_t k = 1; k < lines.size(); ++k) {
                 std::string present = TextBefore(lines[k], UndoSeparator);
                 std::string date = dates.DateTextOf(present);
                 list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
-                progress.ShowProgress(list.NextIndex, 0);
+                pass.Step(list.NextIndex);
             }
         }
     }
-    progress.ShowProgress(0, 100);
-    if (result.MessageKey.empty()) {
+    if (result.Outcome == UndoLoadOutcome::Loaded) {
         result.Filter = ApplyFilter(list, filter, progress);
     }
     return result;

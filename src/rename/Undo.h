@@ -21,6 +21,25 @@ namespace tollwick {
 /// of them and no ">" in the new name, which loading would split at.
 [[nodiscard]] bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::string_view newName);
 
+/// How the undo file of a run ended.
+enum class UndoOutcome {
+    NotDue,     // no undo file was asked for, or nothing was renamed
+    Written,    // the file is there, whole
+    NotWritten, // it could not be made, or not written whole
+};
+
+/// How an undo load ended.
+enum class UndoLoadOutcome {
+    Loaded,
+    NoRenaming, // the file records no renaming: the lists are empty and no filter pass ran
+};
+
+/// The language key of the message each outcome is shown with: "Msg6" for
+/// a written undo file, "Msg7" for one that is not, "Msg1" for an undo file
+/// without renamings; empty where nothing is shown.
+[[nodiscard]] std::string_view MessageKeyOf(UndoOutcome outcome);
+[[nodiscard]] std::string_view MessageKeyOf(UndoLoadOutcome outcome);
+
 /// The undo file of one run. The file is made at the first rename, named
 /// by the local time then ("2005-11-30_11-30-19.twu", or "_2", "_3", ...
 /// before ".twu" when that name is taken), and each line is written as it
@@ -33,8 +52,8 @@ public:
     void Record(std::string_view newName, std::string_view oldName);
 
     struct Outcome {
-        std::string Path;       // the file, when one was made
-        std::string MessageKey; // "Msg6", "Msg7", or empty when nothing was renamed
+        std::string Path; // the file, when one was made
+        UndoOutcome Result = UndoOutcome::NotDue;
     };
     /// Syncs the file to disk and reports on it.
     [[nodiscard]] Outcome Finish();
@@ -51,10 +70,10 @@ private:
 
 /// The list page after an undo load.
 struct UndoLoad {
-    /// "Msg1" when the file holds no renaming (fewer than two lines, or a
-    /// first line that is no absolute folder): both lists are empty then,
-    /// the list folder stays as it was and no filter pass ran. Else empty.
-    std::string MessageKey;
+    /// NoRenaming when the file holds fewer than two lines, or a first line
+    /// that is no absolute folder: both lists are empty then, the list
+    /// folder stays as it was and no filter pass ran.
+    UndoLoadOutcome Outcome = UndoLoadOutcome::Loaded;
     std::string DirName;   // the list folder afterwards
     FilterSettings Filter; // the filter settings as the closing pass left them
 };

@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
+#include <array>
 
 namespace tollwick {
 namespace {
@@ -54,35 +55,29 @@ void TForm1::ConnectOtherPages()
 
 void TForm1::NextBtnClick()
 {
-    switch (currentPage_) {
-    case 1:
-        NextOnStartPage();
-        break;
-    case 3:
-        NextOnListPage();
-        break;
-    case 4:
-        NextOnPreviewPage();
-        break;
-    case 6:
-        NextOnImportPage();
-        break;
-    case 7:
-        NextOnFolderPage();
-        break;
-    case 8:
-        NextOnGeneratorPage();
-        break;
-    case 9:
-        NextOnExportPage();
-        break;
-    case 10:
-        RunFilterPass();
-        ShowPage(3);
-        break;
-    default:
-        break;
+    // The step each page prepares, page 1 first; none on the About and result pages.
+    using Step = void (TForm1::*)();
+    static constexpr std::array<Step, 10> steps = {
+        &TForm1::NextOnStartPage,
+        nullptr,
+        &TForm1::NextOnListPage,
+        &TForm1::NextOnPreviewPage,
+        nullptr,
+        &TForm1::NextOnImportPage,
+        &TForm1::NextOnFolderPage,
+        &TForm1::NextOnGeneratorPage,
+        &TForm1::NextOnExportPage,
+        &TForm1::NextOnFilterPage,
+    };
+    if (const Step step = steps.at(static_cast<std::size_t>(currentPage_ - 1))) {
+        (this->*step)();
     }
+}
+
+void TForm1::NextOnFilterPage()
+{
+    RunFilterPass();
+    ShowPage(3);
 }
 
 void TForm1::NextOnStartPage()
@@ -125,20 +120,12 @@ void TForm1::OpenGivenFolder(const QString& folder)
 
 void TForm1::ScanFolderAndShowList(const QString& folder)
 {
-    std::string listFolder = PathToBytes(folder);
-    if (listFolder.empty() || listFolder.back() != '/') {
-        listFolder += '/';
-    }
-    FilterSettings shown;
-    ChangeRows(
-        [this, &listFolder, &shown] { shown = ScanFolder(list_, listFolder, CurrentFilterSettings(), *progress_); });
-    // Set only once the scan succeeded, so a folder that cannot be read leaves the list folder as it was.
-    SetDirName(listFolder);
+    const std::string bytes = PathToBytes(folder);
+    StepWithFilterPass([this, &bytes] { session_->ScanFolder(bytes); });
     lastFolder_ = folder;
     if (c_.DirectoryListBox1->currentIndex() != c_.folderModel->index(folder)) {
         PointFolderTreeAt(folder);
     }
-    ShowFilterSettings(shown);
     ShowPage(3);
 }
 

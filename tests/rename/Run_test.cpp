@@ -100,7 +100,7 @@ TEST(RunRename, NoCheckedRowsLeaveEverythingAtZero)
 
     EXPECT_TRUE(run.results.empty());
     EXPECT_EQ(run.summary.Counts, RunCounts{});
-    EXPECT_TRUE(run.summary.MessageKey.empty());
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);
     EXPECT_TRUE(undo.Names().empty());
 }
 

@@ -49,7 +49,7 @@ TEST_F(UndoFile, RecordsEveryRenamedRowInRunOrder)
                                                         {"b", "\xFF\xFE raw"}}),
                                          UndoOptions());
 
-    EXPECT_EQ(run.summary.MessageKey, "Msg6");
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::Written);
     EXPECT_EQ(run.summary.UndoPath, undo.Path() + "2005-11-30_11-30-19.twu");
     const std::string expected = folder.Path() + "\r\nHoliday 01.jpg>IMG_0001.JPG\r\nc2>c\r\n\xFF\xFE raw>b\r\n";
     EXPECT_EQ(undo.ReadFile("2005-11-30_11-30-19.twu"), expected);
@@ -61,12 +61,12 @@ TEST_F(UndoFile, NoRenameOrNoUndoCheckWritesNothing)
 {
     folder.WriteFile("a");
     RunOptions options = UndoOptions();
-    EXPECT_EQ(RunAndRecord(ListOfRenames({{"a", "a"}, {"gone", "b"}}), options).summary.MessageKey, "");
+    EXPECT_EQ(RunAndRecord(ListOfRenames({{"a", "a"}, {"gone", "b"}}), options).summary.Undo, UndoOutcome::NotDue);
 
     options.UndoCheck = false;
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
     EXPECT_EQ(run.summary.Counts.Of(StatusRenamed), 1);
-    EXPECT_EQ(run.summary.MessageKey, "");
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);
     EXPECT_TRUE(run.summary.UndoLines.empty());
     EXPECT_TRUE(undo.Names().empty());
 }
@@ -95,13 +95,13 @@ TEST_F(UndoFile, MissingUndoFolderReportsTheFailureAndKeepsTheRenames)
 
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
 
-    EXPECT_EQ(run.summary.MessageKey, "Msg7");
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
     EXPECT_EQ(run.summary.UndoPath, "");
     EXPECT_TRUE(folder.Exists("b"));
     EXPECT_EQ(run.summary.UndoLines, (std::vector<std::string>{folder.Path(), "b>a"}));
 
     options.UndoFolder = "";
-    EXPECT_EQ(RunAndRecord(ListOfRenames({{"b", "c"}}), options).summary.MessageKey, "Msg7");
+    EXPECT_EQ(RunAndRecord(ListOfRenames({{"b", "c"}}), options).summary.Undo, UndoOutcome::NotWritten);
 }
 
 TEST_F(UndoFile, FolderWithoutClosingSlashStillHoldsTheFile)
@@ -124,7 +124,7 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     Progress watched(&view);
     const UndoLoad load = LoadUndoFile(list, undo.Path() + "u.twu", "/before/", filter, watched);
 
-    EXPECT_EQ(load.MessageKey, "");
+    EXPECT_EQ(load.Outcome, UndoLoadOutcome::Loaded);
     EXPECT_EQ(load.DirName, folder.Path());
     EXPECT_EQ(load.Filter, filter);
     const std::vector<Row> expected = {{"new1", "old1", "0", "2005-03-07_09-05-02", false},
@@ -153,7 +153,7 @@ TEST_F(UndoFile, LoadOfAFileWithoutRenamingsGivesMsg1AndEmptyLists)
         RecordingProgressView view;
         Progress watched(&view);
         const UndoLoad load = LoadUndoFile(list, undo.Path() + name, "/before/", filter, watched);
-        EXPECT_EQ(load.MessageKey, "Msg1") << name;
+        EXPECT_EQ(load.Outcome, UndoLoadOutcome::NoRenaming) << name;
         EXPECT_EQ(load.DirName, "/before/") << name;
         EXPECT_EQ(load.Filter, filter) << name;
         EXPECT_TRUE(list.TotalList.empty() && list.FilterList.empty()) << name;

@@ -204,8 +204,8 @@ void OpenFolder::UnreadableFolderSaysWhyAndStaysOnTheFolderPage()
     Driver driver(FreshHome());
     driver.Click("RadioButton1");
     driver.Next();
-    driver.ChooseFolder(locked);
-    driver.Next();
+    // The folder page's own step, as Next runs it (the tree model leaves out a folder it cannot read).
+    driver.Form().OpenGivenFolder(locked);
     QCOMPARE(driver.Form().CurrentPage(), 7);
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Dialogs().messages.front().kind, Dialogs::MessageKind::Critical);
