@@ -3,6 +3,7 @@
 
 #include "platform/Directory.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tollwick {
@@ -48,26 +49,16 @@ bool IsToolkitOption(const std::string& argument)
                                           "-sync",
                                           "-qmljsdebugger"};
     const std::string name = argument.substr(0, argument.find('='));
-    for (const char* option : options) {
-        if (name == option || name == std::string("-") + option) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        options, [&name](const char* option) { return name == option || name == std::string("-") + option; });
 }
 
 bool TakesValue(const std::string& argument)
 {
     static const char* const flags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
-    if (argument.find('=') != std::string::npos) {
-        return false;
-    }
-    for (const char* flag : flags) {
-        if (argument == flag || argument == std::string("-") + flag) {
-            return false;
-        }
-    }
-    return true;
+    return argument.find('=') == std::string::npos && std::ranges::none_of(flags, [&argument](const char* flag) {
+               return argument == flag || argument == std::string("-") + flag;
+           });
 }
 
 std::string ParentFolder(const std::string& path)
