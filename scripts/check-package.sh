@@ -47,7 +47,7 @@ for page in "$unpacked"/usr/share/man/man1/*.1.gz; do
 done
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.xml || fail "the metainfo is not valid"
 while IFS= read -r -d '' entry; do
-  desktop-file-validate "$entry" || fail "${entry#"$unpacked"} is not valid"
+  bash "$(dirname "$0")/validate-desktop.sh" "$entry" || fail "${entry#"$unpacked"} is not valid"
 done < <(find "$unpacked" -name '*.desktop' -print0)
 
 [ $failed -eq 0 ] && echo "The package passes its checks."

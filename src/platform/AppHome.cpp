@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppHome.h"
 
+#include "platform/LineFile.h"
 #include "platform/Paths.h"
 
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 namespace tollwick {
@@ -24,8 +27,42 @@ bool HasFolder(const fs::path& parent, const char* name)
     return fs::is_directory(parent / name, error);
 }
 
+std::string FirstNonEmptyEnv(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        std::string value = EnvOrEmpty(name);
+        if (!value.empty()) {
+            return value;
+        }
+    }
+    return {};
+}
+
+// The shipped settings name English; a new user gets the language of the desktop.
+void ChooseLanguageOfLocale(const fs::path& home, const std::string& locale)
+{
+    const std::string config = (home / "data" / "config.cfg").string();
+    const std::string prefix = "[cfg_Language,";
+    try {
+        std::vector<std::string> lines = ReadLines(config);
+        const std::string chosen = prefix + LanguageFileOfLocale(locale) + "]";
+        bool changed = false;
+        for (std::string& line : lines) {
+            if (line.starts_with(prefix) && line != chosen) {
+                line = chosen;
+                changed = true;
+            }
+        }
+        if (changed) {
+            WriteLinesAtomic(config, lines);
+        }
+    } catch (const std::exception&) {
+        // A seed without a readable settings file gets its error when the window loads it.
+    }
+}
+
 // Copies what the user's home lacks; what is there already is the user's own.
-void SeedUserHome(const fs::path& home, const std::vector<std::string>& shareDirs)
+void SeedUserHome(const fs::path& home, const std::vector<std::string>& shareDirs, const std::string& locale)
 {
     std::error_code error;
     fs::create_directories(home, error);
@@ -33,10 +70,14 @@ void SeedUserHome(const fs::path& home, const std::vector<std::string>& shareDir
         if (!HasFolder(share, "data") || !HasFolder(share, "language")) {
             continue;
         }
+        const bool firstStart = !HasFolder(home, "data");
         for (const char* part : {"data", "language"}) {
             if (!HasFolder(home, part)) {
                 fs::copy(fs::path(share) / part, home / part, fs::copy_options::recursive, error);
             }
+        }
+        if (firstStart) {
+            ChooseLanguageOfLocale(home, locale);
         }
         break;
     }
@@ -51,6 +92,7 @@ HomeSources HomeSourcesOfThisProcess()
     sources.tollwickHome = EnvOrEmpty("TOLLWICK_HOME");
     sources.xdgDataHome = EnvOrEmpty("XDG_DATA_HOME");
     sources.userHome = EnvOrEmpty("HOME");
+    sources.messagesLocale = FirstNonEmptyEnv({"LC_ALL", "LC_MESSAGES", "LANG"});
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
     if (!error) {
@@ -72,13 +114,19 @@ std::string ResolveApplicationHome(const HomeSources& sources)
     const fs::path dataHome =
         sources.xdgDataHome.empty() ? fs::path(sources.userHome) / ".local" / "share" : fs::path(sources.xdgDataHome);
     const fs::path home = dataHome / "tollwick";
-    SeedUserHome(home, sources.installedShareDirs);
+    SeedUserHome(home, sources.installedShareDirs, sources.messagesLocale);
     return WithClosingSlash(home.string());
 }
 
 std::string ApplicationHome()
 {
     return ResolveApplicationHome(HomeSourcesOfThisProcess());
+}
+
+std::string LanguageFileOfLocale(const std::string& locale)
+{
+    const std::string language = locale.substr(0, locale.find_first_of("_.@"));
+    return language == "ru" ? "Russian.lng" : "English.lng";
 }
 
 } // namespace tollwick

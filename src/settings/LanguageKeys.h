@@ -60,8 +60,9 @@ inline constexpr auto TitleKeys = std::to_array<std::string_view>({"OpenUndo", "
 inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "Column2", "Column3", "Column4"});
 
 /// Texts fetched when they are shown: message boxes, the preview note,
-/// the run's status words, the titles and prompts of the input boxes and the
-/// words before the two names of the generator page's sample.
+/// the run's status words, the titles and prompts of the input boxes, the
+/// captions of the boxes' buttons and the words before the two names of the
+/// generator page's sample.
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
@@ -87,7 +88,10 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "EditMenuPromt",
                                                                      "GenerateSampleNow",
                                                                      "GenerateSampleNew",
-                                                                     "GenerateSampleNoRow"});
+                                                                     "GenerateSampleNoRow",
+                                                                     "DialogOK",
+                                                                     "DialogCancel",
+                                                                     "DialogNo"});
 
 /// The language's own name; never shown, it picks the About page's web link
 /// ("InternetLinkLabel_" + name). The shipped links file knows "English"

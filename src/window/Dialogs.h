@@ -23,6 +23,13 @@ public:
         bool save = false;   // a save dialog asks before overwriting
     };
 
+    /// The captions of the standard buttons, in the window's language.
+    struct ButtonTexts {
+        QString ok;
+        QString cancel;
+        QString no;
+    };
+
     Dialogs() = default;
     virtual ~Dialogs() = default;
     Dialogs(const Dialogs&) = delete;
@@ -37,6 +44,12 @@ public:
     virtual std::optional<QString> ChooseFile(QWidget* owner, const FileDialogSetup& setup) = 0;
     /// Hands a file path or an address to the desktop's default application.
     virtual void OpenExternally(const QString& target) = 0;
+
+    void SetButtonTexts(ButtonTexts texts) { buttonTexts_ = std::move(texts); }
+    [[nodiscard]] const ButtonTexts& Buttons() const { return buttonTexts_; }
+
+private:
+    ButtonTexts buttonTexts_{QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("No")};
 };
 
 /// The dialogs of the desktop, all of them Qt's own.

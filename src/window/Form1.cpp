@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,6 +71,10 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     ConnectFrame();
     ConnectListPage();
     ConnectOtherPages();
+    SetUpKeyboard();
+    ApplyLayoutColours();
+    setAcceptDrops(true);
+    lastFolder_ = QDir::homePath();
     FillDriveList();
     sample_ = new GeneratorSampleView(c_,
                                       {&session_->List(), [this] { return SelectedRow(); },
@@ -186,8 +191,21 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::ShowPage(int n)
 {
     c_.pages[static_cast<std::size_t>(currentPage_ - 1)]->hide();
-    c_.pages[static_cast<std::size_t>(n - 1)]->show();
+    QGroupBox* const page = c_.pages[static_cast<std::size_t>(n - 1)];
+    page->show();
     currentPage_ = n;
+    // The keyboard starts on the page, not on a control that went out of sight.
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || !focused->isVisibleTo(this) || !page->isAncestorOf(focused)) {
+        for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain()) {
+            // Not a tool bar button, where Enter would press that button instead of Next.
+            if (page->isAncestorOf(next) && next->isVisibleTo(this) && next->isEnabled() &&
+                (next->focusPolicy() & Qt::TabFocus) != 0 && qobject_cast<QToolButton*>(next) == nullptr) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
     const PageRule& rule = RuleOfPage(n);
     c_.PrevBtn->setEnabled(rule.prevTo != 0);
     c_.NextBtn->setEnabled(rule.next);

@@ -116,8 +116,10 @@ QTabBar* LayoutBuilder::TabStrip(QWidget* parent, const char* name, QRect place,
     return strip;
 }
 
-void LayoutBuilder::SetTextColour(QWidget* widget, QColor colour)
+void LayoutBuilder::SetTextColour(QWidget* widget, FixedHue hue)
 {
+    widget->setProperty(FixedHueProperty, static_cast<int>(hue));
+    const QColor colour = DesignColour(hue);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);

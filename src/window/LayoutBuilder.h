@@ -2,6 +2,7 @@
 #pragma once
 
 #include "window/Components.h"
+#include "window/ThemeColours.h"
 
 #include <QColor>
 #include <QRect>
@@ -38,7 +39,9 @@ public:
     /// Lists a component made elsewhere.
     void Add(Component component) { components_.push_back(std::move(component)); }
 
-    static void SetTextColour(QWidget* widget, QColor colour);
+    /// Gives a control one of the layout's fixed text colours; the window
+    /// shades it for the palette in use (TForm1::ApplyLayoutColours).
+    static void SetTextColour(QWidget* widget, FixedHue hue);
     static void SetBold(QWidget* widget);
 
 private:
@@ -48,9 +51,7 @@ private:
     ComponentList& components_;
 };
 
-inline const QColor Navy{0, 0, 128};
-inline const QColor Maroon{128, 0, 0};
-inline const QColor Teal{0, 128, 128};
-inline const QColor Red{255, 0, 0};
+/// The property that names a control's fixed text colour.
+inline constexpr char FixedHueProperty[] = "fixedHue";
 
 } // namespace tollwick

@@ -76,9 +76,6 @@ void BuildFrame(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.ProgressBar->setTextVisible(false);
     c.ProgressBar->setRange(0, 100);
     c.ProgressBar->setValue(0);
-    // A thin gauge without a frame: a navy bar on the window's own colour.
-    c.ProgressBar->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: palette(button); }"
-                                                "QProgressBar::chunk { background: #000080; }"));
     make.Add({c.ProgressBar->objectName(), ComponentKind::Plain, {}});
 }
 
@@ -89,10 +86,6 @@ void BuildUnplaced(QWidget* form, Form1Controls& c, Form1Dialogs& dialogs, Layou
     c.HelpMemo->setFrameShape(QFrame::NoFrame);
     c.HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.HelpMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette palette = c.HelpMemo->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-    c.HelpMemo->setPalette(palette);
 
     c.HelpCheck = make.Check(form, "HelpCheck", {200, 355, 281, 17});
     c.HelpCheck->setChecked(true);

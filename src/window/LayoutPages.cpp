@@ -84,7 +84,7 @@ LinkLabel* Link(QWidget* page, const char* name, QPoint place, ComponentKind kin
     auto* link = new LinkLabel(page);
     link->setObjectName(QString::fromLatin1(name));
     link->move(place);
-    LayoutBuilder::SetTextColour(link, Navy);
+    LayoutBuilder::SetTextColour(link, FixedHue::Navy);
     QFont linkFont = link->font();
     linkFont.setUnderline(true);
     link->setFont(linkFont);
@@ -137,7 +137,7 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     titleFont.setBold(true);
     titleFont.setPixelSize(21);
     c.Label1->setFont(titleFont);
-    LayoutBuilder::SetTextColour(c.Label1, Maroon);
+    LayoutBuilder::SetTextColour(c.Label1, FixedHue::Maroon);
     make.Label(page2, "InternetLabel", LabelAt(8, 256));
     make.Label(page2, "MailLabel", LabelAt(8, 288));
 
@@ -150,9 +150,6 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.AboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.AboutMemo->setFocusPolicy(Qt::StrongFocus);
-    QPalette memoPalette = c.AboutMemo->palette();
-    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
-    c.AboutMemo->setPalette(memoPalette);
 }
 
 void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
@@ -160,7 +157,7 @@ void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page = c.pages[2] = make.Page(form, 3);
     c.DirName = make.Label(page, "DirName", {8, 48, 409, 15}, ComponentKind::FixedLabel);
     c.DirName->setText({});
-    LayoutBuilder::SetTextColour(c.DirName, Navy);
+    LayoutBuilder::SetTextColour(c.DirName, FixedHue::Navy);
     c.FilterList = ListView(page, "FilterList", {8, 64, 409, 241}, make);
     c.TotalList = ListView(page, "TotalList", {56, 104, 217, 150}, make);
     c.TotalList->setVisible(false);

@@ -21,18 +21,18 @@ QRect LabelAt(int left, int top)
     return {left, top, 417 - left, 15};
 }
 
-QLabel* ValueLabel(QWidget* page, const char* name, QRect place, QColor colour, LayoutBuilder& make)
+QLabel* ValueLabel(QWidget* page, const char* name, QRect place, FixedHue hue, LayoutBuilder& make)
 {
     QLabel* label = make.Label(page, name, place);
-    LayoutBuilder::SetTextColour(label, colour);
+    LayoutBuilder::SetTextColour(label, hue);
     LayoutBuilder::SetBold(label);
     return label;
 }
 
 // A count of the result page, its right edge at 414.
-QLabel* CountLabel(QWidget* page, const char* name, int top, QColor colour, LayoutBuilder& make)
+QLabel* CountLabel(QWidget* page, const char* name, int top, FixedHue hue, LayoutBuilder& make)
 {
-    QLabel* label = ValueLabel(page, name, {350, top, 64, 15}, colour, make);
+    QLabel* label = ValueLabel(page, name, {350, top, 64, 15}, hue, make);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
@@ -42,10 +42,7 @@ void LayoutDemoPage(QPlainTextEdit* demo)
     demo->setLineWrapMode(QPlainTextEdit::NoWrap);
     demo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     demo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = demo->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    palette.setColor(QPalette::Text, Navy);
-    demo->setPalette(palette);
+    LayoutBuilder::SetTextColour(demo, FixedHue::Navy);
 }
 
 } // namespace
@@ -55,10 +52,10 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page4 = c.pages[3] = make.Page(form, 4);
     make.Label(page4, "Label2", LabelAt(8, 24));
     make.Label(page4, "Label3", LabelAt(8, 72));
-    c.PreviewCtyLabel = ValueLabel(page4, "PreviewCtyLabel", LabelAt(8, 88), Navy, make);
+    c.PreviewCtyLabel = ValueLabel(page4, "PreviewCtyLabel", LabelAt(8, 88), FixedHue::Navy, make);
     make.Label(page4, "Label6", LabelAt(8, 120));
-    c.PreviewUndoLabel = ValueLabel(page4, "PreviewUndoLabel", {8, 136, 409, 57}, Navy, make);
-    c.PreviewDirLabel = ValueLabel(page4, "PreviewDirLabel", {8, 40, 409, 32}, Navy, make);
+    c.PreviewUndoLabel = ValueLabel(page4, "PreviewUndoLabel", {8, 136, 409, 57}, FixedHue::Navy, make);
+    c.PreviewDirLabel = ValueLabel(page4, "PreviewDirLabel", {8, 40, 409, 32}, FixedHue::Navy, make);
     for (QLabel* wrapped : {c.PreviewUndoLabel, c.PreviewDirLabel}) {
         wrapped->setWordWrap(true);
         wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -70,12 +67,12 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     for (int k = 0; k < 6; ++k) {
         make.Label(page5, captions[k], {8, tops[k], 340, 15});
     }
-    c.ResultTotalLabel = CountLabel(page5, "ResultTotalLabel", 232, Navy, make);
-    c.ResultOKLabel = CountLabel(page5, "ResultOKLabel", 248, Teal, make);
-    c.ResultCancelLabel = CountLabel(page5, "ResultCancelLabel", 264, Teal, make);
-    c.ResultExistLabel = CountLabel(page5, "ResultExistLabel", 280, Red, make);
-    c.ResultNOLabel = CountLabel(page5, "ResultNOLabel", 296, Red, make);
-    c.ResultDontExistLabel = CountLabel(page5, "ResultDontExistLabel", 312, Red, make);
+    c.ResultTotalLabel = CountLabel(page5, "ResultTotalLabel", 232, FixedHue::Navy, make);
+    c.ResultOKLabel = CountLabel(page5, "ResultOKLabel", 248, FixedHue::Teal, make);
+    c.ResultCancelLabel = CountLabel(page5, "ResultCancelLabel", 264, FixedHue::Teal, make);
+    c.ResultExistLabel = CountLabel(page5, "ResultExistLabel", 280, FixedHue::Red, make);
+    c.ResultNOLabel = CountLabel(page5, "ResultNOLabel", 296, FixedHue::Red, make);
+    c.ResultDontExistLabel = CountLabel(page5, "ResultDontExistLabel", 312, FixedHue::Red, make);
 
     c.ResultView = new QTreeView(page5);
     c.ResultView->setObjectName(QStringLiteral("ResultView"));

@@ -56,9 +56,17 @@ void TForm1::ConnectListPage()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != c_.FilterList || event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // F2 and Delete are the tool bar's edit and remove for the selected row.
+    if (key->key() == Qt::Key_F2 || key->key() == Qt::Key_Delete) {
+        (key->key() == Qt::Key_F2 ? c_.EditBtn : c_.DelSelBtn)->click();
+        return true;
+    }
     // Space checks or unchecks the selected row, wherever in the row the focus is.
-    if (watched == c_.FilterList && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+    if (key->key() == Qt::Key_Space) {
         const int row = SelectedRow();
         if (row >= 0) {
             const QModelIndex check = shownModel_->index(row, RowTableModel::OldNameColumn);

@@ -5,10 +5,13 @@
 #include "window/main.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTabBar>
 #include <QTabWidget>
@@ -39,6 +42,8 @@ void TForm1::ConnectOtherPages()
     connect(c_.KindOfSaveList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfSaveListChange(); }); });
     connect(c_.GeneratePage, &QTabWidget::currentChanged, this, [this] { Guarded([this] { GeneratePageChange(); }); });
     connect(c_.DriveComboBox1, &QComboBox::activated, this, [this](int position) { DriveChosen(position); });
+    connect(c_.DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { ShowChosenFolder(); });
     for (QListWidget* table : {c_.CyrLongList, c_.CyrList, c_.LatLongList, c_.LatList}) {
         connect(table, &QWidget::customContextMenuRequested, this,
                 [this, table](QPoint where) { PopupMenu1Popup(table, where); });
@@ -105,8 +110,22 @@ void TForm1::NextOnStartPage()
 
 void TForm1::NextOnFolderPage()
 {
-    const std::string folder = PathToBytes(ChosenFolder());
-    StepWithFilterPass([this, &folder] { session_->ScanFolder(folder); });
+    ScanFolderAndShowList(ChosenFolder());
+}
+
+void TForm1::OpenGivenFolder(const QString& folder)
+{
+    Guarded([this, &folder] { ScanFolderAndShowList(folder); });
+}
+
+void TForm1::ScanFolderAndShowList(const QString& folder)
+{
+    const std::string bytes = PathToBytes(folder);
+    StepWithFilterPass([this, &bytes] { session_->ScanFolder(bytes); });
+    lastFolder_ = folder;
+    if (c_.DirectoryListBox1->currentIndex() != c_.folderModel->index(folder)) {
+        PointFolderTreeAt(folder);
+    }
     ShowPage(3);
 }
 
@@ -128,14 +147,29 @@ void TForm1::GeneratePageChange()
 void TForm1::FillDriveList()
 {
     c_.DriveComboBox1->clear();
-    c_.DriveComboBox1->addItem(QStringLiteral("/"), QStringLiteral("/"));
+    const auto addPlace = [this](const QString& name, const QString& folder) {
+        c_.DriveComboBox1->addItem(name, folder);
+        c_.DriveComboBox1->setItemData(c_.DriveComboBox1->count() - 1, folder, Qt::ToolTipRole);
+    };
+    // The user's own folders first, by the names the desktop gives them.
+    const QString home = QDir::homePath();
+    addPlace(QStringLiteral("%1 (%2)").arg(QStandardPaths::displayName(QStandardPaths::HomeLocation), home), home);
+    for (const QStandardPaths::StandardLocation place :
+         {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::DownloadLocation,
+          QStandardPaths::MusicLocation, QStandardPaths::PicturesLocation, QStandardPaths::MoviesLocation}) {
+        const QString folder = QStandardPaths::writableLocation(place);
+        if (!folder.isEmpty() && folder != home && QFileInfo(folder).isDir()) {
+            addPlace(QStandardPaths::displayName(place), folder);
+        }
+    }
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
         if (!volume.isValid() || !volume.isReady() || root == QStringLiteral("/") || IsPseudoFilesystem(volume)) {
             continue;
         }
-        c_.DriveComboBox1->addItem(root, root);
+        addPlace(root, root);
     }
+    addPlace(QStringLiteral("/"), QStringLiteral("/"));
 }
 
 void TForm1::DriveChosen(int position)
@@ -144,11 +178,18 @@ void TForm1::DriveChosen(int position)
     c_.folderModel->setRootPath(root);
     c_.DirectoryListBox1->setRootIndex(c_.folderModel->index(root));
     c_.DirectoryListBox1->setCurrentIndex({});
+    ShowChosenFolder();
+}
+
+void TForm1::ShowChosenFolder()
+{
+    // The whole path, however deep the tree goes: a tree row shows one name only.
+    c_.DirectoryListBox1->setToolTip(ChosenFolder());
 }
 
 void TForm1::PointFolderTreeAt(const QString& folder)
 {
-    // The drive is the longest mount point that holds the folder.
+    // The drive is the longest place that holds the folder.
     int best = 0;
     for (int k = 0; k < c_.DriveComboBox1->count(); ++k) {
         const QString root = c_.DriveComboBox1->itemData(k).toString();
@@ -163,6 +204,7 @@ void TForm1::PointFolderTreeAt(const QString& folder)
     const QModelIndex target = c_.folderModel->index(folder);
     c_.DirectoryListBox1->setCurrentIndex(target);
     c_.DirectoryListBox1->scrollTo(target);
+    ShowChosenFolder();
 }
 
 QString TForm1::ChosenFolder() const

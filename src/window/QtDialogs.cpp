@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tollwick {
@@ -34,21 +35,28 @@ QMessageBox::Icon IconOf(Dialogs::MessageKind kind)
 void QtDialogs::ShowMessage(QWidget* owner, MessageKind kind, const QString& text)
 {
     QMessageBox box(IconOf(kind), BoxTitle(owner), text, QMessageBox::Ok, owner);
+    box.button(QMessageBox::Ok)->setText(Buttons().ok);
     box.exec();
 }
 
 bool QtDialogs::ConfirmNoOk(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, BoxTitle(owner), text, QMessageBox::No | QMessageBox::Ok, owner);
+    box.button(QMessageBox::Ok)->setText(Buttons().ok);
+    box.button(QMessageBox::No)->setText(Buttons().no);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Ok;
 }
 
 QString QtDialogs::InputBox(QWidget* owner, const QString& title, const QString& prompt, const QString& initial)
 {
-    bool confirmed = false;
-    const QString typed = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, initial, &confirmed);
-    return confirmed ? typed : initial;
+    QInputDialog box(owner);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    box.setOkButtonText(Buttons().ok);
+    box.setCancelButtonText(Buttons().cancel);
+    return box.exec() == QDialog::Accepted ? box.textValue() : initial;
 }
 
 std::optional<QString> QtDialogs::ChooseFile(QWidget* owner, const FileDialogSetup& setup)

@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -146,6 +148,7 @@ void TForm1::ApplyTexts()
     for (const std::string_view key : ColumnKeys) {
         headings.append(Text(key));
     }
+    dialogs_.SetButtonTexts({Text("DialogOK"), Text("DialogCancel"), Text("DialogNo")});
     for (const Component& component : components_) {
         if (component.setHeadings) {
             component.setHeadings(headings);
@@ -181,11 +184,20 @@ void TForm1::ShowLayoutDemo(const QString& layout, bool forImport)
 void TForm1::PointDialogsAtStartFolders()
 {
     const QString home = PathFromBytes(session_->Home());
-    fileDialogs_.OpenUndo.startFolder = home + QStringLiteral("undo");
-    fileDialogs_.OpenLanguage.startFolder = home + QStringLiteral("language");
-    fileDialogs_.OpenList.startFolder = home;
-    fileDialogs_.SaveList.startFolder = home;
-    PointFolderTreeAt(home.size() > 1 && home.endsWith(u'/') ? home.chopped(1) : home);
+    // A configured folder that is gone falls back to the home, then to the user's own.
+    const auto existing = [&home](const QString& folder) {
+        for (const QString& candidate : {folder, home, QDir::homePath()}) {
+            if (QFileInfo(candidate).isDir()) {
+                return candidate;
+            }
+        }
+        return QDir::rootPath();
+    };
+    fileDialogs_.OpenUndo.startFolder = existing(home + QStringLiteral("undo"));
+    fileDialogs_.OpenLanguage.startFolder = existing(home + QStringLiteral("language"));
+    fileDialogs_.OpenList.startFolder = existing(home);
+    fileDialogs_.SaveList.startFolder = existing(home);
+    PointFolderTreeAt(QFileInfo(lastFolder_).isDir() ? lastFolder_ : QDir::homePath());
 }
 
 } // namespace tollwick

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppHome.h"
 #include "window/Dialogs.h"
+#include "window/TextBridge.h"
+#include "window/WindowCommandLine.h"
 #include "window/main.h"
 
 #include <QApplication>
@@ -8,6 +10,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -28,12 +31,36 @@ void ShowCentred(QWidget& window)
     window.show();
 }
 
+std::string WorkingFolder()
+{
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Help, version and usage errors need no display, so they are settled first.
+    const tollwick::WindowCommand command =
+        tollwick::ParseWindowCommandLine(std::vector<std::string>(argv + 1, argv + argc), WorkingFolder());
+    switch (command.action) {
+    case tollwick::WindowCommand::Action::PrintHelp:
+        std::cout << tollwick::WindowHelpText();
+        return 0;
+    case tollwick::WindowCommand::Action::PrintVersion:
+        std::cout << tollwick::WindowVersionText();
+        return 0;
+    case tollwick::WindowCommand::Action::UsageError:
+        std::cerr << "tollwick: " << command.message << "\nTry 'tollwick --help'.\n";
+        return 2;
+    case tollwick::WindowCommand::Action::OpenWindow:
+        break;
+    }
+
     const QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tollwick v1.0"));
+    // The name is the X11 window class, which the desktop matches to tollwick.desktop.
+    QApplication::setApplicationName(QStringLiteral("tollwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tollwick v1.0"));
     QApplication::setDesktopFileName(QStringLiteral("tollwick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tollwick.svg")));
@@ -49,5 +76,8 @@ int main(int argc, char* argv[])
     tollwick::QtDialogs dialogs;
     tollwick::TForm1 form(dialogs, home);
     ShowCentred(form);
+    if (!command.folder.empty()) {
+        form.OpenGivenFolder(tollwick::PathFromBytes(command.folder));
+    }
     return QApplication::exec();
 }

@@ -6,14 +6,24 @@
 
 namespace tollwick {
 
-RoundedShape::RoundedShape(QWidget* parent) : QWidget(parent) {}
+RoundedShape::RoundedShape(QWidget* parent)
+    : QWidget(parent), fill_(palette().color(QPalette::ToolTipBase)), outline_(palette().color(QPalette::ToolTipText))
+{
+}
+
+void RoundedShape::SetColours(const QColor& fill, const QColor& outline)
+{
+    fill_ = fill;
+    outline_ = outline;
+    update();
+}
 
 void RoundedShape::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(palette().color(QPalette::ToolTipText));
-    painter.setBrush(palette().color(QPalette::ToolTipBase));
+    painter.setPen(outline_);
+    painter.setBrush(fill_);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.drawRoundedRect(box, 8, 8);
 }

@@ -15,8 +15,14 @@ public:
     explicit RoundedShape(QWidget* parent);
     ~RoundedShape() override = default;
 
+    void SetColours(const QColor& fill, const QColor& outline);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    QColor outline_;
 };
 
 /// A label that reports a click of the left mouse button, for the links of the About page.

@@ -17,9 +17,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAbstractButton;
+class QMimeData;
 class QLabel;
 class QListWidget;
 
@@ -49,10 +51,18 @@ public:
 
     /// Shows page n (1..10) and sets the navigation buttons and the help panel for it.
     void ShowPage(int n);
+    /// Scans a folder named from outside (the command line) and shows its list, as Next on the folder page does.
+    void OpenGivenFolder(const QString& folder);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    /// Enter and Esc that no control used: Next and Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Start-up and the frame.
@@ -62,6 +72,11 @@ private:
     void ConnectOtherPages();
     void SetUpListViews();
     void Bind(QAbstractButton* button, void (TForm1::*handler)());
+    void SetUpKeyboard();
+    /// Shades the layout's fixed colours and the help panel for the palette in use.
+    void ApplyLayoutColours();
+    /// The folder a drop names, or nothing when it names none or the window cannot take it now.
+    [[nodiscard]] std::optional<QString> DroppedFolder(const QMimeData* mime) const;
     /// Runs a handler; an error it raises is shown and the window stays on its page.
     void Guarded(const std::function<void()>& handler);
 
@@ -71,6 +86,8 @@ private:
     void CancelBtnClick();
     void NextOnStartPage();
     void NextOnFolderPage();
+    /// The folder page's step: scans `folder` into the list and shows the list page.
+    void ScanFolderAndShowList(const QString& folder);
     void NextOnListPage();
     void NextOnPreviewPage();
     void NextOnImportPage();
@@ -119,6 +136,7 @@ private:
     void FillDriveList();
     void DriveChosen(int position);
     void PointFolderTreeAt(const QString& folder);
+    void ShowChosenFolder();
     [[nodiscard]] QString ChosenFolder() const;
 
     // Texts and settings.
@@ -160,6 +178,8 @@ private:
     GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;
     int busy_ = 0;
+    bool coloursPending_ = false;
+    QString lastFolder_; // the folder the folder page opens on
 };
 
 } // namespace tollwick

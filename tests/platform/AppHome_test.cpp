@@ -2,6 +2,7 @@
 #include "platform/AppHome.h"
 #include "support/TempDir.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace tollwick {
@@ -57,6 +58,50 @@ TEST(ApplicationHome, WithoutXdgTheHomeFolderIsUsed)
     sources.userHome = root.Path() + "user";
     EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "user/.local/share/tollwick/");
     EXPECT_TRUE(root.Exists("user/.local/share/tollwick/undo"));
+}
+
+// The locale of a first start picks the language; the other settings lines stay as shipped.
+TEST(ApplicationHome, AFirstStartSpeaksTheLanguageOfTheLocale)
+{
+    struct Case {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* expected;
+    };
+    const Case cases[] = {{"ru_RU.UTF-8", "", "", "Russian.lng"},
+                          {"", "ru_UA.UTF-8", "en_GB.UTF-8", "Russian.lng"},
+                          {"", "", "ru", "Russian.lng"},
+                          {"", "C", "ru_RU.UTF-8", "English.lng"},
+                          {"de_DE.UTF-8", "ru_RU.UTF-8", "", "English.lng"},
+                          {"", "", "", "English.lng"}};
+    for (const Case& c : cases) {
+        ::setenv("LC_ALL", c.lcAll, 1);
+        ::setenv("LC_MESSAGES", c.lcMessages, 1);
+        ::setenv("LANG", c.lang, 1);
+        const test::TempDir root;
+        root.MakeFolder("share/tollwick/data");
+        root.MakeFolder("share/tollwick/language");
+        root.WriteFile("share/tollwick/data/config.cfg", "[cfg_Language,English.lng]\r\n[cfg_KindSaveEdit, = ]\r\n");
+        HomeSources sources = HomeSourcesOfThisProcess();
+        sources.tollwickHome.clear();
+        sources.executableDir.clear();
+        sources.xdgDataHome = root.Path() + "xdg";
+        sources.installedShareDirs = {root.Path() + "share/tollwick"};
+        EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "xdg/tollwick/");
+        EXPECT_EQ(root.ReadFile("xdg/tollwick/data/config.cfg"),
+                  std::string("[cfg_Language,") + c.expected + "]\r\n[cfg_KindSaveEdit, = ]\r\n")
+            << c.lcAll << "/" << c.lcMessages << "/" << c.lang;
+
+        // Later starts leave the user's choice alone.
+        sources.messagesLocale = "ru_RU.UTF-8";
+        root.WriteFile("xdg/tollwick/data/config.cfg", "[cfg_Language,English.lng]\r\n");
+        EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "xdg/tollwick/");
+        EXPECT_EQ(root.ReadFile("xdg/tollwick/data/config.cfg"), "[cfg_Language,English.lng]\r\n");
+    }
+    ::unsetenv("LC_ALL");
+    ::unsetenv("LC_MESSAGES");
+    ::unsetenv("LANG");
 }
 
 } // namespace

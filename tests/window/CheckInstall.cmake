@@ -17,6 +17,7 @@ foreach(path
     share/tollwick/language/English.lng
     share/tollwick/language/Russian.lng
     share/applications/tollwick.desktop
+    share/kio/servicemenus/tollwick-servicemenu.desktop
     share/icons/hicolor/scalable/apps/tollwick.svg
     share/man/man1/tollwick.1.gz
     share/man/man1/tollwick-batch.1.gz
@@ -44,10 +45,26 @@ foreach(size 16 22 24 32 48 64 128 256)
     message(FATAL_ERROR "the ${size} pixel icon is ${header}")
   endif()
 endforeach()
-file(STRINGS ${PREFIX}/share/applications/tollwick.desktop entry)
-foreach(line "Exec=tollwick" "Icon=tollwick" "Type=Application")
-  list(FIND entry "${line}" found)
-  if(found EQUAL -1)
-    message(FATAL_ERROR "the menu entry lacks ${line}")
-  endif()
-endforeach()
+# Each wanted line starts a line of the file (a ";" would split a CMake list).
+function(require_lines file)
+  file(READ ${PREFIX}/${file} content)
+  foreach(line ${ARGN})
+    string(FIND "\n${content}" "\n${line}" found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "${file} lacks ${line}")
+    endif()
+  endforeach()
+endfunction()
+require_lines(share/applications/tollwick.desktop "Exec=tollwick %f\n" "Icon=tollwick\n" "Type=Application\n"
+              "MimeType=inode/directory")
+require_lines(share/kio/servicemenus/tollwick-servicemenu.desktop "Type=Service\n" "MimeType=inode/directory"
+              "Exec=tollwick %f\n")
+
+# Every installed desktop file passes the freedesktop.org checker (a service
+# menu's own keys aside: scripts/validate-desktop.sh says which).
+file(GLOB_RECURSE desktop_files ${PREFIX}/share/*.desktop)
+execute_process(COMMAND bash ${SOURCE_DIR}/scripts/validate-desktop.sh ${desktop_files}
+                OUTPUT_VARIABLE findings ERROR_VARIABLE findings RESULT_VARIABLE invalid)
+if(invalid)
+  message(FATAL_ERROR "desktop-file-validate:\n${findings}")
+endif()

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/LayoutBuilder.h"
+#include "window/ThemeColours.h"
+#include "window/Widgets.h"
+#include "window/main.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace tollwick {
+
+void TForm1::ApplyLayoutColours()
+{
+    const QPalette window = palette();
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QVariant hue = widget->property(FixedHueProperty);
+        if (!hue.isValid()) {
+            continue;
+        }
+        // Memos show their text on the button face; labels on the page they lie on.
+        const bool memo = qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+        const QColor background =
+            memo ? window.color(QPalette::Button) : widget->parentWidget()->palette().color(QPalette::Window);
+        const QColor shade = ReadableShade(static_cast<FixedHue>(hue.toInt()), background);
+        QPalette colours = widget->palette();
+        if (memo) {
+            colours.setColor(QPalette::Base, background);
+        }
+        colours.setColor(QPalette::WindowText, shade);
+        colours.setColor(QPalette::Text, shade);
+        widget->setPalette(colours);
+    }
+
+    QPalette about = c_.AboutMemo->palette();
+    about.setColor(QPalette::Base, window.color(QPalette::Button));
+    about.setColor(QPalette::Text, window.color(QPalette::ButtonText));
+    c_.AboutMemo->setPalette(about);
+
+    const PanelColours panel = HelpPanelColours(window);
+    QPalette help = c_.HelpMemo->palette();
+    help.setColor(QPalette::Base, panel.background);
+    help.setColor(QPalette::Text, panel.text);
+    c_.HelpMemo->setPalette(help);
+    c_.Shape1->SetColours(panel.background, panel.text);
+
+    // A thin gauge without a frame: a navy bar on the window's own colour.
+    const QColor bar = ReadableShade(FixedHue::Navy, window.color(QPalette::Button));
+    c_.ProgressBar->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: palette(button); }"
+                                                 "QProgressBar::chunk { background: %1; }")
+                                      .arg(bar.name()));
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    // The children take the new palette as this event goes round; shade once they have it.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) {
+        if (!coloursPending_) {
+            coloursPending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                coloursPending_ = false;
+                ApplyLayoutColours();
+            });
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace tollwick

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowFixture.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace tollwick;
+using namespace tollwick::test;
+
+class Keyboard final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void EnterIsNextAndEscIsCancelOnEveryPage();
+    void ControlsThatUseEnterKeepIt();
+    void F2EditsAndDeleteRemovesTheSelectedRow();
+};
+
+namespace {
+
+// A key as the user types it: to the control with the focus, else to the window.
+void Press(Driver& driver, Qt::Key key)
+{
+    QWidget* focused = driver.Form().focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &driver.Form(), key);
+}
+
+int PageAfter(Driver& driver, Qt::Key key)
+{
+    Press(driver, key);
+    return driver.Form().CurrentPage();
+}
+
+} // namespace
+
+void Keyboard::EnterIsNextAndEscIsCancelOnEveryPage()
+{
+    Folder folder;
+    folder.Add(QStringLiteral("b.txt"));
+    folder.Add(QStringLiteral("a.txt"));
+    const QString list = folder.Path() + QStringLiteral("/names.lst");
+    Driver driver(FreshHome());
+    driver.Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.Form()));
+    const Qt::Key enter = Qt::Key_Return;
+    const Qt::Key esc = Qt::Key_Escape;
+
+    QCOMPARE(PageAfter(driver, esc), 1); // Cancel is off on the start page
+    QCOMPARE(PageAfter(driver, enter), 7);
+    QCOMPARE(PageAfter(driver, esc), 1);
+    QCOMPARE(PageAfter(driver, Qt::Key_Enter), 7); // the keypad's Enter too
+    driver.ChooseFolder(folder.Path());
+    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(driver.Column(0), Names({"a.txt", "b.txt"}));
+
+    driver.Click("GenerateBtn");
+    QCOMPARE(PageAfter(driver, esc), 3);
+    driver.Click("GenerateBtn");
+    QCOMPARE(PageAfter(driver, enter), 3);
+
+    driver.Click("FilterBtn");
+    QCOMPARE(PageAfter(driver, esc), 10); // the filter page has no Cancel
+    QCOMPARE(PageAfter(driver, enter), 3);
+
+    driver.Dialogs().fileAnswers = {list, list};
+    driver.Click("SaveBtn");
+    QCOMPARE(PageAfter(driver, esc), 3);
+    driver.Click("SaveBtn");
+    QCOMPARE(PageAfter(driver, enter), 3);
+    QVERIFY(QFileInfo::exists(list));
+    driver.Dialogs().fileAnswers = {list, list};
+    driver.Click("OpenBtn");
+    QCOMPARE(PageAfter(driver, esc), 3);
+    driver.Click("OpenBtn");
+    QCOMPARE(PageAfter(driver, enter), 3);
+
+    QCOMPARE(PageAfter(driver, enter), 4);
+    QCOMPARE(PageAfter(driver, esc), 1);
+    driver.Form().ShowPage(3);
+    QCOMPARE(PageAfter(driver, enter), 4);
+    QCOMPARE(PageAfter(driver, enter), 5);
+    QCOMPARE(PageAfter(driver, enter), 5); // no Next on the result page
+    QCOMPARE(PageAfter(driver, esc), 1);
+
+    driver.Click("RadioButton4");
+    QCOMPARE(PageAfter(driver, enter), 2);
+    QCOMPARE(PageAfter(driver, enter), 2);
+    QCOMPARE(PageAfter(driver, esc), 1);
+}
+
+void Keyboard::ControlsThatUseEnterKeepIt()
+{
+    Folder folder;
+    folder.Add(QStringLiteral("a.txt"));
+    Driver driver(FreshHome());
+    driver.Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.Form()));
+    driver.OpenFolder(folder.Path());
+
+    // A focused tool bar button is pressed itself, not Next.
+    auto* generate = driver.Find<QToolButton>("GenerateBtn");
+    generate->setFocus(Qt::TabFocusReason);
+    QCOMPARE(PageAfter(driver, Qt::Key_Return), 8);
+
+    // An edit field leaves Enter to the page: the mask typed is applied by Next.
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("new"));
+    QCOMPARE(PageAfter(driver, Qt::Key_Return), 3);
+    QCOMPARE(driver.Column(1), Names({"new.txt"}));
+
+    // An open drop-down list takes Enter and Esc for itself.
+    driver.Form().ShowPage(7);
+    auto* drives = driver.Find<QComboBox>("DriveComboBox1");
+    drives->showPopup();
+    QTRY_VERIFY(drives->view()->isVisible());
+    QTest::keyClick(drives->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!drives->view()->isVisible());
+    QCOMPARE(driver.Form().CurrentPage(), 7);
+}
+
+void Keyboard::F2EditsAndDeleteRemovesTheSelectedRow()
+{
+    Folder folder;
+    folder.Add(QStringLiteral("a.txt"));
+    folder.Add(QStringLiteral("b.txt"));
+    Driver driver(FreshHome());
+    driver.OpenFolder(folder.Path());
+    QWidget* list = driver.Find("FilterList");
+
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1}); // no row selected yet
+    driver.ClickRow(0);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("c.txt"));
+    QTest::keyClick(list, Qt::Key_F2);
+    QCOMPARE(driver.Column(1), Names({"c.txt", "b.txt"}));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(driver.Column(0), Names({"b.txt"}));
+    QCOMPARE(driver.Form().CurrentPage(), 3);
+}
+
+QTEST_MAIN(Keyboard)
+#include "Keyboard_test.moc"
