@@ -134,7 +134,7 @@ void GeneratorSampleView::ShowLines(const QString& first, const QString& second)
 void GeneratorSampleView::ShowError(const QString& error)
 {
     QLabel* label = c_.GenerateSampleLabel;
-    LayoutBuilder::SetTextColour(label, Red);
+    LayoutBuilder::SetTextColour(label, FixedHue::Red);
     label->setToolTip(error);
     // The usual message takes two lines; a longer one ends in an ellipsis.
     const QFontMetrics metrics = label->fontMetrics();
