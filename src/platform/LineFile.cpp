@@ -88,9 +88,10 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
-    FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
+    // O_NONBLOCK and regular files only: a FIFO or a device must never hang the reader.
+    FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }));
     struct stat status {};
-    if (file.get() < 0 || fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         throw CannotOpenFile(path);
     }
     std::string text;

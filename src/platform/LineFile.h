@@ -11,7 +11,8 @@ namespace tollwick {
 /// the text. A line end at the very end adds no empty line.
 [[nodiscard]] std::vector<std::string> SplitLines(std::string_view text);
 
-/// Reads a whole file into lines; raises "Cannot open file %s".
+/// Reads a whole regular file into lines; raises "Cannot open file %s",
+/// also for a folder, FIFO or device, without waiting on it.
 [[nodiscard]] std::vector<std::string> ReadLines(const std::string& path);
 
 /// Writes every line followed by CR LF into a temporary file beside `path`

@@ -3,7 +3,12 @@
 #include "platform/LineFile.h"
 #include "support/TempDir.h"
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tollwick {
 namespace {
@@ -63,6 +68,23 @@ TEST(LineFile, ReadingAMissingFileOrAFolderNamesThePath)
         EXPECT_EQ(error.what(), "Cannot open file " + dir.Path() + "none.cfg");
     }
     EXPECT_THROW((void)ReadLines(dir.Path()), TollwickError);
+    EXPECT_THROW((void)ReadLines("/dev/null"), TollwickError);
+}
+
+TEST(LineFile, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    const test::TempDir dir;
+    const std::string fifo = dir.Path() + "fifo.lng";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Held open for writing, so a reader that waits for data waits until it is closed.
+    const int writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    auto reading = std::async(std::launch::async, [&] { return ReadLines(fifo); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the reader waits on the FIFO";
+    }
+    close(writer);
+    EXPECT_THROW((void)reading.get(), TollwickError);
 }
 
 } // namespace
