@@ -47,8 +47,9 @@ std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, cons
             path.append("_").append(std::to_string(number));
         }
         path.append(extension);
+        // 0666: the umask decides who may read the record.
         const int fd = RetryOnInterrupt(
-            [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644); });
+            [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0666); });
         if (fd >= 0) {
             return AppendFile(fd, std::move(path), syncInterval);
         }

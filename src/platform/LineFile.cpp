@@ -3,6 +3,7 @@
 
 #include "platform/Errors.h"
 #include "platform/SysCall.h"
+#include "platform/TemporaryFile.h"
 #include "platform/WriteAll.h"
 
 #include <cstdlib>
@@ -52,13 +53,11 @@ std::string JoinWithCrLf(const std::vector<std::string>& lines)
     return text;
 }
 
-mode_t ModeForReplacement(const std::string& path)
+// A file that is replaced keeps its mode; a new one keeps what the umask gave it.
+bool KeepModeOfReplaced(int fd, const std::string& path)
 {
     struct stat status {};
-    if (stat(path.c_str(), &status) == 0) {
-        return status.st_mode & 07777U;
-    }
-    return 0644;
+    return stat(path.c_str(), &status) != 0 || fchmod(fd, status.st_mode & 07777U) == 0;
 }
 
 } // namespace
@@ -112,13 +111,14 @@ std::vector<std::string> ReadLines(const std::string& path)
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)
 {
-    std::string temporary = path + ".XXXXXX";
-    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
+    const NewFile created = CreateTemporaryBeside(path);
+    const std::string& temporary = created.path;
+    FileDescriptor file(created.fd);
     if (file.get() < 0) {
         throw CannotCreateFile(path);
     }
-    const bool written = fchmod(file.get(), ModeForReplacement(path)) == 0 &&
-                         WriteAll(file.get(), JoinWithCrLf(lines)) && fsync(file.get()) == 0 && file.CloseChecked() &&
+    const bool written = KeepModeOfReplaced(file.get(), path) && WriteAll(file.get(), JoinWithCrLf(lines)) &&
+                         fsync(file.get()) == 0 && file.CloseChecked() &&
                          RetryOnInterrupt([&] { return rename(temporary.c_str(), path.c_str()); }) == 0;
     if (!written) {
         unlink(temporary.c_str());

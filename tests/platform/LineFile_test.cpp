@@ -58,6 +58,30 @@ TEST(LineFile, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(dir.Names(), (Lines{"old.cfg", "taken.cfg"}));
 }
 
+mode_t ModeOf(const std::string& path)
+{
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777U;
+}
+
+TEST(LineFile, ANewFileTakesTheUmaskAndAReplacedOneKeepsItsMode)
+{
+    const test::TempDir dir;
+    const mode_t saved = umask(077);
+    WriteLinesAtomic(dir.Path() + "private.cfg", {"a"});
+    dir.WriteFile("shared.cfg", "old");
+    chmod((dir.Path() + "shared.cfg").c_str(), 0664);
+    WriteLinesAtomic(dir.Path() + "shared.cfg", {"new"});
+    umask(022);
+    WriteLinesAtomic(dir.Path() + "public.cfg", {"a"});
+    umask(saved);
+    EXPECT_EQ(ModeOf(dir.Path() + "private.cfg"), 0600U);
+    EXPECT_EQ(ModeOf(dir.Path() + "shared.cfg"), 0664U);
+    EXPECT_EQ(ModeOf(dir.Path() + "public.cfg"), 0644U);
+    EXPECT_EQ(dir.Names(), (Lines{"private.cfg", "public.cfg", "shared.cfg"}));
+}
+
 TEST(LineFile, ReadingAMissingFileOrAFolderNamesThePath)
 {
     const test::TempDir dir;
