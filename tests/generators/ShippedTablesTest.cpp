@@ -11,8 +11,7 @@ namespace {
 
 TranslitTables ShippedTables()
 {
-    const auto path =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "translit.cfg";
+    const auto path = std::filesystem::path(TOLLWICK_SOURCE_DIR) / "data" / "translit.cfg";
     TranslitTables tables;
     LoadTables(KeyLines(ReadLines(path.string())), tables);
     return tables;

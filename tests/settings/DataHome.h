@@ -32,7 +32,7 @@ public:
 /// A file the project ships, in the source tree.
 inline std::string ShippedPath(const std::string& relative)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / relative).string();
+    return (std::filesystem::path(TOLLWICK_SOURCE_DIR) / relative).string();
 }
 
 } // namespace tollwick::test
