@@ -4,11 +4,20 @@
 #include "batch/Session.h"
 #include "batch/StepTable.h"
 #include "platform/AppHome.h"
+#include "platform/DescriptorOutput.h"
+#include "platform/Errors.h"
 
 #include <exception>
 
 namespace tollwick::batch {
 namespace {
+
+std::string OutputFailure(const std::ostream& out)
+{
+    const auto* descriptor = dynamic_cast<const DescriptorOutput*>(out.rdbuf());
+    const std::string reason = descriptor == nullptr ? std::string() : descriptor->FailureReason();
+    return reason.empty() ? "Cannot write the output" : "Cannot write the output: " + reason;
+}
 
 std::string HomeOf(const Invocation& invocation)
 {
@@ -35,6 +44,11 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         Session session(HomeOf(invocation), out, err);
         for (const Step& step : invocation.steps) {
             session.Run(step);
+            // A step runs to its end even when nobody reads its output; the
+            // failed write is then its error, and no later step runs.
+            if (!out.flush()) {
+                throw TollwickError(OutputFailure(out));
+            }
         }
     } catch (const std::exception& error) {
         out.flush();
@@ -44,7 +58,7 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
     out.flush();
     if (!out) {
         // A script must not take a cut-off list or result for a whole one.
-        err << "Cannot write the output\n";
+        err << OutputFailure(out) << '\n';
         return ExitStepFailed;
     }
     return ExitOk;

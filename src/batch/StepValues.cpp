@@ -2,11 +2,12 @@
 #include "batch/StepValues.h"
 
 #include "batch/UsageError.h"
-#include "platform/Paths.h"
+#include "platform/RealPath.h"
 
 #include <charconv>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace tollwick::batch {
 namespace {
@@ -96,16 +97,13 @@ CaseStep ParseCaseMode(std::string_view text)
 
 std::string ParseFolder(std::string_view text, std::string_view what)
 {
-    std::error_code error;
-    if (text.empty() || !fs::is_directory(fs::path(text), error)) {
-        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a folder");
+    // Resolved once: the folder checked here is the one listed, renamed in
+    // and written into undo files, which must lead back from anywhere.
+    ResolvedFolder resolved = ResolveFolder(std::string(text));
+    if (!resolved.folder) {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a folder (" + resolved.reason + ")");
     }
-    // The folder goes into undo files, which must lead back from anywhere.
-    std::string folder = fs::absolute(fs::path(text), error).lexically_normal().string();
-    if (error) {
-        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a folder");
-    }
-    return WithClosingSlash(std::move(folder));
+    return std::move(*resolved.folder);
 }
 
 std::string ParseFileName(std::string_view text, std::string_view what)

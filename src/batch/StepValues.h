@@ -17,7 +17,8 @@ namespace tollwick::batch {
 [[nodiscard]] CalendarDate ParseDate(std::string_view text, std::string_view what);
 /// lower, upper, first[:N], swap, words[:underscore].
 [[nodiscard]] CaseStep ParseCaseMode(std::string_view text);
-/// An existing folder, made absolute and given a closing "/".
+/// An existing folder, resolved as the system reaches it (links, "." and
+/// "..") and given a closing "/"; the usage error carries the system's reason.
 [[nodiscard]] std::string ParseFolder(std::string_view text, std::string_view what);
 /// A file operand: not empty and no folder.
 [[nodiscard]] std::string ParseFileName(std::string_view text, std::string_view what);

@@ -3,9 +3,11 @@
 #include "batch/CommandLine.h"
 #include "batch/Runner.h"
 #include "batch/UsageError.h"
+#include "platform/DescriptorOutput.h"
 
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -19,5 +21,9 @@ int main(int argc, char** argv)
         std::cerr << "tollwick-batch: " << error.what() << "\nTry 'tollwick-batch --help'.\n";
         return tollwick::batch::ExitUsage;
     }
-    return tollwick::batch::RunInvocation(invocation, std::cout, std::cerr);
+    // A reader that goes away (| head) must not end a run half way.
+    tollwick::IgnoreBrokenPipe();
+    tollwick::DescriptorOutput standardOutput(STDOUT_FILENO);
+    std::ostream out(&standardOutput);
+    return tollwick::batch::RunInvocation(invocation, out, std::cerr);
 }

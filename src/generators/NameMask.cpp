@@ -5,6 +5,7 @@
 #include "platform/Integer.h"
 #include "rename/TextRoutines.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -70,11 +71,11 @@ NumberedText::NumberedText(std::string_view text)
     }
     // Runs are read from the last to the first, so an unreadable last run is the one reported.
     std::size_t runEnd = text.size() - tail_.size();
-    for (auto piece = pieces_.rbegin(); piece != pieces_.rend(); ++piece) {
-        const std::size_t runStart = runEnd - piece->Width;
-        piece->Value = ParseInt32(text.substr(runStart, piece->Width));
-        runEnd = runStart - piece->Text.size();
-    }
+    std::for_each(pieces_.rbegin(), pieces_.rend(), [&](Piece& piece) {
+        const std::size_t runStart = runEnd - piece.Width;
+        piece.Value = ParseInt32(text.substr(runStart, piece.Width));
+        runEnd = runStart - piece.Text.size();
+    });
 }
 
 void NumberedText::AppendWithCounter(std::string& out, std::int64_t counter) const

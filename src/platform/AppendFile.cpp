@@ -43,7 +43,8 @@ std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, cons
             path.append("_").append(std::to_string(number));
         }
         path.append(extension);
-        FileDescriptor fd = OpenFile(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644);
+        // 0666: the umask decides who may read the record.
+        FileDescriptor fd = OpenFile(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0666);
         if (fd.IsOpen()) {
             return AppendFile(std::move(fd), std::move(path), syncInterval);
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <compare>
 #include <ctime>
 
 namespace tollwick {
@@ -13,7 +14,8 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
-    friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
+    // Members in this order, so the default ordering is the order in time.
+    friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
 /// A calendar day, as the date pickers hold it.

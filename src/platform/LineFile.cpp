@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 #include "platform/FileDescriptor.h"
 #include "platform/SysCall.h"
+#include "platform/TemporaryFile.h"
 #include "platform/WriteAll.h"
 
 #include <cerrno>
@@ -30,19 +31,18 @@ std::string JoinWithCrLf(const std::vector<std::string>& lines)
     return text;
 }
 
-mode_t ModeForReplacement(const std::string& path)
+// A file that is replaced keeps its mode; a new one keeps what the umask gave it.
+bool KeepModeOfReplaced(int fd, const std::string& path)
 {
     struct stat status {};
-    if (stat(path.c_str(), &status) == 0) {
-        return status.st_mode & 07777U;
-    }
-    return 0644;
+    return stat(path.c_str(), &status) != 0 || fchmod(fd, status.st_mode & 07777U) == 0;
 }
 
 std::vector<std::string> ReadOpened(const FileDescriptor& file, const std::string& path)
 {
     struct stat status {};
-    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    // Regular files only: a FIFO or a device must never hang the reader.
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         throw CannotOpenFile(path);
     }
     std::string text;
@@ -88,12 +88,12 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
-    return ReadOpened(OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC), path);
+    return ReadOpened(OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), path);
 }
 
 std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path)
 {
-    const FileDescriptor file = OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const FileDescriptor file = OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (!file.IsOpen() && errno == ENOENT) {
         return std::nullopt;
     }
@@ -102,13 +102,14 @@ std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& pa
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)
 {
-    std::string temporary = path + ".XXXXXX";
-    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.Get() < 0) {
+    const NewFile created = CreateTemporaryBeside(path);
+    const std::string& temporary = created.path;
+    FileDescriptor file(created.fd);
+    if (!file.IsOpen()) {
         throw CannotCreateFile(path);
     }
-    const bool written = fchmod(file.Get(), ModeForReplacement(path)) == 0 &&
-                         WriteAll(file.Get(), JoinWithCrLf(lines)) && fsync(file.Get()) == 0 && file.Close() &&
+    const bool written = KeepModeOfReplaced(file.Get(), path) && WriteAll(file.Get(), JoinWithCrLf(lines)) &&
+                         fsync(file.Get()) == 0 && file.Close() &&
                          RetryOnInterrupt([&] { return rename(temporary.c_str(), path.c_str()); }) == 0;
     if (!written) {
         unlink(temporary.c_str());

@@ -12,7 +12,8 @@ namespace tollwick {
 /// the text. A line end at the very end adds no empty line.
 [[nodiscard]] std::vector<std::string> SplitLines(std::string_view text);
 
-/// Reads a whole file into lines; raises "Cannot open file %s".
+/// Reads a whole regular file into lines; raises "Cannot open file %s",
+/// also for a folder, FIFO or device, without waiting on it.
 [[nodiscard]] std::vector<std::string> ReadLines(const std::string& path);
 /// ReadLines, but a file that is not there gives nothing instead of the error.
 [[nodiscard]] std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path);

@@ -3,7 +3,9 @@
 
 #include "platform/Clock.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tollwick {
 
@@ -12,6 +14,10 @@ inline constexpr const char* NoDateText = "N/A";
 
 /// year-month-day_hour-minute-second, as in 2005-11-30_11-30-18.
 [[nodiscard]] std::string DateTimeText(const LocalDateTime& time);
+/// The date and time a date text stands for; empty for "N/A" and anything
+/// else that DateTimeText does not write. Years of any length compare right
+/// as values, where "999-..." sorts after "2005-..." as text.
+[[nodiscard]] std::optional<LocalDateTime> DateTextValue(std::string_view text);
 /// The date text of a file of the list folder (`folder` ends with "/"), or "N/A".
 [[nodiscard]] std::string FileDateText(const std::string& folder, const std::string& fileName);
 

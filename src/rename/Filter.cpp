@@ -2,11 +2,11 @@
 #include "rename/Filter.h"
 
 #include "platform/TextSearch.h"
-#include "platform/Utf8.h"
 #include "rename/DateText.h"
 #include "rename/TextRoutines.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tollwick {
 namespace {
@@ -35,8 +35,8 @@ bool NamePasses(const PreparedTest& test, const std::string& name)
 }
 
 struct DateBounds {
-    std::string lower;
-    std::string upper;
+    LocalDateTime lower;
+    LocalDateTime upper;
 };
 
 DateBounds BoundsOf(const FilterSettings& settings)
@@ -44,17 +44,18 @@ DateBounds BoundsOf(const FilterSettings& settings)
     const CalendarDate& first = settings.FilterFirstDateEdit;
     const CalendarDate& last = settings.FilterLastDateEdit;
     // The end of the last day, so that a single chosen day keeps its files.
-    return {FoldCase(DateTimeText({first.year, first.month, first.day, 0, 0, 0})),
-            FoldCase(DateTimeText({last.year, last.month, last.day, 23, 59, 59}))};
+    return {{first.year, first.month, first.day, 0, 0, 0}, {last.year, last.month, last.day, 23, 59, 59}};
 }
 
+// Compared as times, not as texts: the year has no fixed width, and a
+// first day before the year 1000 would sort after every file's date.
 bool DatePasses(bool on, const DateBounds& bounds, const std::string& dateText)
 {
     if (!on) {
         return true;
     }
-    const std::string folded = FoldCase(dateText);
-    return !(folded < bounds.lower) && !(folded > bounds.upper);
+    const std::optional<LocalDateTime> date = DateTextValue(dateText);
+    return date && bounds.lower <= *date && *date <= bounds.upper;
 }
 
 bool PassesPrepared(const Row& row, const PreparedTest& oldTest, const PreparedTest& newTest, bool dateOn,

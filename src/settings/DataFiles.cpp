@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/DataFiles.h"
 
+#include "platform/Errors.h"
 #include "platform/LineFile.h"
 #include "settings/TablesFile.h"
 
@@ -10,6 +11,18 @@ namespace {
 std::string Joined(const std::string& home, std::string_view relative)
 {
     return home + std::string(relative);
+}
+
+// The setting holds a file name of the language folder; one that reaches
+// into another folder ("../../etc/passwd") is refused as a file that cannot
+// be opened, so a crafted settings file reads nothing outside the home.
+std::vector<std::string> ReadLanguageFile(const std::string& home, const std::string& name)
+{
+    const std::string path = Joined(home, LanguageFolder) + name;
+    if (name.find('/') != std::string::npos) {
+        throw CannotOpenFile(path);
+    }
+    return ReadLines(path);
 }
 
 } // namespace
@@ -25,7 +38,7 @@ void LoadDataFiles(const std::string& home, KeyLines& keyLines, TranslitTables& 
     keyLines.Append(ReadLines(Joined(home, SettingsFilePath)));
     showProgress(4, 0);
     // The settings file is already in keyLines, so it names the language.
-    keyLines.Append(ReadLines(Joined(home, LanguageFolder) + keyLines.LookupText(LanguageSettingKey)));
+    keyLines.Append(ReadLanguageFile(home, keyLines.LookupText(LanguageSettingKey)));
     showProgress(5, 0);
     keyLines.Append(ReadLines(Joined(home, LinksFilePath)));
     showProgress(6, 0);

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tollwick {
@@ -13,10 +16,11 @@ namespace tollwick {
 class KeyLines {
 public:
     KeyLines() = default;
-    explicit KeyLines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit KeyLines(std::vector<std::string> lines);
 
-    void Clear() { lines_.clear(); }
-    void Append(const std::vector<std::string>& lines) { lines_.insert(lines_.end(), lines.begin(), lines.end()); }
+    void Clear();
+    /// Adds lines after the present ones; entries of earlier lines keep winning.
+    void Append(const std::vector<std::string>& lines);
     [[nodiscard]] const std::vector<std::string>& Lines() const { return lines_; }
 
     /// The value of the first entry for `key`, up to the last "]" of its
@@ -26,18 +30,28 @@ public:
     /// Raises "'%s' is not a valid integer value" for anything else.
     [[nodiscard]] std::int32_t LookupNumber(std::string_view key) const;
     /// Whether some line holds an entry for `key`, even an empty one.
-    [[nodiscard]] bool Holds(std::string_view key) const { return FindEntry(key).line != nullptr; }
+    [[nodiscard]] bool Holds(std::string_view key) const { return FindEntry(key).has_value(); }
 
 private:
-    // Line and value offset of the first entry, if any.
-    struct Found {
-        const std::string* line = nullptr;
+    // Where the first entry of a key starts: its line and the offset of its value.
+    struct Entry {
+        std::size_t line = 0;
         std::size_t valueStart = 0;
     };
-    [[nodiscard]] Found FindEntry(std::string_view key) const;
-    [[nodiscard]] static std::string ValueOf(const Found& found);
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+
+    void IndexFrom(std::size_t firstLine);
+    [[nodiscard]] std::optional<Entry> FindEntry(std::string_view key) const;
+    [[nodiscard]] std::optional<Entry> ScanForEntry(std::string_view key) const;
+    [[nodiscard]] std::string ValueOf(const Entry& entry) const;
 
     std::vector<std::string> lines_;
+    // Every key a line can hold an entry for, mapped to its first entry, so
+    // that a lookup costs the same however many lines were read.
+    std::unordered_map<std::string, Entry, KeyHash, std::equal_to<>> index_;
 };
 
 /// The bracket line "[key,value]".

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -39,6 +40,31 @@ int WaitFor(pid_t child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// Starts tollwick-batch with these arguments, standard input from /dev/null,
+// standard output on `outFd` and standard error into `errPath`; its exit status.
+int SpawnBatch(const std::vector<std::string>& arguments, int outFd, const std::string& errPath)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<std::string> argv{TOLLWICK_BATCH_PATH};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<char*> pointers;
+    for (std::string& argument : argv) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    pid_t child = 0;
+    const int failed = posix_spawn(&child, TOLLWICK_BATCH_PATH, &actions, nullptr, pointers.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        throw std::runtime_error("cannot start " TOLLWICK_BATCH_PATH);
+    }
+    return WaitFor(child);
+}
+
 } // namespace
 
 std::vector<std::string> BatchResult::OutLines() const
@@ -57,27 +83,30 @@ BatchResult RunBatch(const std::vector<std::string>& arguments, const std::strin
     const TempDir capture;
     const std::string outPath = givenOutPath.empty() ? capture.Path() + "out" : givenOutPath;
     const std::string errPath = capture.Path() + "err";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> argv{TOLLWICK_BATCH_PATH};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<char*> pointers;
-    for (std::string& argument : argv) {
-        pointers.push_back(argument.data());
-    }
-    pointers.push_back(nullptr);
-    pid_t child = 0;
-    const int failed = posix_spawn(&child, TOLLWICK_BATCH_PATH, &actions, nullptr, pointers.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) {
-        throw std::runtime_error("cannot start " TOLLWICK_BATCH_PATH);
+    const int outFd = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (outFd < 0) {
+        throw std::runtime_error("cannot create " + outPath);
     }
     BatchResult result;
-    result.exitCode = WaitFor(child);
+    result.exitCode = SpawnBatch(arguments, outFd, errPath);
+    close(outFd);
     result.out = givenOutPath.empty() ? ReadWhole(outPath) : std::string();
+    result.err = ReadWhole(errPath);
+    return result;
+}
+
+BatchResult RunBatchWithoutReader(const std::vector<std::string>& arguments)
+{
+    const TempDir capture;
+    const std::string errPath = capture.Path() + "err";
+    int ends[2] = {-1, -1};
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        throw std::runtime_error("cannot make a pipe");
+    }
+    close(ends[0]);
+    BatchResult result;
+    result.exitCode = SpawnBatch(arguments, ends[1], errPath);
+    close(ends[1]);
     result.err = ReadWhole(errPath);
     return result;
 }
@@ -99,6 +128,12 @@ BatchResult BatchHome::Run(std::vector<std::string> arguments) const
 {
     arguments.insert(arguments.begin(), {"--home", Path()});
     return RunBatch(arguments);
+}
+
+BatchResult BatchHome::RunWithoutReader(std::vector<std::string> arguments) const
+{
+    arguments.insert(arguments.begin(), {"--home", Path()});
+    return RunBatchWithoutReader(arguments);
 }
 
 std::vector<std::string> BatchHome::UndoFiles() const

@@ -21,6 +21,10 @@ struct BatchResult {
 /// arguments; its output goes to `outPath` when given (then `out` stays empty).
 [[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {});
 
+/// Runs tollwick-batch with standard output a pipe whose reader is gone
+/// before it starts, as in "tollwick-batch ... | head -0".
+[[nodiscard]] BatchResult RunBatchWithoutReader(const std::vector<std::string>& arguments);
+
 /// A fresh application home: copies of the shipped data/ and language/ and an empty undo/.
 class BatchHome {
 public:
@@ -28,6 +32,7 @@ public:
     [[nodiscard]] const std::string& Path() const { return dir_.Path(); }
     /// Runs tollwick-batch with --home pointing here before the arguments.
     [[nodiscard]] BatchResult Run(std::vector<std::string> arguments) const;
+    [[nodiscard]] BatchResult RunWithoutReader(std::vector<std::string> arguments) const;
     /// The files of undo/, sorted.
     [[nodiscard]] std::vector<std::string> UndoFiles() const;
     /// Stores `value` for the settings key "cfg_" + `control`, as the window would have saved it.

@@ -5,6 +5,7 @@
 #include "batch/UsageError.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tollwick::batch {
@@ -50,6 +51,26 @@ TEST(CommandLine, ScanFolderBecomesAbsoluteWithOneClosingSlash)
     EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "/tmp//"}).folder, "/tmp/");
     EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "/tmp/../tmp"}).folder, "/tmp/");
     EXPECT_EQ(OnlyStep<ScanStep>({"--scan", "."}).folder.front(), '/');
+}
+
+TEST(CommandLine, ScanFolderIsTheOneThePathReachesThroughLinks)
+{
+    const TempDir top;
+    top.MakeFolder("x");
+    top.MakeFolder("other");
+    top.MakeFolder("other/deep");
+    top.WriteFile("file");
+    std::filesystem::create_directory_symlink(top.Path() + "other/deep", top.Path() + "x/link");
+    const std::string real = std::filesystem::canonical(top.Path()).string() + "/";
+    // Taken lexically, "x/link/.." would be x, and a run would rename the files of another folder.
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", top.Path() + "x/link/.."}).folder, real + "other/");
+    EXPECT_EQ(OnlyStep<ScanStep>({"--scan", top.Path() + "x/link"}).folder, real + "other/deep/");
+    try {
+        (void)ParseCommandLine({"--home", top.Path() + "file", "--list"});
+        ADD_FAILURE() << "a file taken for a folder";
+    } catch (const UsageError& error) {
+        EXPECT_NE(std::string(error.what()).find("(Not a directory)"), std::string::npos) << error.what();
+    }
 }
 
 TEST(CommandLine, CaseModes)

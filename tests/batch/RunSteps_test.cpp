@@ -2,6 +2,7 @@
 #include "BatchProcess.h"
 #include "platform/LineFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -166,6 +167,24 @@ TEST_F(RunSteps, MissingUndoFolderIsReportedAfterTheRenames)
     EXPECT_NE(result.err.find(home.Text("Msg7")), std::string::npos) << result.err;
     EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
     EXPECT_EQ(result.OutLines().size(), 1U + 5U);
+}
+
+TEST_F(RunSteps, AReaderThatGoesAwayNeitherStopsTheRunNorPassesForSuccess)
+{
+    // Enough rows that the result lines fill the output buffer many times over.
+    constexpr int files = 3000;
+    for (int k = 0; k < files; ++k) {
+        folder.WriteFile("f" + std::to_string(k) + ".txt");
+    }
+    const auto result =
+        home.RunWithoutReader({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run", "--list"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Cannot write the output: Broken pipe"), std::string::npos) << result.err;
+    const Lines names = folder.Names();
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(files));
+    EXPECT_TRUE(std::ranges::all_of(names, [](const std::string& name) { return name.ends_with(".TXT"); }));
+    ASSERT_EQ(home.UndoFiles().size(), 1U);
+    EXPECT_EQ(ReadLines(home.Path() + "undo/" + home.UndoFiles()[0]).size(), files + 1U);
 }
 
 TEST_F(RunSteps, MissingDataFilesFailBeforeAnyStep)

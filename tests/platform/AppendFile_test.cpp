@@ -5,8 +5,10 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tollwick::test {
 namespace {
@@ -38,6 +40,21 @@ TEST(AppendFile, NeverTakesAnExistingName)
     EXPECT_TRUE(third->Finish());
     EXPECT_EQ(folder.ReadFile("record.twu"), "first");
     EXPECT_EQ(folder.ReadFile("record_2.twu"), "second");
+}
+
+TEST(AppendFile, TheUmaskDecidesWhoMayReadTheRecord)
+{
+    const TempDir dir;
+    for (const auto& [mask, expected] : {std::pair<mode_t, mode_t>{077, 0600}, {022, 0644}, {002, 0664}}) {
+        const mode_t saved = umask(mask);
+        auto file = AppendFile::CreateUnique(dir.Path() + "run", ".twu");
+        umask(saved);
+        ASSERT_TRUE(file.has_value());
+        struct stat status {};
+        ASSERT_EQ(stat(file->Path().c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777U, expected) << std::oct << mask;
+        EXPECT_TRUE(file->Finish());
+    }
 }
 
 TEST(AppendFile, MissingFolderGivesNoFile)

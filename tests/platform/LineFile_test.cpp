@@ -3,7 +3,12 @@
 #include "platform/LineFile.h"
 #include "support/TempDir.h"
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tollwick {
 namespace {
@@ -53,6 +58,30 @@ TEST(LineFile, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(dir.Names(), (Lines{"old.cfg", "taken.cfg"}));
 }
 
+mode_t ModeOf(const std::string& path)
+{
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777U;
+}
+
+TEST(LineFile, ANewFileTakesTheUmaskAndAReplacedOneKeepsItsMode)
+{
+    const test::TempDir dir;
+    const mode_t saved = umask(077);
+    WriteLinesAtomic(dir.Path() + "private.cfg", {"a"});
+    dir.WriteFile("shared.cfg", "old");
+    chmod((dir.Path() + "shared.cfg").c_str(), 0664);
+    WriteLinesAtomic(dir.Path() + "shared.cfg", {"new"});
+    umask(022);
+    WriteLinesAtomic(dir.Path() + "public.cfg", {"a"});
+    umask(saved);
+    EXPECT_EQ(ModeOf(dir.Path() + "private.cfg"), 0600U);
+    EXPECT_EQ(ModeOf(dir.Path() + "shared.cfg"), 0664U);
+    EXPECT_EQ(ModeOf(dir.Path() + "public.cfg"), 0644U);
+    EXPECT_EQ(dir.Names(), (Lines{"private.cfg", "public.cfg", "shared.cfg"}));
+}
+
 TEST(LineFile, ReadingAMissingFileOrAFolderNamesThePath)
 {
     const test::TempDir dir;
@@ -63,6 +92,23 @@ TEST(LineFile, ReadingAMissingFileOrAFolderNamesThePath)
         EXPECT_EQ(error.what(), "Cannot open file " + dir.Path() + "none.cfg");
     }
     EXPECT_THROW((void)ReadLines(dir.Path()), TollwickError);
+    EXPECT_THROW((void)ReadLines("/dev/null"), TollwickError);
+}
+
+TEST(LineFile, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    const test::TempDir dir;
+    const std::string fifo = dir.Path() + "fifo.lng";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Held open for writing, so a reader that waits for data waits until it is closed.
+    const int writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    auto reading = std::async(std::launch::async, [&] { return ReadLines(fifo); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the reader waits on the FIFO";
+    }
+    close(writer);
+    EXPECT_THROW((void)reading.get(), TollwickError);
 }
 
 } // namespace

@@ -119,6 +119,39 @@ TEST(ApplyFilter, DatesCountFromTheFirstDayToTheEndOfTheLast)
     EXPECT_EQ(list.FilterList.size(), 2U);
 }
 
+TEST(ApplyFilter, DatesCompareAsTimesWhateverTheLengthOfTheYear)
+{
+    struct RangeCase {
+        CalendarDate first;
+        CalendarDate last;
+        const char* dateText;
+        bool passes;
+    };
+    const RangeCase cases[] = {
+        {{999, 1, 1}, {2005, 12, 31}, "2005-11-30_11-30-18", true},
+        {{999, 1, 1}, {2005, 12, 31}, "999-01-01_00-00-00", true},
+        {{999, 1, 2}, {2005, 12, 31}, "999-01-01_23-59-58", false},
+        {{1, 1, 1}, {9999, 12, 31}, "10000-01-01_00-00-00", false},
+        {{1, 1, 1}, {99999, 12, 31}, "10000-01-01_00-00-00", true},
+        {{1, 1, 1}, {9999, 12, 31}, "2005-11-30_11-30", false},
+        {{1, 1, 1}, {9999, 12, 31}, "2005-11-30_11-30-18x", false},
+        {{1, 1, 1}, {9999, 12, 31}, "2005-1-30_11-30-18", false},
+        {{1, 1, 1}, {9999, 12, 31}, "n/a", false},
+    };
+    for (const RangeCase& c : cases) {
+        RenameList list;
+        list.AddMasterRow("f", "f", c.dateText);
+        FilterSettings settings;
+        settings.FilterOn = true;
+        settings.FilterDateCheck = true;
+        settings.FilterFirstDateEdit = c.first;
+        settings.FilterLastDateEdit = c.last;
+        Progress progress;
+        (void)ApplyFilter(list, settings, progress);
+        EXPECT_EQ(list.FilterList.size(), c.passes ? 1U : 0U) << c.dateText << " from year " << c.first.year;
+    }
+}
+
 TEST(DatePickers, KeepTheFirstDayNotAfterTheLast)
 {
     const CalendarDate early{2005, 1, 1};

@@ -81,19 +81,26 @@ TEST(LoadDataFiles, StopsAtTheFirstFileThatCannotBeOpened)
     }
 }
 
-TEST(LoadDataFiles, WithoutALanguageNameTheLanguageFolderItselfFails)
+TEST(LoadDataFiles, ALanguageNameThatIsNoFileOfTheLanguageFolderFails)
 {
-    for (const std::string& settings : {std::string("[cfg_UndoCheck,1]"), std::string("[cfg_Language,]")}) {
+    // No name, an empty one, the folder's own names, and names that reach files outside it.
+    for (const char* settings : {"[cfg_UndoCheck,1]", "[cfg_Language,]", "[cfg_Language,.]", "[cfg_Language,..]",
+                                 "[cfg_Language,../data/links.cfg]", "[cfg_Language,sub/Test.lng]",
+                                 "[cfg_Language,../../../../../../../etc/passwd]"}) {
+        SCOPED_TRACE(settings);
+        const std::string name = KeyLines({settings}).LookupText("cfg_Language");
         const DataHome home;
         WriteFourFiles(home);
+        home.MakeFolder("language/sub");
+        home.WriteFile("language/sub/Test.lng", "[Who,sub]\n");
         home.WriteFile("data/config.cfg", CrLf({settings}));
         KeyLines keys;
         TranslitTables tables;
         try {
             LoadDataFiles(home.Path(), keys, tables, [](int, int) {});
-            ADD_FAILURE() << "no language file, yet the load went on";
+            ADD_FAILURE() << "the load went on";
         } catch (const TollwickError& error) {
-            EXPECT_EQ(error.what(), "Cannot open file " + home.Path() + "language/");
+            EXPECT_EQ(error.what(), "Cannot open file " + home.Path() + "language/" + name);
         }
         EXPECT_EQ(keys.Lines(), std::vector<std::string>{settings});
     }
