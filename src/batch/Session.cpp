@@ -7,6 +7,7 @@
 #include "rename/Scan.h"
 #include "rename/Undo.h"
 #include "settings/DataFiles.h"
+#include "settings/TableEditor.h"
 
 namespace tollwick::batch {
 
@@ -167,7 +168,7 @@ void Session::operator()(const RunStep& step)
     options.UndoFolder = data_.home + "undo/";
     const RunSummary summary =
         RunRename(state_.list, options, lookup_, progress_, [this](const ResultRow& row, const RunCounts&) {
-            out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\n';
+            out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\t' << row.Reason << '\n';
         });
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);
@@ -178,7 +179,7 @@ void Session::operator()(const RunStep& step)
     }
     if (summary.Undo == UndoOutcome::NotWritten) {
         // The renames stand; without its whole undo file the run did not end well.
-        throw TollwickError(Text(MessageKeyOf(summary.Undo)));
+        throw TollwickError(PromptWithSource(Text(MessageKeyOf(summary.Undo)), options.UndoFolder));
     }
 }
 

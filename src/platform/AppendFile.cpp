@@ -66,8 +66,9 @@ AppendFile::AppendFile(int fd, std::string path, std::chrono::milliseconds syncI
 
 AppendFile::AppendFile(AppendFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), syncInterval_(other.syncInterval_),
-      lastSync_(other.lastSync_), writeFailed_(other.writeFailed_), syncFailed_(other.syncFailed_),
-      folderSynced_(other.folderSynced_), buffer_(std::move(other.buffer_))
+      lastSync_(other.lastSync_), wholeSize_(other.wholeSize_), lastLineStart_(other.lastLineStart_),
+      writeFailed_(other.writeFailed_), syncFailed_(other.syncFailed_), folderSynced_(other.folderSynced_),
+      buffer_(std::move(other.buffer_))
 {
 }
 
@@ -79,6 +80,8 @@ AppendFile& AppendFile::operator=(AppendFile&& other) noexcept
         path_ = std::move(other.path_);
         syncInterval_ = other.syncInterval_;
         lastSync_ = other.lastSync_;
+        wholeSize_ = other.wholeSize_;
+        lastLineStart_ = other.lastLineStart_;
         writeFailed_ = other.writeFailed_;
         syncFailed_ = other.syncFailed_;
         folderSynced_ = other.folderSynced_;
@@ -110,8 +113,12 @@ bool AppendFile::AppendLine(std::string_view line)
     buffer_ += "\r\n";
     if (!WriteAll(fd_, buffer_)) {
         writeFailed_ = true;
+        // A torn line would load as a wrong name: the file ends at its last whole line.
+        (void)RetryOnInterrupt([&] { return ftruncate(fd_, wholeSize_); });
         return false;
     }
+    lastLineStart_ = wholeSize_;
+    wholeSize_ += static_cast<off_t>(buffer_.size());
     if (std::chrono::steady_clock::now() - lastSync_ >= syncInterval_) {
         SyncToDisk();
     }
@@ -129,6 +136,25 @@ void AppendFile::SyncToDisk()
     if (!folderSynced_) {
         folderSynced_ = SyncFolder(FolderOf(path_));
     }
+}
+
+bool AppendFile::DropLastLine()
+{
+    if (writeFailed_ || fd_ < 0) {
+        return false;
+    }
+    if (RetryOnInterrupt([&] { return ftruncate(fd_, lastLineStart_); }) != 0) {
+        writeFailed_ = true;
+        return false;
+    }
+    wholeSize_ = lastLineStart_;
+    return true;
+}
+
+void AppendFile::Discard()
+{
+    Close();
+    unlink(path_.c_str());
 }
 
 bool AppendFile::Finish()

@@ -5,6 +5,7 @@
 #include "platform/SysCall.h"
 #include "platform/WriteAll.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,7 +87,9 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
-std::vector<std::string> ReadLines(const std::string& path)
+namespace {
+
+std::string ReadText(const std::string& path)
 {
     FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
     struct stat status {};
@@ -106,6 +109,22 @@ std::vector<std::string> ReadLines(const std::string& path)
         }
         text.append(buffer, static_cast<std::size_t>(got));
     }
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    return SplitLines(ReadText(path));
+}
+
+std::vector<std::string> ReadEndedLines(const std::string& path)
+{
+    std::string text = ReadText(path);
+    text.resize(std::min(text.size(), text.find('\0')));
+    const std::size_t lastEnd = text.find_last_of("\r\n");
+    text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
     return SplitLines(text);
 }
 

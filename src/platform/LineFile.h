@@ -14,6 +14,11 @@ namespace tollwick {
 /// Reads a whole file into lines; raises "Cannot open file %s".
 [[nodiscard]] std::vector<std::string> ReadLines(const std::string& path);
 
+/// Reads a whole file into the lines that end with a line end: a last line
+/// without one (a record cut short while it was written) is left out.
+/// Raises "Cannot open file %s".
+[[nodiscard]] std::vector<std::string> ReadEndedLines(const std::string& path);
+
 /// Writes every line followed by CR LF into a temporary file beside `path`
 /// and then puts it in place, so `path` is either whole old or whole new.
 /// Raises "Cannot create file %s" and leaves the old file untouched.

@@ -38,55 +38,86 @@ public:
     }
 
 private:
-    const std::string& dirName_;
+    std::string dirName_;
     std::optional<std::unordered_set<std::string>> subfolders_;
 };
 
+// The words a run shows: the status words and its own reasons of refusal.
+struct RunTexts {
+    std::array<std::string, RunStatusCount> Status;
+    std::string NoFolder;    // "ReasonNoFolder"
+    std::string BadName;     // "ReasonBadName"
+    std::string UndoName;    // "ReasonUndoName"
+    std::string UndoStopped; // "ReasonUndoStopped"
+};
+
+RunTexts TextsOf(const TextLookup& lookup)
+{
+    RunTexts texts;
+    for (std::size_t k = 0; k < RunStatusCount; ++k) {
+        texts.Status[k] = lookup(StatusKeys[k]);
+    }
+    texts.NoFolder = lookup("ReasonNoFolder");
+    texts.BadName = lookup("ReasonBadName");
+    texts.UndoName = lookup("ReasonUndoName");
+    texts.UndoStopped = lookup("ReasonUndoStopped");
+    return texts;
+}
+
+struct RowResult {
+    RunStatus Status = RunStatus::StatusCanNot;
+    std::string Reason;
+};
+
+RowResult Refused(std::string reason)
+{
+    return {RunStatus::StatusCanNot, std::move(reason)};
+}
+
 // Decides one checked row and renames its file when that is due. Only
 // names that stay inside the list folder ever reach a file call.
-RunStatus RunRow(const std::string& dirName, const SourceTest& source, const Row& row, bool undoCheck)
+RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row& row, UndoRecorder* undo,
+                 const RunTexts& texts)
 {
     // Names that could reach outside the folder are refused before any call.
     if (!IsPlainFileName(row.OldName)) {
-        return RunStatus::StatusCanNot;
+        return Refused(texts.BadName);
     }
     if (!source.MayBeFile(row.OldName)) {
-        return RunStatus::StatusDontExist;
+        return {RunStatus::StatusDontExist, {}};
     }
-    const bool renamable = row.NewName != row.OldName && IsPlainFileName(row.NewName) &&
-                           (!undoCheck || UndoCanRecord(dirName, row.OldName, row.NewName));
-    if (!renamable) {
+    const bool plain = IsPlainFileName(row.NewName);
+    const bool recordable = !undo || UndoCanRecord(dirName, row.OldName, row.NewName);
+    if (row.NewName == row.OldName || !plain || !recordable) {
         if (!source.IsFile(row.OldName)) {
-            return RunStatus::StatusDontExist;
+            return {RunStatus::StatusDontExist, {}};
         }
-        return row.NewName == row.OldName ? RunStatus::StatusCancel : RunStatus::StatusCanNot;
+        if (row.NewName == row.OldName) {
+            return {RunStatus::StatusCancel, {}};
+        }
+        return Refused(plain ? texts.UndoName : texts.BadName);
     }
     // The rename itself refuses a taken name, so a file that turns up after
     // any test of ours is never replaced; the test follows the refusal.
-    switch (RenameNoReplace(dirName, row.OldName, row.NewName)) {
+    const RenameResult result = RenameNoReplace(dirName, row.OldName, row.NewName, undo);
+    if (result.Unrecorded) {
+        return Refused(texts.UndoStopped);
+    }
+    switch (result.Outcome) {
     case RenameOutcome::Renamed:
-        return RunStatus::StatusRenamed;
+        return {RunStatus::StatusRenamed, {}};
     case RenameOutcome::TargetTaken:
         // A change of case alone is refused when the other spelling is another file.
-        return !EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)
-                   ? RunStatus::StatusExist
-                   : RunStatus::StatusCanNot;
+        if (!EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)) {
+            return {RunStatus::StatusExist, {}};
+        }
+        break;
     case RenameOutcome::SourceMissing:
-        return RunStatus::StatusDontExist;
+        return {RunStatus::StatusDontExist, {}};
     case RenameOutcome::Refused:
         break;
     }
-    return RunStatus::StatusCanNot;
-}
-
-// The status words of the language in use when the run starts.
-std::array<std::string, RunStatusCount> StatusTexts(const TextLookup& lookup)
-{
-    std::array<std::string, RunStatusCount> texts;
-    for (std::size_t k = 0; k < RunStatusCount; ++k) {
-        texts[k] = lookup(StatusKeys[k]);
-    }
-    return texts;
+    return Refused(result.Error != 0 ? SystemErrorText(result.Error) : texts.BadName);
 }
 
 } // namespace
@@ -118,35 +149,42 @@ PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, b
     return info;
 }
 
+bool IsRunnableFolder(std::string_view dirName)
+{
+    return !dirName.empty() && dirName.front() == '/' && dirName.back() == '/';
+}
+
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult)
 {
     RunSummary summary;
-    const std::array<std::string, RunStatusCount> texts = StatusTexts(lookup);
+    const RunTexts texts = TextsOf(lookup);
+    const bool runnable = IsRunnableFolder(options.DirName);
     std::optional<UndoRecorder> undo;
-    if (options.UndoCheck) {
+    if (options.UndoCheck && runnable) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
     }
     progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
         const SavedCursor cursor(progress);
-        const SourceTest source(options.DirName);
+        const SourceTest source(runnable ? options.DirName : std::string());
         ResultRow result;
         int step = 0;
         for (const Row& row : list.FilterList) {
             if (row.Checked) {
-                const RunStatus status = RunRow(options.DirName, source, row, options.UndoCheck);
-                if (status == RunStatus::StatusRenamed && undo) {
-                    undo->Record(row.NewName, row.OldName);
-                }
-                const auto slot = static_cast<std::size_t>(status);
+                const RowResult done = !runnable ? Refused(texts.NoFolder)
+                                       : undo && undo->Stopped()
+                                           ? Refused(texts.UndoStopped)
+                                           : RunRow(options.DirName, source, row, undo ? &*undo : nullptr, texts);
+                const auto slot = static_cast<std::size_t>(done.Status);
                 ++summary.Counts.ByStatus[slot];
                 if (onResult) {
                     result.OldName = row.OldName;
                     result.NewName = row.NewName;
-                    result.StatusText = texts[slot];
+                    result.StatusText = texts.Status[slot];
                     result.DateText = row.DateText;
-                    result.Status = status;
+                    result.Status = done.Status;
+                    result.Reason = done.Reason;
                     onResult(result, summary.Counts);
                 }
             }

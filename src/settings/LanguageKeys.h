@@ -60,7 +60,9 @@ inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "
 
 /// Texts fetched when they are shown: message boxes, the preview note,
 /// the run's status words and the titles and prompts of the input boxes.
-/// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text.
+/// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text,
+/// in "Msg7" for the undo folder. The "Reason..." texts say why the run
+/// refused a row.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
                                                                      "Msg6",
@@ -75,6 +77,10 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "StatusExist",
                                                                      "StatusDontExist",
                                                                      "StatusCancel",
+                                                                     "ReasonNoFolder",
+                                                                     "ReasonBadName",
+                                                                     "ReasonUndoName",
+                                                                     "ReasonUndoStopped",
                                                                      "NewNameCaption",
                                                                      "NewNamePromt",
                                                                      "AddMenuCaption1",

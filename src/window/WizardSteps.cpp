@@ -63,8 +63,8 @@ void TForm1::NextOnPreviewPage()
     options.UndoCheck = c_.UndoCheck->isChecked();
     options.UndoFolder = home_ + "undo/";
     const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
-        resultModel_->Append(
-            {FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText), FromBytes(row.DateText)});
+        resultModel_->Append({FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText),
+                              FromBytes(row.DateText), FromBytes(row.Reason)});
         runCounts_ = counts;
     };
     const RunSummary summary = RunRename(list_, options, Lookup(), *progress_, onResult);
@@ -74,7 +74,8 @@ void TForm1::NextOnPreviewPage()
     if (summary.Undo == UndoOutcome::Written) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg6"));
     } else if (summary.Undo == UndoOutcome::NotWritten) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error, Text("Msg7"));
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error,
+                             Text("Msg7").replace(QStringLiteral("%s"), PathFromBytes(options.UndoFolder)));
     }
 }
 

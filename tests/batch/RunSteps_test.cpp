@@ -44,9 +44,9 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     const Lines lines = run.OutLines();
     ASSERT_EQ(lines.size(), 2U + 3U + 5U + 1U);
     EXPECT_EQ(Slice(lines, 0, 2), (Lines{folder.Path(), "3"}));
-    EXPECT_EQ(Slice(lines, 2, 3),
-              (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed, "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed,
-                     "IMG_0003.png\tHoliday_003.png\t" + renamed}));
+    EXPECT_EQ(Slice(lines, 2, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
+                                         "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed + "\t",
+                                         "IMG_0003.png\tHoliday_003.png\t" + renamed + "\t"}));
     EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 0, 0, 0, 3, 0));
     EXPECT_EQ(folder.Names(), (Lines{"Holiday_001.JPG", "Holiday_002.jpg", "Holiday_003.png"}));
     EXPECT_EQ(folder.ReadFile("Holiday_002.jpg"), "two");
@@ -62,9 +62,9 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     ASSERT_EQ(undo.exitCode, 0) << undo.err;
     const Lines undoLines = undo.OutLines();
     ASSERT_EQ(undoLines.size(), 3U + 3U + 5U);
-    const Lines first = Fields(undoLines[0]);
-    EXPECT_EQ(first.at(0), "Holiday_001.JPG");
-    EXPECT_EQ(first.at(1), "IMG_0001.JPG");
+    const Lines first = Fields(undoLines[0]); // the newest rename comes first
+    EXPECT_EQ(first.at(0), "Holiday_003.png");
+    EXPECT_EQ(first.at(1), "IMG_0003.png");
     EXPECT_EQ(first.at(2), "0");
     EXPECT_EQ(first.at(4), "0");
     EXPECT_EQ(Slice(undoLines, 6, 5), Counts(home, 0, 0, 0, 3, 0));
@@ -94,6 +94,8 @@ TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
         EXPECT_EQ(Fields(lines[1]).at(2), home.Text("StatusDontExist"));
         EXPECT_EQ(Fields(lines[2]).at(2), home.Text("StatusExist"));
         EXPECT_EQ(Fields(lines[3]).at(2), home.Text("StatusCanNot"));
+        EXPECT_EQ(Fields(lines[3]).at(3), home.Text("ReasonBadName"));
+        EXPECT_EQ(Fields(lines[4]).at(3), "");
         EXPECT_EQ(Fields(lines[4]).at(2), home.Text("StatusRenamed"));
         EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 1, 1, 1, 1, 1));
         EXPECT_EQ(ReadLines(lines.back()), (Lines{folder.Path(), "D2.txt>d.txt"}));
@@ -134,14 +136,22 @@ TEST_F(RunSteps, RunsTheShownRowsOnly)
     EXPECT_EQ(folder.Names(), (Lines{"B.JPG", "a.txt"}));
 }
 
-TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyList)
+TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyListAndNoFolder)
 {
     const TempDir undo;
     undo.WriteFile("u.twu", folder.Path() + "\r\n");
+    undo.WriteFile("names", "a.txt\r\n");
     const auto result = home.Run({"--load-undo", undo.Path() + "u.twu", "--list", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find(home.Text("Msg1")), std::string::npos) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 5), Counts(home, 0, 0, 0, 0, 0));
+
+    // An import after it has no folder to rename in.
+    const auto imported = home.Run({"--load-undo", undo.Path() + "u.twu", "--import", undo.Path() + "names", "--layout",
+                                    "3", "--copy-old", "--case", "upper", "--check-all", "--run"});
+    const Lines lines = imported.OutLines();
+    ASSERT_EQ(lines.size(), 1U + 5U) << imported.err;
+    EXPECT_EQ(Fields(lines[0]), (Lines{"a.txt", "A.TXT", home.Text("StatusCanNot"), home.Text("ReasonNoFolder")}));
 }
 
 TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
@@ -157,14 +167,16 @@ TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
     EXPECT_TRUE(home.UndoFiles().empty());
 }
 
-TEST_F(RunSteps, MissingUndoFolderIsReportedAfterTheRenames)
+TEST_F(RunSteps, MissingUndoFolderRenamesNothing)
 {
     folder.WriteFile("a.txt");
     std::filesystem::remove(home.Path() + "undo");
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find(home.Text("Msg7")), std::string::npos) << result.err;
-    EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
+    std::string message = home.Text("Msg7");
+    message.replace(message.find("%s"), 2, home.Path() + "undo/");
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_EQ(result.OutLines().size(), 1U + 5U);
 }
 
