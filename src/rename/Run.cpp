@@ -5,6 +5,9 @@
 #include "platform/RenameFile.h"
 #include "platform/Subfolders.h"
 #include "platform/Utf8.h"
+#include "rename/OrderedRun.h"
+#include "rename/RunOutcome.h"
+#include "rename/RunPlan.h"
 #include "rename/Undo.h"
 
 #include <optional>
@@ -12,9 +15,6 @@
 
 namespace tollwick {
 namespace {
-
-constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
-                                                                     "StatusRenamed", "StatusCanNot"};
 
 // Tells folders from files. One listing of the folder at the start spares
 // the run an existence test per row: the rename itself reports a missing
@@ -42,38 +42,6 @@ private:
     std::optional<std::unordered_set<std::string>> subfolders_;
 };
 
-// The words a run shows: the status words and its own reasons of refusal.
-struct RunTexts {
-    std::array<std::string, RunStatusCount> Status;
-    std::string NoFolder;    // "ReasonNoFolder"
-    std::string BadName;     // "ReasonBadName"
-    std::string UndoName;    // "ReasonUndoName"
-    std::string UndoStopped; // "ReasonUndoStopped"
-};
-
-RunTexts TextsOf(const TextLookup& lookup)
-{
-    RunTexts texts;
-    for (std::size_t k = 0; k < RunStatusCount; ++k) {
-        texts.Status[k] = lookup(StatusKeys[k]);
-    }
-    texts.NoFolder = lookup("ReasonNoFolder");
-    texts.BadName = lookup("ReasonBadName");
-    texts.UndoName = lookup("ReasonUndoName");
-    texts.UndoStopped = lookup("ReasonUndoStopped");
-    return texts;
-}
-
-struct RowResult {
-    RunStatus Status = RunStatus::StatusCanNot;
-    std::string Reason;
-};
-
-RowResult Refused(std::string reason)
-{
-    return {RunStatus::StatusCanNot, std::move(reason)};
-}
-
 // Decides one checked row and renames its file when that is due. Only
 // names that stay inside the list folder ever reach a file call.
 RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row& row, UndoRecorder* undo,
@@ -99,33 +67,10 @@ RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row
     }
     // The rename itself refuses a taken name, so a file that turns up after
     // any test of ours is never replaced; the test follows the refusal.
-    const RenameResult result = RenameNoReplace(dirName, row.OldName, row.NewName, undo);
-    if (result.Unrecorded) {
-        return Refused(texts.UndoStopped);
-    }
-    switch (result.Outcome) {
-    case RenameOutcome::Renamed:
-        return {RunStatus::StatusRenamed, {}};
-    case RenameOutcome::TargetTaken:
-        // A change of case alone is refused when the other spelling is another file.
-        if (!EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)) {
-            return {RunStatus::StatusExist, {}};
-        }
-        break;
-    case RenameOutcome::SourceMissing:
-        return {RunStatus::StatusDontExist, {}};
-    case RenameOutcome::Refused:
-        break;
-    }
-    return Refused(result.Error != 0 ? SystemErrorText(result.Error) : texts.BadName);
+    return ResultOfRename(dirName, row, RenameNoReplace(dirName, row.OldName, row.NewName, undo), texts);
 }
 
 } // namespace
-
-std::string_view StatusKey(RunStatus status)
-{
-    return StatusKeys.at(static_cast<std::size_t>(status));
-}
 
 PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, bool undoCheck, const TextLookup& lookup,
                            Progress& progress)
@@ -154,41 +99,91 @@ bool IsRunnableFolder(std::string_view dirName)
     return !dirName.empty() && dirName.front() == '/' && dirName.back() == '/';
 }
 
+namespace {
+
+// Counts a checked row and hands its result line to the window.
+class ResultReporter {
+public:
+    ResultReporter(const RunTexts& texts, RunCounts& counts, const ResultSink& onResult)
+        : texts_(texts), counts_(counts), onResult_(onResult)
+    {
+    }
+
+    void Report(const Row& row, const RowResult& done)
+    {
+        const auto slot = static_cast<std::size_t>(done.Status);
+        ++counts_.ByStatus[slot];
+        if (onResult_) {
+            line_.OldName = row.OldName;
+            line_.NewName = row.NewName;
+            line_.StatusText = texts_.Status[slot];
+            line_.DateText = row.DateText;
+            line_.Status = done.Status;
+            line_.Reason = done.Reason;
+            onResult_(line_, counts_);
+        }
+    }
+
+private:
+    const RunTexts& texts_;
+    RunCounts& counts_;
+    const ResultSink& onResult_;
+    ResultRow line_;
+};
+
+void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
+                     ResultReporter& reporter, Progress& progress)
+{
+    const bool runnable = IsRunnableFolder(options.DirName);
+    const SourceTest source(runnable ? options.DirName : std::string());
+    int step = 0;
+    for (const Row& row : list.FilterList) {
+        if (row.Checked) {
+            reporter.Report(row, !runnable                 ? Refused(texts.NoFolder)
+                                 : undo && undo->Stopped() ? Refused(texts.UndoStopped)
+                                                           : RunRow(options.DirName, source, row, undo, texts));
+        }
+        progress.ShowProgress(++step, 0);
+    }
+}
+
+// The plan is made from a listing taken now, and the rows are reported in
+// shown order: each row's own status is what the result page is read for.
+void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
+                          ResultReporter& reporter, Progress& progress)
+{
+    PlanOptions planning;
+    planning.DirName = options.DirName;
+    planning.UndoCheck = options.UndoCheck;
+    planning.Ordered = true;
+    const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(options.DirName));
+    RunPlannedMoves(list.FilterList, plan, options.DirName, undo, texts, [&](std::size_t slot, const RowResult& done) {
+        reporter.Report(list.FilterList[plan.Rows[slot]], done);
+        progress.ShowProgress(static_cast<int>(plan.Rows[slot]) + 1, 0);
+    });
+    progress.ShowProgress(static_cast<int>(list.FilterList.size()), 0);
+}
+
+} // namespace
+
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult)
 {
     RunSummary summary;
     const RunTexts texts = TextsOf(lookup);
-    const bool runnable = IsRunnableFolder(options.DirName);
     std::optional<UndoRecorder> undo;
-    if (options.UndoCheck && runnable) {
+    if (options.UndoCheck && IsRunnableFolder(options.DirName)) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
     }
     progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
         const SavedCursor cursor(progress);
-        const SourceTest source(runnable ? options.DirName : std::string());
-        ResultRow result;
-        int step = 0;
-        for (const Row& row : list.FilterList) {
-            if (row.Checked) {
-                const RowResult done = !runnable ? Refused(texts.NoFolder)
-                                       : undo && undo->Stopped()
-                                           ? Refused(texts.UndoStopped)
-                                           : RunRow(options.DirName, source, row, undo ? &*undo : nullptr, texts);
-                const auto slot = static_cast<std::size_t>(done.Status);
-                ++summary.Counts.ByStatus[slot];
-                if (onResult) {
-                    result.OldName = row.OldName;
-                    result.NewName = row.NewName;
-                    result.StatusText = texts.Status[slot];
-                    result.DateText = row.DateText;
-                    result.Status = done.Status;
-                    result.Reason = done.Reason;
-                    onResult(result, summary.Counts);
-                }
-            }
-            progress.ShowProgress(++step, 0);
+        ResultReporter reporter(texts, summary.Counts, onResult);
+        UndoRecorder* journal = undo ? &*undo : nullptr;
+        if (options.Ordered && IsRunnableFolder(options.DirName)) {
+            RunInDependencyOrder(list, options, journal, texts, reporter, progress);
+        } else {
+            RunInShownOrder(list, options, journal, texts, reporter, progress);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();

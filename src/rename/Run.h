@@ -66,6 +66,11 @@ struct RunOptions {
     bool UndoCheck = false;                          // keep an undo file of the run
     std::string UndoFolder;                          // the application home's "undo/"
     std::function<LocalDateTime()> Clock = NowLocal; // names the undo file
+    /// Rename in an order that lets chains, shifts, swaps and cycles
+    /// succeed: a row waits for the row that frees its new name, and each
+    /// cycle goes through a temporary name. Off, the rows run strictly in
+    /// shown order.
+    bool Ordered = false;
 };
 
 /// What the run leaves for the window once it is over.
@@ -92,7 +97,9 @@ using ResultSink = std::function<void(const ResultRow& row, const RunCounts& cou
 /// is made before the first rename and names each rename before it is
 /// made; when it cannot be made, or a line cannot be written whole, the
 /// rows from there on are refused, so nothing is renamed without its
-/// record. The rows are not changed.
+/// record. The rows are not changed. With Ordered, the renames follow
+/// PlanRun's order, temporary steps included, and the undo file holds
+/// every move in the order made; the result rows still come in shown order.
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult = {});
 

@@ -116,5 +116,59 @@ TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
     EXPECT_EQ(folder.Names().size(), static_cast<std::size_t>(FileCount));
 }
 
+// Swaps go through temporary names: wherever the kill lands, every file
+// is under its old name, its new name or a name the undo file holds.
+TEST(RunKilled, OrderedRunLosesNothing)
+{
+    TempDir folder;
+    TempDir undo;
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (int k = 0; k < FileCount; k += 2) {
+        folder.WriteFile(Numbered('f', k), std::to_string(k));
+        folder.WriteFile(Numbered('f', k + 1), std::to_string(k + 1));
+        renames.emplace_back(Numbered('f', k), Numbered('f', k + 1));
+        renames.emplace_back(Numbered('f', k + 1), Numbered('f', k));
+    }
+    RunOptions options = OptionsFor(folder);
+    options.UndoCheck = true;
+    options.UndoFolder = undo.Path();
+    options.Ordered = true;
+
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        RunInChild(ListOfRenames(renames), options, pipeFds[1]);
+    }
+    close(pipeFds[1]);
+    KillAfterReports(child, pipeFds[0], KillAfterRows);
+    close(pipeFds[0]);
+
+    const std::vector<std::string> records = undo.Names();
+    ASSERT_EQ(records.size(), 1U);
+    RenameList list;
+    Progress progress;
+    const UndoLoad load = LoadUndoFile(list, undo.Path() + records[0], "/", {}, progress);
+    std::set<std::string> recorded;
+    for (const Row& row : list.TotalList) {
+        recorded.insert(row.OldName);
+    }
+    EXPECT_EQ(folder.Names().size(), static_cast<std::size_t>(FileCount));
+    for (const std::string& name : folder.Names()) {
+        EXPECT_TRUE(name[0] == 'f' || recorded.count(name)) << name;
+    }
+
+    CheckAll(list, progress);
+    options.DirName = load.DirName;
+    (void)RunAndRecord(list, options);
+    const std::vector<std::string> names = folder.Names();
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(FileCount));
+    for (int k = 0; k < FileCount; ++k) {
+        ASSERT_EQ(folder.ReadFile(Numbered('f', k)), std::to_string(k));
+    }
+}
+
 } // namespace
 } // namespace tollwick::test
