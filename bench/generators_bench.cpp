@@ -93,7 +93,7 @@ void Measure(const char* only, const char* title, tollwick::RenameList& list, co
         tollwick::Progress progress;
         const std::clock_t cpuStart = std::clock();
         const auto start = std::chrono::steady_clock::now();
-        (void)tollwick::GenerateNewNames(list, tab, options, progress);
+        (void)tollwick::GenerateNewNames(list, tollwick::GeneratorOfTab(tab), options, progress);
         const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
         best = std::min(best, seconds.count());
         bestCpu = std::min(bestCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);

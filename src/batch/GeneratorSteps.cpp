@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The generator steps: each fills the options of its tab and runs one pass.
+// The generator steps: each fills the options of its generator and runs one pass.
 #include "batch/Session.h"
 #include "generators/Algoritms.h"
 
@@ -21,61 +21,45 @@ CaseOptions CaseOptionsOf(const CaseStep& step)
 
 } // namespace
 
-void Session::Generate(std::string_view tabName, const GeneratorOptions& tab)
+void Session::Generate(GeneratorKind generator, GeneratorOptions options)
 {
-    // The translit options hold the tables by reference, so the page's options are built whole.
-    const GeneratorOptions options{tab.Case, tab.Replace, tab.Mask, tab.Translit, tab.Delete, state_.checkedOnly};
-    (void)GenerateNewNames(state_.list, tabName, options, progress_);
+    options.ApplyCheckedOnlyCheck = checkedOnly_;
+    (void)session_.GenerateNewNames(generator, options);
 }
 
 void Session::operator()(const CaseStep& step)
 {
-    Generate("Generate1", {.Case = CaseOptionsOf(step),
-                           .Replace = {},
-                           .Mask = {},
-                           .Translit = {},
-                           .Delete = {},
-                           .ApplyCheckedOnlyCheck = false});
+    GeneratorOptions options;
+    options.Case = CaseOptionsOf(step);
+    Generate(GeneratorKind::ChangeCase, options);
 }
 
 void Session::operator()(const ReplaceStep& step)
 {
-    Generate("Generate2", {.Case = {},
-                           .Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension},
-                           .Mask = {},
-                           .Translit = {},
-                           .Delete = {},
-                           .ApplyCheckedOnlyCheck = false});
+    GeneratorOptions options;
+    options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension};
+    Generate(GeneratorKind::ReplaceText, options);
 }
 
 void Session::operator()(const MaskStep& step)
 {
-    Generate("Generate3", {.Case = {},
-                           .Replace = {},
-                           .Mask = {step.nameMask, step.extensionMask, step.count},
-                           .Translit = {},
-                           .Delete = {},
-                           .ApplyCheckedOnlyCheck = false});
+    GeneratorOptions options;
+    options.Mask = {step.nameMask, step.extensionMask, step.count};
+    Generate(GeneratorKind::ApplyMask, options);
 }
 
 void Session::operator()(const TranslitStep& step)
 {
-    Generate("Generate4", {.Case = {},
-                           .Replace = {},
-                           .Mask = {},
-                           .Translit = {step.cyrillicToLatin, !step.cyrillicToLatin, data_.tables},
-                           .Delete = {},
-                           .ApplyCheckedOnlyCheck = false});
+    GeneratorOptions options;
+    options.Translit = {step.cyrillicToLatin, !step.cyrillicToLatin, tables_};
+    Generate(GeneratorKind::Transliterate, options);
 }
 
 void Session::operator()(const DeleteStep& step)
 {
-    Generate("Generate5", {.Case = {},
-                           .Replace = {},
-                           .Mask = {},
-                           .Translit = {},
-                           .Delete = {step.from, step.count, step.fromEnd},
-                           .ApplyCheckedOnlyCheck = false});
+    GeneratorOptions options;
+    options.Delete = {step.from, step.count, step.fromEnd};
+    Generate(GeneratorKind::DeleteChars, options);
 }
 
 } // namespace tollwick::batch

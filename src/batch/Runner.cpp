@@ -28,8 +28,7 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         return ExitOk;
     }
     try {
-        const HomeData data = LoadHomeData(HomeOf(invocation));
-        Session session(data, out, err);
+        Session session(HomeOf(invocation), out, err);
         for (const Step& step : invocation.steps) {
             session.Run(step);
         }

@@ -2,40 +2,32 @@
 #include "batch/Session.h"
 
 #include "platform/Errors.h"
-#include "rename/NameList.h"
-#include "rename/Run.h"
-#include "rename/Scan.h"
 #include "rename/Undo.h"
-#include "settings/DataFiles.h"
 #include "settings/TableEditor.h"
 
 namespace tollwick::batch {
+namespace {
 
-HomeData LoadHomeData(const std::string& home)
+// The filter page as stored, with the toggle off, as the window starts.
+FilterSettings StoredFilter(const Settings& settings)
 {
-    HomeData data;
-    data.home = home;
-    data.settings = LayoutSettings();
-    LoadDataFiles(home, data.keyLines, data.tables, [](int, int) {});
-    RestoreSettings(data.keyLines, data.settings);
-    return data;
+    FilterSettings filter;
+    filter.FilterOldNameCheck = settings.At("FilterOldNameCheck").checked;
+    filter.FilterOldNameEdit = settings.At("FilterOldNameEdit").text;
+    filter.FilterNewNameCheck = settings.At("FilterNewNameCheck").checked;
+    filter.FilterNewNameEdit = settings.At("FilterNewNameEdit").text;
+    filter.FilterDateCheck = settings.At("FilterDateCheck").checked;
+    return filter;
 }
 
-BatchState StartState(const Settings& settings)
-{
-    BatchState state;
-    state.filter.FilterOldNameCheck = settings.At("FilterOldNameCheck").checked;
-    state.filter.FilterOldNameEdit = settings.At("FilterOldNameEdit").text;
-    state.filter.FilterNewNameCheck = settings.At("FilterNewNameCheck").checked;
-    state.filter.FilterNewNameEdit = settings.At("FilterNewNameEdit").text;
-    state.filter.FilterDateCheck = settings.At("FilterDateCheck").checked;
-    return state;
-}
+} // namespace
 
-Session::Session(const HomeData& data, std::ostream& out, std::ostream& err)
-    : data_(data), lookup_([&data](std::string_view key) { return data.keyLines.LookupText(key); }),
-      state_(StartState(data.settings)), out_(out), err_(err)
+Session::Session(const std::string& home, std::ostream& out, std::ostream& err)
+    : session_(home, progress_), settings_(LayoutSettings()), out_(out), err_(err)
 {
+    session_.LoadDataFiles(tables_, [](int, int) {});
+    RestoreSettings(session_.Texts(), settings_);
+    session_.SetFilter(StoredFilter(settings_));
 }
 
 void Session::Run(const Step& step)
@@ -43,60 +35,54 @@ void Session::Run(const Step& step)
     std::visit(*this, step);
 }
 
-void Session::FilterPass()
-{
-    state_.filter = ApplyFilter(state_.list, state_.filter, progress_);
-}
-
 void Session::operator()(const ScanStep& step)
 {
-    state_.dirName = step.folder;
-    state_.filter = ScanFolder(state_.list, state_.dirName, state_.filter, progress_);
+    session_.ScanFolder(step.folder);
 }
 
 void Session::operator()(const LoadUndoStep& step)
 {
-    const UndoLoad load = LoadUndoFile(state_.list, step.file, state_.dirName, state_.filter, progress_);
-    state_.dirName = load.DirName;
-    state_.filter = load.Filter;
-    if (load.Outcome == UndoLoadOutcome::NoRenaming) {
+    const UndoLoadOutcome outcome = session_.LoadUndoFile(step.file);
+    if (outcome == UndoLoadOutcome::NoRenaming) {
         // An information, as the window shows it; the list is empty and the run goes on.
-        err_ << Text(MessageKeyOf(load.Outcome)) << '\n';
+        err_ << Text(MessageKeyOf(outcome)) << '\n';
     }
 }
 
 void Session::operator()(const ImportStep& step)
 {
-    const ImportOptions options{step.file, static_cast<NameListLayout>(step.layout),
-                                step.separator.value_or(data_.settings.At("Kind5Edit").text), state_.dirName};
-    state_.filter = ImportNameList(state_.list, options, state_.filter, progress_);
+    session_.ImportNameList(step.file, static_cast<NameListLayout>(step.layout),
+                            step.separator.value_or(settings_.At("Kind5Edit").text));
 }
 
 void Session::operator()(const ExportStep& step)
 {
-    const ExportOptions options{step.file, static_cast<NameListLayout>(step.layout),
-                                step.separator.value_or(data_.settings.At("KindSaveEdit").text)};
-    ExportNameList(state_.list, options, progress_);
+    session_.ExportNameList(step.file, static_cast<NameListLayout>(step.layout),
+                            step.separator.value_or(settings_.At("KindSaveEdit").text));
 }
 
 void Session::operator()(const FilterTermsStep& step)
 {
+    FilterSettings filter = session_.Filter();
     if (step.newNames) {
-        state_.filter.FilterNewNameCheck = true;
-        state_.filter.FilterNewNameEdit = step.terms;
+        filter.FilterNewNameCheck = true;
+        filter.FilterNewNameEdit = step.terms;
     } else {
-        state_.filter.FilterOldNameCheck = true;
-        state_.filter.FilterOldNameEdit = step.terms;
+        filter.FilterOldNameCheck = true;
+        filter.FilterOldNameEdit = step.terms;
     }
-    FilterPass();
+    session_.SetFilter(filter);
+    session_.ApplyFilter();
 }
 
 void Session::operator()(const FilterDatesStep& step)
 {
-    state_.filter.FilterDateCheck = true;
-    state_.filter.FilterFirstDateEdit = step.first;
-    state_.filter.FilterLastDateEdit = step.last;
-    FilterPass();
+    FilterSettings filter = session_.Filter();
+    filter.FilterDateCheck = true;
+    filter.FilterFirstDateEdit = step.first;
+    filter.FilterLastDateEdit = step.last;
+    session_.SetFilter(filter);
+    session_.ApplyFilter();
 }
 
 void Session::operator()(const FilterToggleStep& step)
@@ -104,72 +90,80 @@ void Session::operator()(const FilterToggleStep& step)
     switch (step.toggle) {
     case FilterToggle::On:
     case FilterToggle::Off:
-        state_.filter.FilterOn = step.toggle == FilterToggle::On;
-        FilterPass();
+        session_.SetFilterOn(step.toggle == FilterToggle::On);
         break;
     case FilterToggle::Update:
-        if (state_.filter.FilterOn) {
-            FilterPass();
-        }
+        session_.UpdateFilter();
         break;
     }
 }
 
 void Session::operator()(const CheckedOnlyStep&)
 {
-    state_.checkedOnly = true;
+    checkedOnly_ = true;
 }
 
 void Session::operator()(const ListCommandStep& step)
 {
     switch (step.command) {
     case ListCommand::CopyOld:
-        CopyOldNames(state_.list, progress_);
+        session_.CopyOldNames();
         break;
     case ListCommand::CheckAll:
-        CheckAll(state_.list, progress_);
+        session_.CheckAll();
         break;
     case ListCommand::InvertChecks:
-        InvertChecks(state_.list, progress_);
+        session_.InvertChecks();
         break;
     case ListCommand::RemoveChecked:
-        RemoveCheckedRows(state_.list, progress_);
+        session_.RemoveCheckedRows();
         break;
     case ListCommand::RemoveAll:
-        RemoveAllRows(state_.list, progress_);
+        session_.RemoveAllRows();
         break;
     }
 }
 
 void Session::operator()(const SortStep& step)
 {
-    FilterListColumnClick(state_.list, state_.sort, step.column);
+    session_.FilterListColumnClick(step.column);
 }
 
 void Session::operator()(const PrintListStep&)
 {
-    for (const Row& row : state_.list.FilterList) {
+    for (const Row& row : session_.List().FilterList) {
         out_ << row.OldName << '\t' << row.NewName << '\t' << row.Index << '\t' << row.DateText << '\t'
              << (row.Checked ? '1' : '0') << '\n';
     }
 }
 
-void Session::operator()(const PreviewStep&)
+void Session::operator()(const PreviewStep& step)
 {
-    const PreviewInfo preview = PreparePreview(state_.list, state_.dirName, true, lookup_, progress_);
+    const PreviewInfo preview = session_.PreparePreview(true);
     out_ << preview.PreviewDirLabel << '\n' << preview.PreviewCtyLabel << '\n';
+    const RunForecast forecast = session_.ForecastRun(true);
+    const RunPlan& plan = step.ordered ? forecast.Ordered : forecast.ShownOrder;
+    for (std::size_t k = 0; k < RunStatusCount; ++k) {
+        const auto status = static_cast<RunStatus>(k);
+        out_ << Text(StatusKey(status)) << '\t' << plan.Counts.Of(status) << '\n';
+    }
+    const std::vector<Row>& shown = session_.List().FilterList;
+    for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
+        if (plan.Statuses[slot] != RunStatus::StatusRenamed) {
+            const Row& row = shown[plan.Rows[slot]];
+            out_ << row.OldName << '\t' << row.NewName << '\t' << Text(StatusKey(plan.Statuses[slot])) << '\n';
+        }
+    }
 }
 
 void Session::operator()(const RunStep& step)
 {
-    RunOptions options;
-    options.DirName = state_.dirName;
-    options.UndoCheck = step.writeUndo;
-    options.UndoFolder = data_.home + "undo/";
-    const RunSummary summary =
-        RunRename(state_.list, options, lookup_, progress_, [this](const ResultRow& row, const RunCounts&) {
+    const RunSummary summary = session_.RunRename(
+        step.writeUndo,
+        [this](const ResultRow& row, const RunCounts&) {
             out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\t' << row.Reason << '\n';
-        });
+        },
+        step.ordered);
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);
         out_ << Text(StatusKey(status)) << '\t' << summary.Counts.Of(status) << '\n';
@@ -178,8 +172,8 @@ void Session::operator()(const RunStep& step)
         out_ << summary.UndoPath << '\n';
     }
     if (summary.Undo == UndoOutcome::NotWritten) {
-        // The renames stand; without its whole undo file the run did not end well.
-        throw TollwickError(PromptWithSource(Text(MessageKeyOf(summary.Undo)), options.UndoFolder));
+        // Renaming stopped where the undo file failed; the renames before it stand, recorded.
+        throw TollwickError(PromptWithSource(Text(MessageKeyOf(summary.Undo)), session_.UndoFolder()));
     }
 }
 

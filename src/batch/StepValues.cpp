@@ -2,6 +2,7 @@
 #include "batch/StepValues.h"
 
 #include "batch/UsageError.h"
+#include "platform/Paths.h"
 
 #include <charconv>
 #include <filesystem>
@@ -104,10 +105,7 @@ std::string ParseFolder(std::string_view text, std::string_view what)
     if (error) {
         throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a folder");
     }
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
+    return WithClosingSlash(std::move(folder));
 }
 
 std::string ParseFileName(std::string_view text, std::string_view what)

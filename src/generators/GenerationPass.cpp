@@ -109,21 +109,21 @@ GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions& /*options*/,
 
 using GeneratorRun = GeneratedEdits (*)(RenameList&, const GeneratorOptions&, Progress&);
 
-GeneratorRun RunOfTab(std::string_view tab)
+GeneratorRun RunOf(std::optional<GeneratorKind> generator)
 {
-    if (tab == "Generate1") {
+    if (!generator) {
+        return RunNothing;
+    }
+    switch (*generator) {
+    case GeneratorKind::ChangeCase:
         return RunChangeCase;
-    }
-    if (tab == "Generate2") {
+    case GeneratorKind::ReplaceText:
         return RunReplaceText;
-    }
-    if (tab == "Generate3") {
+    case GeneratorKind::ApplyMask:
         return RunApplyMask;
-    }
-    if (tab == "Generate4") {
+    case GeneratorKind::Transliterate:
         return RunTransliterate;
-    }
-    if (tab == "Generate5") {
+    case GeneratorKind::DeleteChars:
         return RunDeleteChars;
     }
     return RunNothing;
@@ -131,21 +131,26 @@ GeneratorRun RunOfTab(std::string_view tab)
 
 } // namespace
 
-GeneratedEdits GenerateNewNames(RenameList& list, std::string_view activeTabName, const GeneratorOptions& options,
-                                Progress& progress)
+std::optional<GeneratorKind> GeneratorOfTab(std::string_view tabName)
 {
-    const SavedCursor cursor(progress);
-    progress.ShowProgress(0, static_cast<int>(std::min<std::size_t>(list.FilterList.size(), INT_MAX)));
-    GeneratedEdits edits;
-    try {
-        edits = RunOfTab(activeTabName)(list, options, progress);
-    } catch (...) {
-        // A stopped pass must not leave the bar half way.
-        progress.ShowProgress(0, 100);
-        throw;
+    static constexpr std::pair<std::string_view, GeneratorKind> tabs[] = {
+        {"Generate1", GeneratorKind::ChangeCase},  {"Generate2", GeneratorKind::ReplaceText},
+        {"Generate3", GeneratorKind::ApplyMask},   {"Generate4", GeneratorKind::Transliterate},
+        {"Generate5", GeneratorKind::DeleteChars},
+    };
+    for (const auto& [name, kind] : tabs) {
+        if (name == tabName) {
+            return kind;
+        }
     }
-    progress.ShowProgress(0, 100);
-    return edits;
+    return std::nullopt;
+}
+
+GeneratedEdits GenerateNewNames(RenameList& list, std::optional<GeneratorKind> generator,
+                                const GeneratorOptions& options, Progress& progress)
+{
+    const ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
+    return RunOf(generator)(list, options, progress);
 }
 
 } // namespace tollwick

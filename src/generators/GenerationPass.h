@@ -17,6 +17,19 @@
 
 namespace tollwick {
 
+/// The five generators, one per tab of the generator page.
+enum class GeneratorKind {
+    ChangeCase,    // tab "Generate1"
+    ReplaceText,   // tab "Generate2"
+    ApplyMask,     // tab "Generate3"
+    Transliterate, // tab "Generate4"
+    DeleteChars,   // tab "Generate5"
+};
+
+/// The generator of a tab, by its exact name "Generate1".."Generate5"; none
+/// for any other name.
+[[nodiscard]] std::optional<GeneratorKind> GeneratorOfTab(std::string_view tabName);
+
 /// Everything the generator page shows, read from its controls just before
 /// the pass.
 struct GeneratorOptions {
@@ -53,15 +66,14 @@ private:
 };
 
 /// The generation pass: gives every shown row, in display order, a new name
-/// from its current NewName with the generator of the active tab
-/// ("Generate1" to "Generate5", compared exactly; any other name changes
-/// nothing). With ApplyCheckedOnlyCheck only checked rows are processed, and
+/// from its current NewName with `generator` (none changes nothing, while
+/// the bar still runs through the rows). With ApplyCheckedOnlyCheck only checked rows are processed, and
 /// the mask's counter counts processed rows only, from 0. Only NewName of
 /// shown rows changes. Progress: (0, rows), (k, 0) before row k whether it
 /// is processed or not, (0, 100); the cursor is restored at the end.
 /// A mask number above 2147483647 raises GenerationStopped at the first
 /// processed row, before any name changes.
-GeneratedEdits GenerateNewNames(RenameList& list, std::string_view activeTabName, const GeneratorOptions& options,
-                                Progress& progress);
+GeneratedEdits GenerateNewNames(RenameList& list, std::optional<GeneratorKind> generator,
+                                const GeneratorOptions& options, Progress& progress);
 
 } // namespace tollwick

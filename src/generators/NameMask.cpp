@@ -16,25 +16,6 @@ constexpr bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// One of the nine characters of ForbiddenChars, tested for every byte of every name.
-constexpr bool IsForbidden(char c)
-{
-    switch (c) {
-    case '\\':
-    case '/':
-    case ':':
-    case '*':
-    case '?':
-    case '"':
-    case '<':
-    case '>':
-    case '|':
-        return true;
-    default:
-        return false;
-    }
-}
-
 void AppendPadded(std::string& out, std::int64_t value, std::size_t width)
 {
     std::array<char, 24> digits{};
@@ -148,7 +129,7 @@ void NameMask::Apply(std::string_view name, std::int64_t counter, std::string& j
     }
     FillFirstStar(joined, extStart, extension);
     // Also drops the later stars of the masks.
-    std::erase_if(joined, IsForbidden);
+    std::erase_if(joined, IsForbiddenChar);
 }
 
 MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskOptions& options)

@@ -26,9 +26,6 @@ struct TranslitOptions {
     std::reference_wrapper<const TranslitTables> Tables = NoTranslitTables();
 };
 
-/// The separator between the source and the target of a table entry.
-inline constexpr std::string_view TranslitSeparator = "  >  ";
-
 /// The transliteration generator made ready for many names: the entries of
 /// the chosen direction are split once, when it is built.
 class Transliterator {

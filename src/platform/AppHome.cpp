@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppHome.h"
 
+#include "platform/Paths.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -9,14 +11,6 @@ namespace tollwick {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string WithClosingSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
 
 std::string EnvOrEmpty(const char* name)
 {

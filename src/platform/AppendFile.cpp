@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppendFile.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/SysCall.h"
 #include "platform/WriteAll.h"
 
@@ -27,13 +28,8 @@ std::string FolderOf(const std::string& path)
 // The new name must survive a power loss too, not only the bytes.
 bool SyncFolder(const std::string& folder)
 {
-    const int fd = RetryOnInterrupt([&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
-    if (fd < 0) {
-        return false;
-    }
-    const bool synced = RetryOnInterrupt([&] { return fsync(fd); }) == 0;
-    close(fd);
-    return synced;
+    const FileDescriptor fd = OpenFile(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd.IsOpen() && RetryOnInterrupt([&] { return fsync(fd.Get()); }) == 0;
 }
 
 } // namespace
@@ -47,10 +43,9 @@ std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, cons
             path.append("_").append(std::to_string(number));
         }
         path.append(extension);
-        const int fd = RetryOnInterrupt(
-            [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644); });
-        if (fd >= 0) {
-            return AppendFile(fd, std::move(path), syncInterval);
+        FileDescriptor fd = OpenFile(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644);
+        if (fd.IsOpen()) {
+            return AppendFile(std::move(fd), std::move(path), syncInterval);
         }
         if (errno != EEXIST) {
             return std::nullopt;
@@ -59,62 +54,24 @@ std::optional<AppendFile> AppendFile::CreateUnique(const std::string& stem, cons
     return std::nullopt;
 }
 
-AppendFile::AppendFile(int fd, std::string path, std::chrono::milliseconds syncInterval)
-    : fd_(fd), path_(std::move(path)), syncInterval_(syncInterval), lastSync_(std::chrono::steady_clock::now())
+AppendFile::AppendFile(FileDescriptor fd, std::string path, std::chrono::milliseconds syncInterval)
+    : fd_(std::move(fd)), path_(std::move(path)), syncInterval_(syncInterval),
+      lastSync_(std::chrono::steady_clock::now())
 {
-}
-
-AppendFile::AppendFile(AppendFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), syncInterval_(other.syncInterval_),
-      lastSync_(other.lastSync_), wholeSize_(other.wholeSize_), lastLineStart_(other.lastLineStart_),
-      writeFailed_(other.writeFailed_), syncFailed_(other.syncFailed_), folderSynced_(other.folderSynced_),
-      buffer_(std::move(other.buffer_))
-{
-}
-
-AppendFile& AppendFile::operator=(AppendFile&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        fd_ = std::exchange(other.fd_, -1);
-        path_ = std::move(other.path_);
-        syncInterval_ = other.syncInterval_;
-        lastSync_ = other.lastSync_;
-        wholeSize_ = other.wholeSize_;
-        lastLineStart_ = other.lastLineStart_;
-        writeFailed_ = other.writeFailed_;
-        syncFailed_ = other.syncFailed_;
-        folderSynced_ = other.folderSynced_;
-        buffer_ = std::move(other.buffer_);
-    }
-    return *this;
-}
-
-AppendFile::~AppendFile()
-{
-    Close();
-}
-
-void AppendFile::Close()
-{
-    if (fd_ >= 0) {
-        close(fd_);
-        fd_ = -1;
-    }
 }
 
 bool AppendFile::AppendLine(std::string_view line)
 {
-    if (writeFailed_ || fd_ < 0) {
+    if (writeFailed_ || !fd_.IsOpen()) {
         return false;
     }
     // One write per line, so a kill never splits a line that reached the kernel.
     buffer_.assign(line);
     buffer_ += "\r\n";
-    if (!WriteAll(fd_, buffer_)) {
+    if (!WriteAll(fd_.Get(), buffer_)) {
         writeFailed_ = true;
         // A torn line would load as a wrong name: the file ends at its last whole line.
-        (void)RetryOnInterrupt([&] { return ftruncate(fd_, wholeSize_); });
+        (void)RetryOnInterrupt([&] { return ftruncate(fd_.Get(), wholeSize_); });
         return false;
     }
     lastLineStart_ = wholeSize_;
@@ -128,7 +85,7 @@ bool AppendFile::AppendLine(std::string_view line)
 void AppendFile::SyncToDisk()
 {
     lastSync_ = std::chrono::steady_clock::now();
-    if (RetryOnInterrupt([&] { return fdatasync(fd_); }) != 0) {
+    if (RetryOnInterrupt([&] { return fdatasync(fd_.Get()); }) != 0) {
         syncFailed_ = true;
         return;
     }
@@ -140,10 +97,10 @@ void AppendFile::SyncToDisk()
 
 bool AppendFile::DropLastLine()
 {
-    if (writeFailed_ || fd_ < 0) {
+    if (writeFailed_ || !fd_.IsOpen()) {
         return false;
     }
-    if (RetryOnInterrupt([&] { return ftruncate(fd_, lastLineStart_); }) != 0) {
+    if (RetryOnInterrupt([&] { return ftruncate(fd_.Get(), lastLineStart_); }) != 0) {
         writeFailed_ = true;
         return false;
     }
@@ -153,20 +110,19 @@ bool AppendFile::DropLastLine()
 
 void AppendFile::Discard()
 {
-    Close();
+    fd_.Reset();
     unlink(path_.c_str());
 }
 
 bool AppendFile::Finish()
 {
-    if (fd_ < 0) {
+    if (!fd_.IsOpen()) {
         return false;
     }
     if (!writeFailed_) {
         SyncToDisk();
     }
-    const int fd = std::exchange(fd_, -1);
-    if (close(fd) != 0) {
+    if (!fd_.Close()) {
         syncFailed_ = true;
     }
     return !Failed();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FileDescriptor.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -22,12 +24,12 @@ public:
     CreateUnique(const std::string& stem, const std::string& extension,
                  std::chrono::milliseconds syncInterval = std::chrono::seconds(1));
 
-    AppendFile(AppendFile&& other) noexcept;
-    AppendFile& operator=(AppendFile&& other) noexcept;
+    AppendFile(AppendFile&& other) noexcept = default;
+    AppendFile& operator=(AppendFile&& other) noexcept = default;
     AppendFile(const AppendFile&) = delete;
     AppendFile& operator=(const AppendFile&) = delete;
     /// Closes without the final sync; what was written stays in the kernel's hands.
-    ~AppendFile();
+    ~AppendFile() = default;
 
     /// Writes the line and CR LF; false when it did not reach the kernel.
     /// A line that is not written whole is cut off again and nothing more
@@ -47,11 +49,10 @@ public:
     [[nodiscard]] bool Failed() const { return writeFailed_ || syncFailed_; }
 
 private:
-    AppendFile(int fd, std::string path, std::chrono::milliseconds syncInterval);
+    AppendFile(FileDescriptor fd, std::string path, std::chrono::milliseconds syncInterval);
     void SyncToDisk();
-    void Close();
 
-    int fd_ = -1;
+    FileDescriptor fd_;
     std::string path_;
     std::chrono::milliseconds syncInterval_;
     std::chrono::steady_clock::time_point lastSync_;

@@ -70,17 +70,6 @@ template <typename Map> void AppendMapped(std::string& out, std::string_view tex
     }
 }
 
-/// The byte offset of the character with 0-based number `charIndex`
-/// counted from byte `from`, or text.size().
-[[nodiscard]] inline std::size_t SkipChars(std::string_view text, std::size_t from, std::size_t charIndex)
-{
-    std::size_t pos = from;
-    for (std::size_t n = 0; n < charIndex && pos < text.size(); ++n) {
-        pos += NextChar(text, pos).length;
-    }
-    return pos;
-}
-
 /// CountChars.
 [[nodiscard]] inline std::size_t CountCharsFast(std::string_view text)
 {

@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Directory.h"
 
+#include "platform/DirectoryWalk.h"
+#include "platform/Errors.h"
+#include "platform/FileDescriptor.h"
 #include "platform/SysCall.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tollwick {
 namespace {
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 // The two-second resolution of file dates.
 LocalDateTime FileTimeOf(const struct stat& status)
@@ -106,19 +105,21 @@ void SortByFoldedName(std::vector<FolderEntry>& entries)
 std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
 {
     std::vector<FolderEntry> entries;
-    const DirHandle dir(opendir(folder.c_str()));
-    if (!dir) {
-        return entries;
-    }
-    const int dirFd = dirfd(dir.get());
-    while (const dirent* entry = readdir(dir.get())) {
-        if (entry->d_name[0] == '.') {
-            continue;
+    const WalkResult walked = WalkDirectory(folder, [&entries](const DirectoryEntry& entry) {
+        if (entry.name[0] == '.') {
+            return;
         }
         std::optional<LocalDateTime> modified;
-        if (ExamineEntry(dirFd, entry->d_name, entry->d_type, modified)) {
-            entries.push_back({entry->d_name, modified});
+        if (ExamineEntry(entry.folderFd, entry.name, entry.type, modified)) {
+            entries.push_back({entry.name, modified});
         }
+    });
+    if (walked == WalkResult::Unreadable) {
+        // An empty or partial list would look like a folder with fewer files.
+        throw CannotListFolder(folder, std::strerror(errno));
+    }
+    if (walked == WalkResult::Missing) {
+        entries.clear();
     }
     SortByFoldedName(entries);
     return entries;
@@ -152,18 +153,17 @@ std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const s
     if (name.empty() || name[0] == '.' || name.find('/') != std::string::npos) {
         return std::nullopt;
     }
-    const int dirFd = RetryOnInterrupt([&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
-    if (dirFd < 0) {
+    const FileDescriptor dir = OpenFile(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!dir.IsOpen()) {
         return std::nullopt;
     }
     std::optional<LocalDateTime> modified;
     struct stat status {};
     bool taken = false;
-    if (StatAt(dirFd, name.c_str(), AT_SYMLINK_NOFOLLOW, status)) {
+    if (StatAt(dir.Get(), name.c_str(), AT_SYMLINK_NOFOLLOW, status)) {
         const unsigned char type = S_ISREG(status.st_mode) ? DT_REG : S_ISLNK(status.st_mode) ? DT_LNK : DT_DIR;
-        taken = ExamineEntry(dirFd, name.c_str(), type, modified);
+        taken = ExamineEntry(dir.Get(), name.c_str(), type, modified);
     }
-    close(dirFd);
     return taken ? modified : std::nullopt;
 }
 

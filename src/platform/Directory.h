@@ -18,7 +18,8 @@ struct FolderEntry {
 /// The files of a folder as the scan takes them: no hidden names, no
 /// folders (links to folders included), nothing but regular files and
 /// links; sorted by name with case ignored, raw bytes breaking ties.
-/// A folder that cannot be read gives an empty list.
+/// A folder that is not there gives an empty list; one that is there but
+/// cannot be read whole raises "Cannot list folder %s: reason".
 [[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder);
 
 [[nodiscard]] bool IsExistingDirectory(const std::string& path);

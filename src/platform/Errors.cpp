@@ -13,6 +13,11 @@ TollwickError CannotCreateFile(std::string_view path)
     return TollwickError{"Cannot create file " + std::string(path)};
 }
 
+TollwickError CannotListFolder(std::string_view folder, std::string_view reason)
+{
+    return TollwickError{"Cannot list folder " + std::string(folder) + ": " + std::string(reason)};
+}
+
 TollwickError NotValidInteger(std::string_view value)
 {
     std::string message = "'";

@@ -17,6 +17,8 @@ public:
 [[nodiscard]] TollwickError CannotOpenFile(std::string_view path);
 /// "Cannot create file %s"
 [[nodiscard]] TollwickError CannotCreateFile(std::string_view path);
+/// "Cannot list folder %s: %s", the folder and the system's reason
+[[nodiscard]] TollwickError CannotListFolder(std::string_view folder, std::string_view reason);
 /// "'%s' is not a valid integer value"
 [[nodiscard]] TollwickError NotValidInteger(std::string_view value);
 

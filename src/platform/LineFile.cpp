@@ -2,6 +2,7 @@
 #include "platform/LineFile.h"
 
 #include "platform/Errors.h"
+#include "platform/FileDescriptor.h"
 #include "platform/SysCall.h"
 #include "platform/WriteAll.h"
 
@@ -13,30 +14,6 @@
 
 namespace tollwick {
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    [[nodiscard]] int get() const { return fd_; }
-    // close() reports late write errors, so the writer asks for its result.
-    bool CloseChecked()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 std::string JoinWithCrLf(const std::vector<std::string>& lines)
 {
@@ -91,16 +68,16 @@ namespace {
 
 std::string ReadText(const std::string& path)
 {
-    FileDescriptor file(RetryOnInterrupt([&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
+    const FileDescriptor file = OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat status {};
-    if (file.get() < 0 || fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (file.Get() < 0 || fstat(file.Get(), &status) != 0 || S_ISDIR(status.st_mode)) {
         throw CannotOpenFile(path);
     }
     std::string text;
     text.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
-        const ssize_t got = RetryOnInterrupt([&] { return read(file.get(), buffer, sizeof buffer); });
+        const ssize_t got = RetryOnInterrupt([&] { return read(file.Get(), buffer, sizeof buffer); });
         if (got < 0) {
             throw CannotOpenFile(path);
         }
@@ -132,11 +109,11 @@ void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& l
 {
     std::string temporary = path + ".XXXXXX";
     FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0) {
+    if (file.Get() < 0) {
         throw CannotCreateFile(path);
     }
-    const bool written = fchmod(file.get(), ModeForReplacement(path)) == 0 &&
-                         WriteAll(file.get(), JoinWithCrLf(lines)) && fsync(file.get()) == 0 && file.CloseChecked() &&
+    const bool written = fchmod(file.Get(), ModeForReplacement(path)) == 0 &&
+                         WriteAll(file.Get(), JoinWithCrLf(lines)) && fsync(file.Get()) == 0 && file.Close() &&
                          RetryOnInterrupt([&] { return rename(temporary.c_str(), path.c_str()); }) == 0;
     if (!written) {
         unlink(temporary.c_str());

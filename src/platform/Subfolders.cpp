@@ -1,21 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Subfolders.h"
 
+#include "platform/DirectoryWalk.h"
 #include "platform/SysCall.h"
 
-#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <string_view>
 #include <sys/stat.h>
 
 namespace tollwick {
 namespace {
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
 
 bool IsFolderAt(int dirFd, const char* name, unsigned char type)
 {
@@ -34,21 +29,14 @@ bool IsFolderAt(int dirFd, const char* name, unsigned char type)
 
 std::optional<FolderNames> ListFolderNames(const std::string& folder)
 {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir) {
-        return std::nullopt;
-    }
     FolderNames names;
-    const int dirFd = dirfd(dir.get());
-    errno = 0;
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string_view name = entry->d_name;
+    const WalkResult walked = WalkDirectory(folder, [&names](const DirectoryEntry& entry) {
+        const std::string_view name = entry.name;
         if (name != "." && name != "..") {
-            (IsFolderAt(dirFd, entry->d_name, entry->d_type) ? names.folders : names.files).emplace(name);
+            (IsFolderAt(entry.folderFd, entry.name, entry.type) ? names.folders : names.files).emplace(name);
         }
-        errno = 0;
-    }
-    if (errno != 0) {
+    });
+    if (walked != WalkResult::Complete) {
         return std::nullopt;
     }
     return names;
@@ -68,21 +56,14 @@ EntryKind KindOfEntry(const std::string& path)
 
 std::optional<std::unordered_set<std::string>> SubfolderNames(const std::string& folder)
 {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir) {
-        return std::nullopt;
-    }
     std::unordered_set<std::string> names;
-    const int dirFd = dirfd(dir.get());
-    errno = 0;
-    while (const dirent* entry = readdir(dir.get())) {
-        if (IsFolderAt(dirFd, entry->d_name, entry->d_type)) {
-            names.insert(entry->d_name);
+    const WalkResult walked = WalkDirectory(folder, [&names](const DirectoryEntry& entry) {
+        if (IsFolderAt(entry.folderFd, entry.name, entry.type)) {
+            names.insert(entry.name);
         }
-        errno = 0;
-    }
-    // A listing cut short by an error could miss a folder.
-    if (errno != 0) {
+    });
+    // A listing cut short could miss a folder.
+    if (walked != WalkResult::Complete) {
         return std::nullopt;
     }
     return names;

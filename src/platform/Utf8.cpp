@@ -133,10 +133,6 @@ bool IsUpperChar(const Utf8Char& ch)
 {
     return ch.valid && u_isupper(static_cast<UChar32>(ch.codePoint)) != 0;
 }
-bool IsLowerChar(const Utf8Char& ch)
-{
-    return ch.valid && u_islower(static_cast<UChar32>(ch.codePoint)) != 0;
-}
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {

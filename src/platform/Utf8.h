@@ -29,7 +29,6 @@ void AppendCodePoint(std::string& out, char32_t codePoint);
 /// Simple case folding per character, for comparisons that ignore case.
 [[nodiscard]] std::string FoldCase(std::string_view text);
 [[nodiscard]] bool IsUpperChar(const Utf8Char& ch);
-[[nodiscard]] bool IsLowerChar(const Utf8Char& ch);
 [[nodiscard]] char32_t UpperOf(char32_t codePoint);
 [[nodiscard]] char32_t LowerOf(char32_t codePoint);
 

@@ -91,9 +91,8 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
         return settings;
     }
     FilterSettings shown = settings;
-    progress.ShowProgress(0, 100);
     {
-        const SavedCursor cursor(progress);
+        ProgressPass pass(progress, 100);
         shown.FilterOldNameEdit = StripForbiddenChars(settings.FilterOldNameEdit, ';');
         list.OldNameTerms = SplitFilterTerms(shown.FilterOldNameEdit);
         shown.FilterOldNameCheck = settings.FilterOldNameCheck && !list.OldNameTerms.empty();
@@ -105,16 +104,15 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
         const PreparedTest newTest = PrepareNameTest(shown.FilterNewNameCheck, list.NewNameTerms);
         const DateBounds bounds = BoundsOf(shown);
         list.FilterList.clear();
-        progress.ShowProgress(0, static_cast<int>(list.TotalList.size()));
+        pass.Restart(BarMaximum(list.TotalList.size()));
         int step = 0;
         for (const Row& row : list.TotalList) {
             if (PassesPrepared(row, oldTest, newTest, shown.FilterDateCheck, bounds)) {
                 list.FilterList.push_back(row);
             }
-            progress.ShowProgress(++step, 0);
+            pass.Step(++step);
         }
     }
-    progress.ShowProgress(0, 100);
     return shown;
 }
 

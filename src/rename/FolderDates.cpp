@@ -2,6 +2,7 @@
 #include "rename/FolderDates.h"
 
 #include "platform/Directory.h"
+#include "platform/Errors.h"
 #include "rename/DateText.h"
 
 namespace tollwick {
@@ -17,9 +18,14 @@ FolderDates::FolderDates(std::string folder, std::size_t nameCount) : folder_(st
     if (nameCount < ListingFrom) {
         return;
     }
-    std::vector<FolderEntry> entries = ListFolderFiles(folder_);
-    // Nothing listed: a folder that is empty, gone or not readable, where
-    // single lookups find what they can.
+    std::vector<FolderEntry> entries;
+    try {
+        entries = ListFolderFiles(folder_);
+    } catch (const TollwickError&) {
+        return; // an unreadable folder: single lookups find what they can
+    }
+    // Nothing listed: a folder that is empty or gone, where single lookups
+    // find the same.
     if (entries.empty()) {
         return;
     }

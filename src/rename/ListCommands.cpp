@@ -10,26 +10,18 @@ namespace {
 
 template <typename Work> void ForwardLoop(RenameList& list, Progress& progress, Work work)
 {
-    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
-    {
-        const SavedCursor cursor(progress);
-        int step = 0;
-        for (Row& row : list.FilterList) {
-            work(row);
-            progress.ShowProgress(++step, 0);
-        }
+    ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
+    int step = 0;
+    for (Row& row : list.FilterList) {
+        work(row);
+        pass.Step(++step);
     }
-    progress.ShowProgress(0, 100);
 }
 
 template <typename Pred> void BackwardRemoval(RenameList& list, Progress& progress, Pred doomed)
 {
-    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
-    {
-        const SavedCursor cursor(progress);
-        DeleteShownRowsWhere(list, progress, doomed);
-    }
-    progress.ShowProgress(0, 100);
+    const ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
+    DeleteShownRowsWhere(list, progress, doomed);
 }
 
 const std::string& ColumnText(const Row& row, int column)

@@ -68,7 +68,7 @@ void ImportPairs(RenameList& list, const std::vector<std::string>& lines, const 
 {
     list.StartNewList();
     const std::size_t pairs = lines.size() / 2;
-    progress.ShowProgress(0, static_cast<int>(pairs));
+    progress.ShowProgress(0, BarMaximum(pairs));
     list.TotalList.reserve(pairs);
     const bool oldFirst = options.Layout == NameListLayout::OldThenNew;
     const FolderDates dates(options.DirName, pairs);
@@ -88,7 +88,7 @@ void ImportSeparated(RenameList& list, const std::vector<std::string>& lines, co
                      Progress& progress)
 {
     list.StartNewList();
-    progress.ShowProgress(0, static_cast<int>(lines.size()));
+    progress.ShowProgress(0, BarMaximum(lines.size()));
     list.TotalList.reserve(lines.size());
     const bool oldFirst = options.Layout == NameListLayout::OldSepNew;
     const FolderDates dates(options.DirName, lines.size());
@@ -127,7 +127,7 @@ void ImportOneSide(RenameList& list, const std::vector<std::string>& lines, cons
     }
     StoreShownRows(list, progress);
     list.FilterList.clear();
-    progress.ShowProgress(0, static_cast<int>(lines.size()));
+    progress.ShowProgress(0, BarMaximum(lines.size()));
     const bool oldSide = options.Layout == NameListLayout::OldOnly;
     const std::size_t present = list.TotalList.size();
     const FolderDates dates(options.DirName, oldSide ? lines.size() : 0);
@@ -168,9 +168,8 @@ void ExportNameList(const RenameList& list, const ExportOptions& options, Progre
     if (list.FilterList.empty()) {
         return;
     }
-    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
-        const SavedCursor cursor(progress);
+        ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         std::vector<std::string> lines;
         const bool twoLines =
             options.Layout == NameListLayout::OldThenNew || options.Layout == NameListLayout::NewThenOld;
@@ -178,22 +177,20 @@ void ExportNameList(const RenameList& list, const ExportOptions& options, Progre
         int step = 0;
         for (const Row& row : list.FilterList) {
             AddExportLines(lines, row, options);
-            progress.ShowProgress(++step, 0);
+            pass.Step(++step);
         }
         WriteLinesAtomic(options.Path, lines);
     }
-    progress.ShowProgress(0, 100);
 }
 
 FilterSettings ImportNameList(RenameList& list, const ImportOptions& options, const FilterSettings& filter,
                               Progress& progress)
 {
-    progress.ShowProgress(0, 3);
     {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(1, 0);
+        ProgressPass pass(progress, 3);
+        pass.Step(1);
         const std::vector<std::string> lines = ReadLines(options.Path);
-        progress.ShowProgress(2, 0);
+        pass.Step(2);
         switch (options.Layout) {
         case NameListLayout::OldThenNew:
         case NameListLayout::NewThenOld:
@@ -209,7 +206,6 @@ FilterSettings ImportNameList(RenameList& list, const ImportOptions& options, co
             break;
         }
     }
-    progress.ShowProgress(0, 100);
     return ApplyFilter(list, filter, progress);
 }
 

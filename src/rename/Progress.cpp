@@ -2,6 +2,7 @@
 #include "rename/Progress.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace tollwick {
 
@@ -36,6 +37,22 @@ void Progress::SetHourglass(bool on)
     if (view_ != nullptr) {
         view_->SetHourglass(on);
     }
+}
+
+int BarMaximum(std::size_t steps)
+{
+    return static_cast<int>(std::min<std::size_t>(steps, INT_MAX));
+}
+
+ProgressPass::ProgressPass(Progress& progress, int maximum) : progress_(progress), savedHourglass_(progress.Hourglass())
+{
+    progress_.ShowProgress(0, maximum);
+}
+
+ProgressPass::~ProgressPass()
+{
+    progress_.SetHourglass(savedHourglass_);
+    progress_.ShowProgress(0, 100);
 }
 
 } // namespace tollwick

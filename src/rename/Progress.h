@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+
 namespace tollwick {
 
 /// What shows progress: the window's bar and cursor, or a test's recorder.
@@ -31,6 +33,31 @@ private:
     int position_ = 0;
     int maximum_ = 100;
     bool hourglass_ = false;
+};
+
+/// The bar's maximum for a count of steps that may exceed what it can hold.
+[[nodiscard]] int BarMaximum(std::size_t steps);
+
+/// One long operation on the bar: (0, maximum) and the cursor saved at its
+/// start; the cursor put back and (0, 100), the idle bar, at its end, also
+/// when an error leaves it, so a failed step never leaves the bar half way.
+class ProgressPass {
+public:
+    ProgressPass(Progress& progress, int maximum);
+    ProgressPass(const ProgressPass&) = delete;
+    ProgressPass& operator=(const ProgressPass&) = delete;
+    ~ProgressPass();
+
+    /// A stage of the operation with a count of its own: (0, maximum).
+    void Restart(int maximum) { progress_.ShowProgress(0, maximum); }
+    /// Step k: (k, 0).
+    void Step(int position) { progress_.ShowProgress(position, 0); }
+    /// One more step of a bar that cannot count its steps: (-1, 0).
+    void StepOn() { progress_.ShowProgress(-1, 0); }
+
+private:
+    Progress& progress_;
+    bool savedHourglass_;
 };
 
 /// Saves the cursor at construction and puts it back at destruction, also

@@ -105,20 +105,16 @@ void DeleteRowsByFlags(RenameList& list, Progress& progress, const std::vector<b
 
 void StoreShownRows(RenameList& list, Progress& progress)
 {
-    {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
-        int step = 0;
-        for (const Row& shown : list.FilterList) {
-            if (const auto master = FindMasterRow(list, shown.Index)) {
-                Row& target = list.TotalList[*master];
-                target.Checked = shown.Checked;
-                target.NewName = shown.NewName;
-            }
-            progress.ShowProgress(++step, 0);
+    ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
+    int step = 0;
+    for (const Row& shown : list.FilterList) {
+        if (const auto master = FindMasterRow(list, shown.Index)) {
+            Row& target = list.TotalList[*master];
+            target.Checked = shown.Checked;
+            target.NewName = shown.NewName;
         }
+        pass.Step(++step);
     }
-    progress.ShowProgress(0, 100);
 }
 
 } // namespace tollwick

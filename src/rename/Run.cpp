@@ -77,15 +77,13 @@ PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, b
 {
     std::int32_t checked = 0;
     {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
+        ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         int step = 0;
         for (const Row& row : list.FilterList) {
             checked += row.Checked ? 1 : 0;
-            progress.ShowProgress(++step, 0);
+            pass.Step(++step);
         }
     }
-    progress.ShowProgress(0, 100);
     PreviewInfo info;
     info.PreviewDirLabel = dirName;
     info.PreviewCtyLabel = std::to_string(checked);
@@ -132,7 +130,7 @@ private:
 };
 
 void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                     ResultReporter& reporter, Progress& progress)
+                     ResultReporter& reporter, ProgressPass& pass)
 {
     const bool runnable = IsRunnableFolder(options.DirName);
     const SourceTest source(runnable ? options.DirName : std::string());
@@ -143,14 +141,14 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
                                  : undo && undo->Stopped() ? Refused(texts.UndoStopped)
                                                            : RunRow(options.DirName, source, row, undo, texts));
         }
-        progress.ShowProgress(++step, 0);
+        pass.Step(++step);
     }
 }
 
 // The plan is made from a listing taken now, and the rows are reported in
 // shown order: each row's own status is what the result page is read for.
 void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                          ResultReporter& reporter, Progress& progress)
+                          ResultReporter& reporter, ProgressPass& pass)
 {
     PlanOptions planning;
     planning.DirName = options.DirName;
@@ -159,9 +157,9 @@ void RunInDependencyOrder(const RenameList& list, const RunOptions& options, Und
     const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(options.DirName));
     RunPlannedMoves(list.FilterList, plan, options.DirName, undo, texts, [&](std::size_t slot, const RowResult& done) {
         reporter.Report(list.FilterList[plan.Rows[slot]], done);
-        progress.ShowProgress(static_cast<int>(plan.Rows[slot]) + 1, 0);
+        pass.Step(static_cast<int>(plan.Rows[slot]) + 1);
     });
-    progress.ShowProgress(static_cast<int>(list.FilterList.size()), 0);
+    pass.Step(static_cast<int>(list.FilterList.size()));
 }
 
 } // namespace
@@ -175,15 +173,14 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
     if (options.UndoCheck && IsRunnableFolder(options.DirName)) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
     }
-    progress.ShowProgress(0, static_cast<int>(list.FilterList.size()));
     {
-        const SavedCursor cursor(progress);
+        ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         ResultReporter reporter(texts, summary.Counts, onResult);
         UndoRecorder* journal = undo ? &*undo : nullptr;
         if (options.Ordered && IsRunnableFolder(options.DirName)) {
-            RunInDependencyOrder(list, options, journal, texts, reporter, progress);
+            RunInDependencyOrder(list, options, journal, texts, reporter, pass);
         } else {
-            RunInShownOrder(list, options, journal, texts, reporter, progress);
+            RunInShownOrder(list, options, journal, texts, reporter, pass);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();
@@ -192,7 +189,6 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
             summary.UndoLines = undo->TakeLines();
         }
     }
-    progress.ShowProgress(0, 100);
     return summary;
 }
 

@@ -9,20 +9,19 @@ namespace tollwick {
 FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
                           Progress& progress)
 {
-    progress.ShowProgress(0, 100);
     {
-        const SavedCursor cursor(progress);
-        list.StartNewList();
+        ProgressPass pass(progress, 100);
+        // Listed before the old list goes, so a folder that cannot be read keeps it.
         std::vector<FolderEntry> entries = ListFolderFiles(dirName);
+        list.StartNewList();
         list.TotalList.reserve(entries.size());
         for (FolderEntry& entry : entries) {
             std::string date = entry.modified ? DateTimeText(*entry.modified) : std::string(NoDateText);
             std::string name = std::move(entry.name);
             list.AddMasterRow(name, name, std::move(date));
-            progress.ShowProgress(-1, 0);
+            pass.StepOn();
         }
     }
-    progress.ShowProgress(0, 100);
     return ApplyFilter(list, filter, progress);
 }
 

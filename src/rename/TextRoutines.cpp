@@ -28,7 +28,7 @@ std::string StripForbiddenChars(std::string_view text, std::optional<char> kept)
     std::string cleaned;
     cleaned.reserve(text.size());
     for (const char ch : text) {
-        if (ForbiddenChars.find(ch) == std::string_view::npos || (kept && ch == *kept)) {
+        if (!IsForbiddenChar(ch) || (kept && ch == *kept)) {
             cleaned.push_back(ch);
         }
     }

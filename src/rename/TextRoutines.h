@@ -16,6 +16,12 @@ namespace tollwick {
 /// The nine characters a file name may not hold.
 inline constexpr std::string_view ForbiddenChars = "\\/:*?\"<>|";
 
+/// Whether `c` is one of the nine.
+[[nodiscard]] constexpr bool IsForbiddenChar(char c)
+{
+    return ForbiddenChars.find(c) != std::string_view::npos;
+}
+
 /// The text without the nine forbidden characters, except `kept`.
 [[nodiscard]] std::string StripForbiddenChars(std::string_view text, std::optional<char> kept = std::nullopt);
 

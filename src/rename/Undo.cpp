@@ -3,6 +3,7 @@
 
 #include "platform/Directory.h"
 #include "platform/LineFile.h"
+#include "platform/Paths.h"
 #include "rename/DateText.h"
 #include "rename/FolderDates.h"
 #include "rename/TextRoutines.h"
@@ -25,7 +26,7 @@ std::optional<std::string> FolderOfUndoFile(const std::string& firstLine)
     if (firstLine.empty() || firstLine.front() != '/') {
         return std::nullopt;
     }
-    return firstLine.back() == '/' ? firstLine : firstLine + "/";
+    return WithClosingSlash(firstLine);
 }
 
 } // namespace
@@ -68,11 +69,8 @@ bool UndoFolderReady(const std::string& undoFolder)
 }
 
 UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
-    : undoFolder_(std::move(undoFolder)), clock_(std::move(clock))
+    : undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
 {
-    if (!undoFolder_.empty() && undoFolder_.back() != '/') {
-        undoFolder_ += '/';
-    }
     lines_.push_back(std::move(dirName));
 }
 
@@ -134,23 +132,22 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
                       const FilterSettings& filter, Progress& progress)
 {
     UndoLoad result{UndoLoadOutcome::Loaded, dirName, filter};
-    progress.ShowProgress(0, 5);
     {
-        const SavedCursor cursor(progress);
-        progress.ShowProgress(1, 0);
+        ProgressPass pass(progress, 5);
+        pass.Step(1);
         const std::vector<std::string> lines = ReadEndedLines(path);
-        progress.ShowProgress(2, 0);
+        pass.Step(2);
         list.FilterList.clear();
-        progress.ShowProgress(3, 0);
+        pass.Step(3);
         list.TotalList.clear();
-        progress.ShowProgress(4, 0);
+        pass.Step(4);
         list.NextIndex = 0;
         const std::optional<std::string> folder = lines.empty() ? std::nullopt : FolderOfUndoFile(lines.front());
         if (lines.size() < 2 || !folder) {
             result.Outcome = UndoLoadOutcome::NoRenaming;
         } else {
             result.DirName = *folder;
-            progress.ShowProgress(0, static_cast<int>(lines.size()));
+            pass.Restart(BarMaximum(lines.size()));
             list.TotalList.reserve(lines.size() - 1);
             const FolderDates dates(result.DirName, lines.size() - 1);
             // Newest first: a name freed by one rename and taken by a later
@@ -159,11 +156,10 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
                 std::string present = TextBefore(lines[k], UndoSeparator);
                 std::string date = dates.DateTextOf(present);
                 list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
-                progress.ShowProgress(list.NextIndex, 0);
+                pass.Step(list.NextIndex);
             }
         }
     }
-    progress.ShowProgress(0, 100);
     if (result.Outcome == UndoLoadOutcome::Loaded) {
         result.Filter = ApplyFilter(list, filter, progress);
     }

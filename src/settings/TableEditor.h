@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/KeyLines.h"
+#include "settings/TranslitTables.h"
 
 #include <functional>
 #include <optional>
@@ -10,23 +11,9 @@
 
 namespace tollwick {
 
-/// What stands between the source and the target of a table entry.
-inline constexpr std::string_view EntrySeparator = "  >  ";
-
-/// The text without the nine characters a file name may not hold
-/// (\ / : * ? " < > |); ">" among them, so a typed text cannot add a
-/// second separator.
-[[nodiscard]] std::string CleanEntryText(std::string_view typed);
-
 /// The prompt with its first "%s" replaced by the source; a prompt without
 /// "%s" comes back unchanged.
 [[nodiscard]] std::string PromptWithSource(std::string_view prompt, std::string_view source);
-
-/// The entry's source: the text before its first separator, or the whole
-/// entry when it has none.
-[[nodiscard]] std::string EntrySource(std::string_view entry);
-/// The entry's target: the text after its first separator; empty when none.
-[[nodiscard]] std::string EntryTarget(std::string_view entry);
 
 /// An input box: (title, prompt, initial text) gives the text typed, or the
 /// initial text when the user cancels.

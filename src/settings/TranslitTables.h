@@ -2,9 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tollwick {
+
+/// What stands between the source and the target of a table entry.
+inline constexpr std::string_view TranslitSeparator = "  >  ";
 
 /// The four transliteration tables; each entry is "source  >  target".
 struct TranslitTables {

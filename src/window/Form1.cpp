@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
+#include <array>
 
 namespace tollwick {
 namespace {
@@ -24,12 +25,38 @@ constexpr int ClientWidth = 627;
 constexpr int ClientHeight = 380;
 constexpr int HelpPanelWidth = 196;
 
+/// What the navigation buttons do on a page: where Prev and Cancel lead
+/// (0: the button is off) and whether Next is on.
+struct PageRule {
+    int prevTo;
+    bool next;
+    int cancelTo;
+};
+
+constexpr std::array<PageRule, 10> PageRules = {{
+    {0, true, 0},  // 1 start
+    {0, false, 1}, // 2 about
+    {0, true, 1},  // 3 list
+    {3, true, 1},  // 4 preview
+    {0, false, 1}, // 5 result
+    {0, true, 3},  // 6 import layout
+    {0, true, 1},  // 7 folder
+    {0, true, 3},  // 8 generators
+    {0, true, 3},  // 9 export layout
+    {0, true, 0},  // 10 filter
+}};
+
+const PageRule& RuleOfPage(int page)
+{
+    return PageRules.at(static_cast<std::size_t>(page - 1));
+}
+
 } // namespace
 
 TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs), home_(std::move(home))
+      dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tollwick v1.0"));
@@ -37,6 +64,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     BuildForm1(this, c_, fileDialogs_, components_);
     progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { ShowRunCounts(); });
     progress_ = std::make_unique<Progress>(progressView_.get());
+    session_ = std::make_unique<RenameSession>(std::move(home), *progress_);
     SetUpListViews();
     ConnectFrame();
     ConnectListPage();
@@ -59,8 +87,8 @@ TForm1::~TForm1()
 
 void TForm1::SetUpListViews()
 {
-    shownModel_ = new RowTableModel(list_.FilterList, this);
-    masterModel_ = new RowTableModel(list_.TotalList, this);
+    shownModel_ = new RowTableModel(session_->ShownRows(), this);
+    masterModel_ = new RowTableModel(session_->List().TotalList, this);
     resultModel_ = new ResultModel(this);
     c_.FilterList->setModel(shownModel_);
     c_.TotalList->setModel(masterModel_);
@@ -153,9 +181,10 @@ void TForm1::ShowPage(int n)
     c_.pages[static_cast<std::size_t>(currentPage_ - 1)]->hide();
     c_.pages[static_cast<std::size_t>(n - 1)]->show();
     currentPage_ = n;
-    c_.PrevBtn->setEnabled(n == 4);
-    c_.NextBtn->setEnabled(n != 2 && n != 5);
-    c_.CancelBtn->setEnabled(n >= 2 && n <= 9);
+    const PageRule& rule = RuleOfPage(n);
+    c_.PrevBtn->setEnabled(rule.prevTo != 0);
+    c_.NextBtn->setEnabled(rule.next);
+    c_.CancelBtn->setEnabled(rule.cancelTo != 0);
     if (n == 8) {
         ShowHelpText(c_.GeneratePage->currentWidget()->objectName());
     } else {
@@ -165,28 +194,16 @@ void TForm1::ShowPage(int n)
 
 void TForm1::PrevBtnClick()
 {
-    if (currentPage_ == 4) {
-        ShowPage(3);
+    if (const int to = RuleOfPage(currentPage_).prevTo; to != 0) {
+        ShowPage(to);
     }
 }
 
 void TForm1::CancelBtnClick()
 {
-    switch (currentPage_) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 7:
-        ShowPage(1);
-        break;
-    case 6:
-    case 8:
-    case 9:
-        ShowPage(3);
-        break;
-    default:
-        break;
+    // Cancel undoes no work; it only changes the page.
+    if (const int to = RuleOfPage(currentPage_).cancelTo; to != 0) {
+        ShowPage(to);
     }
 }
 

@@ -73,7 +73,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 int TForm1::SelectedRow() const
 {
     const QModelIndexList rows = c_.FilterList->selectionModel()->selectedRows();
-    if (rows.isEmpty() || rows.constFirst().row() >= static_cast<int>(list_.FilterList.size())) {
+    if (rows.isEmpty() || rows.constFirst().row() >= static_cast<int>(session_->List().FilterList.size())) {
         return -1;
     }
     return rows.constFirst().row();
@@ -119,7 +119,7 @@ void TForm1::ToolButton2Click()
 
 void TForm1::DoubleBtnClick()
 {
-    CopyOldNames(list_, *progress_);
+    session_->CopyOldNames();
     shownModel_->AllRowsEdited();
 }
 
@@ -130,11 +130,11 @@ void TForm1::ToolButton5Click()
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg8"));
         return;
     }
-    Row& selected = list_.FilterList[static_cast<std::size_t>(row)];
-    const QString initial = FromBytes(selected.NewName);
+    const auto position = static_cast<std::size_t>(row);
+    const QString initial = FromBytes(session_->List().FilterList[position].NewName);
     const QString typed = dialogs_.InputBox(this, Text("NewNameCaption"), Text("NewNamePromt"), initial);
     // An untouched text keeps its bytes, also those that are not valid UTF-8.
-    selected.NewName = StripForbiddenChars(typed == initial ? selected.NewName : ToBytes(typed));
+    session_->EditNewName(position, ToBytes(typed), typed != initial);
     shownModel_->RowEdited(row);
 }
 
@@ -145,13 +145,13 @@ void TForm1::GenerateBtnClick()
 
 void TForm1::ToolButton8Click()
 {
-    CheckAll(list_, *progress_);
+    session_->CheckAll();
     shownModel_->AllRowsEdited();
 }
 
 void TForm1::ToolButton9Click()
 {
-    InvertChecks(list_, *progress_);
+    session_->InvertChecks();
     shownModel_->AllRowsEdited();
 }
 
@@ -162,21 +162,22 @@ void TForm1::ToolButton11Click()
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg4"));
         return;
     }
-    ChangeRows([this, row] { DeleteRow(list_, static_cast<std::size_t>(row)); });
+    ChangeRows([this, row] { session_->DeleteRow(static_cast<std::size_t>(row)); });
 }
 
 void TForm1::ToolButton12Click()
 {
-    ChangeRows([this] { RemoveCheckedRows(list_, *progress_); });
+    ChangeRows([this] { session_->RemoveCheckedRows(); });
 }
 
 void TForm1::ToolButton13Click()
 {
-    ChangeRows([this] { RemoveAllRows(list_, *progress_); });
+    ChangeRows([this] { session_->RemoveAllRows(); });
 }
 
 void TForm1::SetFilterBtnClick()
 {
+    // The click has flipped the button; the pass reads its new state.
     RunFilterPass();
 }
 
@@ -187,9 +188,7 @@ void TForm1::FilterBtnClick()
 
 void TForm1::FilterUpdateBtnClick()
 {
-    if (c_.SetFilterBtn->isChecked()) {
-        RunFilterPass();
-    }
+    StepWithFilterPass([this] { session_->UpdateFilter(); });
 }
 
 void TForm1::RunBtnClick()
@@ -199,26 +198,28 @@ void TForm1::RunBtnClick()
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg9"));
         return;
     }
-    const std::string path = dirName_ + list_.FilterList[static_cast<std::size_t>(row)].OldName;
+    const std::string path = session_->DirName() + session_->List().FilterList[static_cast<std::size_t>(row)].OldName;
     dialogs_.OpenExternally(PathFromBytes(path));
 }
 
 void TForm1::FilterListColumnClick(int column)
 {
     // The selected row stays selected where the sort puts it.
+    const std::vector<Row>& shown = session_->List().FilterList;
     const int selected = SelectedRow();
-    const std::string selectedIndex = selected >= 0 ? list_.FilterList[static_cast<std::size_t>(selected)].Index : "";
-    ChangeRows([this, column] { tollwick::FilterListColumnClick(list_, sort_, column); });
+    const std::string selectedIndex = selected >= 0 ? shown[static_cast<std::size_t>(selected)].Index : "";
+    ChangeRows([this, column] { session_->FilterListColumnClick(column); });
     if (selected >= 0) {
-        const auto found = std::find_if(list_.FilterList.begin(), list_.FilterList.end(),
+        const auto found = std::find_if(shown.begin(), shown.end(),
                                         [&selectedIndex](const Row& row) { return row.Index == selectedIndex; });
-        const QModelIndex row = shownModel_->index(static_cast<int>(found - list_.FilterList.begin()), 0);
+        const QModelIndex row = shownModel_->index(static_cast<int>(found - shown.begin()), 0);
         c_.FilterList->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                                   QItemSelectionModel::Rows);
         c_.FilterList->scrollTo(row);
     }
-    c_.FilterList->header()->setSortIndicator(sort_.SortColumn,
-                                              sort_.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const SortState& sort = session_->Sort();
+    c_.FilterList->header()->setSortIndicator(sort.SortColumn,
+                                              sort.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TForm1::FilterFirstDateEditChange()
@@ -235,11 +236,17 @@ void TForm1::FilterLastDateEditChange()
     c_.FilterFirstDateEdit->setDate(ToQDate(first));
 }
 
+void TForm1::StepWithFilterPass(const std::function<void()>& step)
+{
+    session_->SetFilter(CurrentFilterSettings());
+    ChangeRows(step);
+    ShowFilterSettings(session_->Filter());
+    ShowDirName();
+}
+
 void TForm1::RunFilterPass()
 {
-    FilterSettings shown;
-    ChangeRows([this, &shown] { shown = ApplyFilter(list_, CurrentFilterSettings(), *progress_); });
-    ShowFilterSettings(shown);
+    StepWithFilterPass([this] { session_->ApplyFilter(); });
 }
 
 FilterSettings TForm1::CurrentFilterSettings() const
@@ -264,10 +271,9 @@ void TForm1::ShowFilterSettings(const FilterSettings& settings)
     c_.FilterNewNameEdit->setText(FromBytes(settings.FilterNewNameEdit));
 }
 
-void TForm1::SetDirName(const std::string& folder)
+void TForm1::ShowDirName()
 {
-    dirName_ = folder;
-    c_.DirName->setText(PathFromBytes(folder));
+    c_.DirName->setText(PathFromBytes(session_->DirName()));
 }
 
 } // namespace tollwick

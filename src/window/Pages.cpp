@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
+#include <array>
 
 namespace tollwick {
 namespace {
@@ -49,35 +50,29 @@ void TForm1::ConnectOtherPages()
 
 void TForm1::NextBtnClick()
 {
-    switch (currentPage_) {
-    case 1:
-        NextOnStartPage();
-        break;
-    case 3:
-        NextOnListPage();
-        break;
-    case 4:
-        NextOnPreviewPage();
-        break;
-    case 6:
-        NextOnImportPage();
-        break;
-    case 7:
-        NextOnFolderPage();
-        break;
-    case 8:
-        NextOnGeneratorPage();
-        break;
-    case 9:
-        NextOnExportPage();
-        break;
-    case 10:
-        RunFilterPass();
-        ShowPage(3);
-        break;
-    default:
-        break;
+    // The step each page prepares, page 1 first; none on the About and result pages.
+    using Step = void (TForm1::*)();
+    static constexpr std::array<Step, 10> steps = {
+        &TForm1::NextOnStartPage,
+        nullptr,
+        &TForm1::NextOnListPage,
+        &TForm1::NextOnPreviewPage,
+        nullptr,
+        &TForm1::NextOnImportPage,
+        &TForm1::NextOnFolderPage,
+        &TForm1::NextOnGeneratorPage,
+        &TForm1::NextOnExportPage,
+        &TForm1::NextOnFilterPage,
+    };
+    if (const Step step = steps.at(static_cast<std::size_t>(currentPage_ - 1))) {
+        (this->*step)();
     }
+}
+
+void TForm1::NextOnFilterPage()
+{
+    RunFilterPass();
+    ShowPage(3);
 }
 
 void TForm1::NextOnStartPage()
@@ -110,14 +105,8 @@ void TForm1::NextOnStartPage()
 
 void TForm1::NextOnFolderPage()
 {
-    std::string folder = PathToBytes(ChosenFolder());
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    SetDirName(folder);
-    FilterSettings shown;
-    ChangeRows([this, &folder, &shown] { shown = ScanFolder(list_, folder, CurrentFilterSettings(), *progress_); });
-    ShowFilterSettings(shown);
+    const std::string folder = PathToBytes(ChosenFolder());
+    StepWithFilterPass([this, &folder] { session_->ScanFolder(folder); });
     ShowPage(3);
 }
 

@@ -12,6 +12,11 @@ QString ShownText(const std::string& bytes)
 } // namespace
 
 RowTableModel::RowTableModel(std::vector<Row>& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), checkable_(&rows), shownCount_(static_cast<int>(rows.size()))
+{
+}
+
+RowTableModel::RowTableModel(const std::vector<Row>& rows, QObject* parent)
     : QAbstractTableModel(parent), rows_(rows), shownCount_(static_cast<int>(rows.size()))
 {
 }
@@ -63,10 +68,11 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
 
 bool RowTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::CheckStateRole || index.column() != OldNameColumn || RowAt(index) == nullptr) {
+    if (checkable_ == nullptr || role != Qt::CheckStateRole || index.column() != OldNameColumn ||
+        RowAt(index) == nullptr) {
         return false;
     }
-    rows_[static_cast<std::size_t>(index.row())].Checked = value.value<Qt::CheckState>() == Qt::Checked;
+    (*checkable_)[static_cast<std::size_t>(index.row())].Checked = value.value<Qt::CheckState>() == Qt::Checked;
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -77,7 +83,7 @@ Qt::ItemFlags RowTableModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     }
     Qt::ItemFlags itemFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (index.column() == OldNameColumn) {
+    if (index.column() == OldNameColumn && checkable_ != nullptr) {
         itemFlags |= Qt::ItemIsUserCheckable;
     }
     return itemFlags;

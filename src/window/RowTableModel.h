@@ -9,9 +9,10 @@
 namespace tollwick {
 
 /// The rows of one of the rename list's vectors in four columns, with the
-/// checked flag as the check box of the first column. The vector belongs to
-/// the rename list; whoever changes it behind the model's back brackets the
-/// change with BeginChange and EndChange.
+/// checked flag as the check box of the first column (which the user can
+/// change only where the model was given the rows to change). The vector
+/// belongs to the rename list; whoever changes it behind the model's back
+/// brackets the change with BeginChange and EndChange.
 class RowTableModel final : public QAbstractTableModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RowTableModel)
@@ -19,7 +20,10 @@ class RowTableModel final : public QAbstractTableModel {
 public:
     enum Column { OldNameColumn, NewNameColumn, IndexColumn, DateTextColumn, ColumnCount };
 
+    /// Rows whose check boxes the user checks.
     RowTableModel(std::vector<Row>& rows, QObject* parent);
+    /// Rows only shown.
+    RowTableModel(const std::vector<Row>& rows, QObject* parent);
     ~RowTableModel() override = default;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +44,8 @@ public:
 private:
     [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
 
-    std::vector<Row>& rows_;
+    const std::vector<Row>& rows_;
+    std::vector<Row>* checkable_ = nullptr; // the same rows, when the user may check them
     // The count the views know; the vector may differ while a change runs.
     int shownCount_ = 0;
     QStringList headings_;

@@ -78,7 +78,7 @@ void TForm1::AddMenuClick()
     const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
         return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
     };
-    if (const std::optional<std::string> entry = AskNewEntry(keyLines_, ask)) {
+    if (const std::optional<std::string> entry = AskNewEntry(session_->Texts(), ask)) {
         auto* item = new QListWidgetItem(menuList_);
         SetEntry(item, *entry);
     }
@@ -95,7 +95,7 @@ void TForm1::EditMenuClick()
     const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
         return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
     };
-    SetEntry(item, AskEditedEntry(keyLines_, entry, ask));
+    SetEntry(item, AskEditedEntry(session_->Texts(), entry, ask));
 }
 
 void TForm1::DeleteMenuClick()

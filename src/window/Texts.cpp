@@ -37,9 +37,9 @@ void ShowAtTop(QPlainTextEdit* memo, const QString& text)
 
 } // namespace
 
-QString TForm1::Text(const std::string& key) const
+QString TForm1::Text(std::string_view key) const
 {
-    return FromBytes(keyLines_.LookupText(key));
+    return FromBytes(session_->Text(key));
 }
 
 void TForm1::LoadDataFiles()
@@ -48,7 +48,7 @@ void TForm1::LoadDataFiles()
     TranslitTables tables = TablesFromLists();
     const auto showProgress = [this](int position, int maximum) { progress_->ShowProgress(position, maximum); };
     try {
-        tollwick::LoadDataFiles(home_, keyLines_, tables, showProgress);
+        session_->LoadDataFiles(tables, showProgress);
     } catch (...) {
         // A table count that is not a number leaves the tables read so far.
         ShowTables(tables);
@@ -61,7 +61,7 @@ void TForm1::LoadDataFiles()
     progress_->ShowProgress(9, 0);
     Settings settings = CurrentSettings();
     try {
-        RestoreSettings(keyLines_, settings);
+        RestoreSettings(session_->Texts(), settings);
     } catch (...) {
         ApplySettings(settings);
         throw;
@@ -76,7 +76,7 @@ void TForm1::SaveDataFiles()
 {
     Settings settings = CurrentSettings();
     settings.languageFileName = languageFileName_;
-    tollwick::SaveDataFiles(home_, settings, TablesFromLists(),
+    session_->SaveDataFiles(settings, TablesFromLists(),
                             [this](int position, int maximum) { progress_->ShowProgress(position, maximum); });
 }
 
@@ -141,7 +141,7 @@ void TForm1::ApplyTexts()
 {
     QStringList headings;
     for (const std::string_view key : ColumnKeys) {
-        headings.append(Text(std::string(key)));
+        headings.append(Text(key));
     }
     for (const Component& component : components_) {
         if (component.setHeadings) {
@@ -154,13 +154,13 @@ void TForm1::ApplyTexts()
 
 void TForm1::ApplyAboutTexts()
 {
-    ShowAtTop(c_.AboutMemo, JoinedLines(AboutLines(keyLines_)));
-    SetRightAlignedText(c_.InternetLinkLabel, FromBytes(InternetLinkText(keyLines_)), 416);
+    ShowAtTop(c_.AboutMemo, JoinedLines(AboutLines(session_->Texts())));
+    SetRightAlignedText(c_.InternetLinkLabel, FromBytes(InternetLinkText(session_->Texts())), 416);
 }
 
 void TForm1::ShowHelpText(const QString& base)
 {
-    if (const std::optional<std::vector<std::string>> lines = HelpLines(keyLines_, ToBytes(base))) {
+    if (const std::optional<std::vector<std::string>> lines = HelpLines(session_->Texts(), ToBytes(base))) {
         ShowAtTop(c_.HelpMemo, JoinedLines(*lines));
     }
 }
@@ -171,13 +171,13 @@ void TForm1::ShowLayoutDemo(const QString& layout, bool forImport)
     QLineEdit* separator = forImport ? c_.Kind5Edit : c_.KindSaveEdit;
     memo->clear();
     const std::string name = ToBytes(layout);
-    ShowAtTop(memo, JoinedLines(LayoutExampleLines(keyLines_, name)));
+    ShowAtTop(memo, JoinedLines(LayoutExampleLines(session_->Texts(), name)));
     separator->setEnabled(LayoutUsesSeparator(name));
 }
 
 void TForm1::PointDialogsAtStartFolders()
 {
-    const QString home = PathFromBytes(home_);
+    const QString home = PathFromBytes(session_->Home());
     fileDialogs_.OpenUndo.startFolder = home + QStringLiteral("undo");
     fileDialogs_.OpenLanguage.startFolder = home + QStringLiteral("language");
     fileDialogs_.OpenList.startFolder = home;

@@ -3,6 +3,7 @@
 #include "rename/NameList.h"
 #include "rename/Run.h"
 #include "rename/Undo.h"
+#include "session/RenameSession.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -27,14 +28,9 @@ QString ActiveTabName(const QTabBar* strip)
 
 } // namespace
 
-TextLookup TForm1::Lookup() const
-{
-    return [this](std::string_view key) { return keyLines_.LookupText(key); };
-}
-
 void TForm1::NextOnListPage()
 {
-    const PreviewInfo preview = PreparePreview(list_, dirName_, c_.UndoCheck->isChecked(), Lookup(), *progress_);
+    const PreviewInfo preview = session_->PreparePreview(c_.UndoCheck->isChecked());
     c_.PreviewDirLabel->setText(PathFromBytes(preview.PreviewDirLabel));
     c_.PreviewCtyLabel->setText(FromBytes(preview.PreviewCtyLabel));
     c_.PreviewUndoLabel->setText(FromBytes(preview.PreviewUndoLabel));
@@ -58,24 +54,21 @@ void TForm1::NextOnPreviewPage()
         QToolButton* button;
     } const cancelBack{c_.CancelBtn};
 
-    RunOptions options;
-    options.DirName = dirName_;
-    options.UndoCheck = c_.UndoCheck->isChecked();
-    options.UndoFolder = home_ + "undo/";
     const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
         resultModel_->Append({FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText),
                               FromBytes(row.DateText), FromBytes(row.Reason)});
         runCounts_ = counts;
     };
-    const RunSummary summary = RunRename(list_, options, Lookup(), *progress_, onResult);
+    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult);
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();
     if (summary.Undo == UndoOutcome::Written) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg6"));
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(summary.Undo)));
     } else if (summary.Undo == UndoOutcome::NotWritten) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error,
-                             Text("Msg7").replace(QStringLiteral("%s"), PathFromBytes(options.UndoFolder)));
+        dialogs_.ShowMessage(
+            this, Dialogs::MessageKind::Error,
+            Text(MessageKeyOf(summary.Undo)).replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
     }
 }
 
@@ -98,15 +91,9 @@ void TForm1::NextOnImportPage()
     if (!layout) {
         return;
     }
-    ImportOptions options;
-    options.Path = PathToBytes(listFileName_);
-    options.Layout = *layout;
-    options.Kind5Edit = ToBytes(c_.Kind5Edit->text());
-    options.DirName = dirName_;
-    FilterSettings shown;
-    ChangeRows(
-        [this, &options, &shown] { shown = ImportNameList(list_, options, CurrentFilterSettings(), *progress_); });
-    ShowFilterSettings(shown);
+    const std::string path = PathToBytes(listFileName_);
+    const std::string separator = ToBytes(c_.Kind5Edit->text());
+    StepWithFilterPass([this, &path, &layout, &separator] { session_->ImportNameList(path, *layout, separator); });
     ShowPage(3);
 }
 
@@ -116,17 +103,12 @@ void TForm1::NextOnExportPage()
     if (!layout) {
         return;
     }
-    ExportOptions options;
-    options.Path = PathToBytes(listFileName_);
-    options.Layout = *layout;
-    options.KindSaveEdit = ToBytes(c_.KindSaveEdit->text());
-    ExportNameList(list_, options, *progress_);
+    session_->ExportNameList(PathToBytes(listFileName_), *layout, ToBytes(c_.KindSaveEdit->text()));
     ShowPage(3);
 }
 
-void TForm1::NextOnGeneratorPage()
+GeneratorOptions TForm1::CurrentGeneratorOptions(const TranslitTables& tables) const
 {
-    const TranslitTables tables = TablesFromLists();
     GeneratorOptions options;
     options.Case = {c_.GenDownCheck->isChecked(),   c_.GenUpCheck->isChecked(),         c_.GenFirstUpCheck->isChecked(),
                     c_.GenInvertCheck->isChecked(), c_.GenAllFirstUpCheck->isChecked(), c_.GenFirstUpCty->value(),
@@ -139,10 +121,17 @@ void TForm1::NextOnGeneratorPage()
     options.Translit.Tables = std::cref(tables);
     options.Delete = {c_.DeleteFromEdit->value(), c_.DeleteCtyEdit->value(), c_.DeleteInvertCheck->isChecked()};
     options.ApplyCheckedOnlyCheck = c_.ApplyCheckedOnlyCheck->isChecked();
+    return options;
+}
 
-    const std::string tab = ToBytes(c_.GeneratePage->currentWidget()->objectName());
+void TForm1::NextOnGeneratorPage()
+{
+    const TranslitTables tables = TablesFromLists();
+    const GeneratorOptions options = CurrentGeneratorOptions(tables);
+    const std::optional<GeneratorKind> generator =
+        GeneratorOfTab(ToBytes(c_.GeneratePage->currentWidget()->objectName()));
     try {
-        ShowGeneratedEdits(GenerateNewNames(list_, tab, options, *progress_));
+        ShowGeneratedEdits(session_->GenerateNewNames(generator, options));
     } catch (const GenerationStopped& stopped) {
         ShowGeneratedEdits(stopped.Edits());
         throw;
@@ -167,14 +156,10 @@ void TForm1::ShowGeneratedEdits(const GeneratedEdits& edits)
 
 void TForm1::LoadUndoFileChosen(const QString& path)
 {
-    UndoLoad loaded;
-    ChangeRows([this, &path, &loaded] {
-        loaded = LoadUndoFile(list_, PathToBytes(path), dirName_, CurrentFilterSettings(), *progress_);
-    });
-    SetDirName(loaded.DirName);
-    ShowFilterSettings(loaded.Filter);
-    if (loaded.Outcome == UndoLoadOutcome::NoRenaming) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text("Msg1"));
+    UndoLoadOutcome outcome = UndoLoadOutcome::Loaded;
+    StepWithFilterPass([this, &path, &outcome] { outcome = session_->LoadUndoFile(PathToBytes(path)); });
+    if (outcome == UndoLoadOutcome::NoRenaming) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(outcome)));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "generators/Algoritms.h"
 #include "rename/Gen_List.h"
 #include "rename/Run.h"
+#include "session/RenameSession.h"
 #include "settings/Data.h"
 #include "settings/SettingsFile.h"
 #include "window/Components.h"
@@ -40,8 +41,8 @@ public:
     ~TForm1() override;
 
     [[nodiscard]] int CurrentPage() const { return currentPage_; }
-    [[nodiscard]] const RenameList& List() const { return list_; }
-    [[nodiscard]] const SortState& Sort() const { return sort_; }
+    [[nodiscard]] const RenameList& List() const { return session_->List(); }
+    [[nodiscard]] const SortState& Sort() const { return session_->Sort(); }
     [[nodiscard]] const WindowProgress& ProgressOfWindow() const { return *progressView_; }
     [[nodiscard]] const ComponentList& Components() const { return components_; }
 
@@ -74,10 +75,11 @@ private:
     void NextOnImportPage();
     void NextOnExportPage();
     void NextOnGeneratorPage();
+    void NextOnFilterPage();
     void LoadUndoFileChosen(const QString& path);
     void ShowRunCounts();
+    [[nodiscard]] GeneratorOptions CurrentGeneratorOptions(const TranslitTables& tables) const;
     void ShowGeneratedEdits(const GeneratedEdits& edits);
-    [[nodiscard]] TextLookup Lookup() const;
     void HelpCheckClick();
     void InternetLinkLabelClick(const QLabel* link);
 
@@ -102,10 +104,13 @@ private:
     [[nodiscard]] int SelectedRow() const;
     /// Runs a change of the rows' number or order with both views told.
     void ChangeRows(const std::function<void()>& change);
+    /// Runs a step that ends with a filter pass: the filter page goes to the
+    /// session first, and shows what the pass left afterwards.
+    void StepWithFilterPass(const std::function<void()>& step);
     void RunFilterPass();
     [[nodiscard]] FilterSettings CurrentFilterSettings() const;
     void ShowFilterSettings(const FilterSettings& settings);
-    void SetDirName(const std::string& folder);
+    void ShowDirName();
 
     // The other pages' tab changes and the folder page.
     void KindOfLoadListChange();
@@ -122,7 +127,7 @@ private:
     [[nodiscard]] Settings CurrentSettings() const;
     void ApplySettings(const Settings& settings);
     [[nodiscard]] const Component* FindComponent(std::string_view name) const;
-    [[nodiscard]] QString Text(const std::string& key) const;
+    [[nodiscard]] QString Text(std::string_view key) const;
     void ApplyTexts();
     void ApplyAboutTexts();
     void ShowHelpText(const QString& base);
@@ -138,19 +143,15 @@ private:
     void DeleteMenuClick();
 
     Dialogs& dialogs_;
-    const std::string home_;
     Form1Controls c_;
     Form1Dialogs fileDialogs_;
     ComponentList components_;
     std::unique_ptr<WindowProgress> progressView_;
     std::unique_ptr<Progress> progress_;
+    std::unique_ptr<RenameSession> session_;
 
     int currentPage_ = 1;
-    SortState sort_;
     std::string languageFileName_;
-    KeyLines keyLines_;
-    RenameList list_;
-    std::string dirName_;             // the list folder, ending with "/"
     QString listFileName_;            // the name list chosen for import or export
     QListWidget* menuList_ = nullptr; // the list the context menu was opened on
     RowTableModel* shownModel_ = nullptr;

@@ -2,6 +2,8 @@
 #include "BatchProcess.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tollwick::test {
 namespace {
@@ -41,6 +43,20 @@ TEST_F(ListSteps, ScanListsFilesByNameWithEveryField)
     EXPECT_EQ(result.OutLines(),
               (Lines{"A.txt\tA.txt\t0\t2025-03-02_10-00-00\t0", "b.txt\tb.txt\t1\t2025-03-01_10-00-02\t0",
                      "c.jpg\tc.jpg\t2\t2025-03-03_10-00-00\t0"}));
+}
+
+TEST_F(ListSteps, AFolderThatCannotBeReadFailsWithItsReason)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every folder";
+    }
+    folder.MakeFolder("locked");
+    chmod((folder.Path() + "locked").c_str(), 0);
+    const auto result = home.Run({"--scan", folder.Path() + "locked", "--list"});
+    chmod((folder.Path() + "locked").c_str(), 0755);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_NE(result.err.find("Permission denied"), std::string::npos) << result.err;
 }
 
 TEST_F(ListSteps, CheckCommandsWorkOnShownRows)

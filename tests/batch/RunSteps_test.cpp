@@ -42,12 +42,13 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string renamed = home.Text("StatusRenamed");
     const Lines lines = run.OutLines();
-    ASSERT_EQ(lines.size(), 2U + 3U + 5U + 1U);
+    ASSERT_EQ(lines.size(), 2U + 5U + 3U + 5U + 1U);
     EXPECT_EQ(Slice(lines, 0, 2), (Lines{folder.Path(), "3"}));
-    EXPECT_EQ(Slice(lines, 2, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
+    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 0, 3, 0)); // the forecast
+    EXPECT_EQ(Slice(lines, 7, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
                                          "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed + "\t",
                                          "IMG_0003.png\tHoliday_003.png\t" + renamed + "\t"}));
-    EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(Slice(lines, 10, 5), Counts(home, 0, 0, 0, 3, 0));
     EXPECT_EQ(folder.Names(), (Lines{"Holiday_001.JPG", "Holiday_002.jpg", "Holiday_003.png"}));
     EXPECT_EQ(folder.ReadFile("Holiday_002.jpg"), "two");
 
@@ -104,6 +105,42 @@ TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
     EXPECT_EQ(folder.Names(), (Lines{"D2.txt", "a.txt", "b.txt", "c.txt", "taken.txt"}));
 }
 
+TEST_F(RunSteps, PreviewForecastsAndOrderLetsAShiftAndASwapSucceed)
+{
+    for (const char* name : {"f1", "f2", "f3", "x", "y", "p", "q"}) {
+        folder.WriteFile(name, name);
+    }
+    const TempDir lists;
+    lists.WriteFile("l", "f1>f2\r\nf2>f3\r\nf3>f4\r\nx>y\r\ny>x\r\np>same\r\nq>same\r\n");
+    const std::vector<std::string> start = {"--scan", folder.Path(), "--import", lists.Path() + "l", "--layout",
+                                            "5",      "--separator", ">",        "--check-all"};
+    const std::string taken = home.Text("StatusExist");
+
+    std::vector<std::string> preview = start;
+    preview.insert(preview.end(), {"--preview", "--preview", "--order"});
+    const auto forecast = home.Run(preview);
+    ASSERT_EQ(forecast.exitCode, 0) << forecast.err;
+    const Lines lines = forecast.OutLines();
+    ASSERT_EQ(lines.size(), 2U + 5U + 5U + 2U + 5U + 1U);
+    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 5, 2, 0));
+    EXPECT_EQ(Slice(lines, 7, 5),
+              (Lines{"f1\tf2\t" + taken, "f2\tf3\t" + taken, "x\ty\t" + taken, "y\tx\t" + taken, "q\tsame\t" + taken}));
+    EXPECT_EQ(Slice(lines, 14, 5), Counts(home, 0, 0, 1, 6, 0));
+    EXPECT_EQ(lines[19], "q\tsame\t" + taken);
+    EXPECT_EQ(folder.Names().size(), 7U);
+
+    std::vector<std::string> run = start;
+    run.insert(run.end(), {"--run", "--order"});
+    const auto ordered = home.Run(run);
+    ASSERT_EQ(ordered.exitCode, 0) << ordered.err;
+    EXPECT_EQ(Slice(ordered.OutLines(), 7, 5), Counts(home, 0, 0, 1, 6, 0));
+    EXPECT_EQ(folder.ReadFile("f4"), "f3");
+    EXPECT_EQ(folder.ReadFile("f2"), "f1");
+    EXPECT_EQ(folder.ReadFile("x"), "y");
+    EXPECT_EQ(folder.ReadFile("y"), "x");
+    EXPECT_FALSE(folder.Exists("f1"));
+}
+
 TEST_F(RunSteps, NoUndoWritesNoFile)
 {
     folder.WriteFile("a.txt");
@@ -120,8 +157,9 @@ TEST_F(RunSteps, NothingCheckedRunsNothing)
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--preview", "--run"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
-    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0));
-    EXPECT_EQ(result.OutLines().size(), 7U);
+    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0)); // the forecast
+    EXPECT_EQ(Slice(result.OutLines(), 7, 5), Counts(home, 0, 0, 0, 0, 0)); // the run
+    EXPECT_EQ(result.OutLines().size(), 12U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
@@ -162,7 +200,8 @@ TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
         home.Run({"--scan", folder.Path(), "--preview", "--import", missing, "--layout", "3", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Cannot open file " + missing), std::string::npos) << result.err;
-    EXPECT_EQ(result.OutLines(), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(result.OutLines().size(), 2U + 5U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }

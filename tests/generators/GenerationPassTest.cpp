@@ -38,7 +38,7 @@ protected:
         return names;
     }
 
-    GeneratedEdits Run(std::string_view tab) { return GenerateNewNames(list, tab, options, progress); }
+    GeneratedEdits Run(std::string_view tab) { return GenerateNewNames(list, GeneratorOfTab(tab), options, progress); }
 
     RenameList list;
     GeneratorOptions options;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Directory.h"
+#include "platform/Errors.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -57,12 +58,29 @@ TEST(ListFolderFiles, DatesAreLocalAtTwoSecondResolution)
     EXPECT_EQ(*entries[0].modified, (LocalDateTime{2005, 3, 7, 9, 5, 2}));
 }
 
-TEST(ListFolderFiles, AFolderThatIsGoneOrUnreadableGivesNothing)
+TEST(ListFolderFiles, AFolderThatIsGoneGivesNothing)
 {
     const test::TempDir dir;
     EXPECT_TRUE(ListFolderFiles(dir.Path() + "gone/").empty());
     dir.WriteFile("plain");
     EXPECT_TRUE(ListFolderFiles(dir.Path() + "plain/").empty());
+}
+
+TEST(ListFolderFiles, AFolderThatCannotBeReadSaysWhy)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every folder";
+    }
+    const test::TempDir dir;
+    dir.MakeFolder("locked");
+    chmod((dir.Path() + "locked").c_str(), 0);
+    try {
+        (void)ListFolderFiles(dir.Path() + "locked/");
+        ADD_FAILURE() << "an unreadable folder listed as empty";
+    } catch (const TollwickError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot list folder " + dir.Path() + "locked/: Permission denied");
+    }
+    chmod((dir.Path() + "locked").c_str(), 0755);
 }
 
 TEST(EntryExists, CountsFilesHiddenOnesAndLinksButNoFolders)

@@ -98,8 +98,10 @@ TEST(AskEditedEntry, AnEntryWithoutSeparatorBecomesTheSource)
     ScriptedInput input{{"z"}, {}};
     EXPECT_EQ(AskEditedEntry(Texts, "a > b", input.Box()), "a > b  >  z");
     EXPECT_EQ(input.shown.at(0).initial, "");
-    EXPECT_EQ(EntrySource("  >  x"), "");
-    EXPECT_EQ(EntryTarget("  >  x"), "x");
+    // An entry that begins with the separator has an empty source.
+    ScriptedInput second{{"y"}, {}};
+    EXPECT_EQ(AskEditedEntry(Texts, "  >  x", second.Box()), "  >  y");
+    EXPECT_EQ(second.shown.at(0).initial, "x");
 }
 
 } // namespace

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "generators/GenerationPass.h"
+#include "rename/Filter.h"
+#include "rename/ListCommands.h"
+#include "rename/NameList.h"
+#include "rename/Progress.h"
+#include "rename/RenameList.h"
+#include "rename/Run.h"
+#include "rename/RunPlan.h"
+#include "rename/TextLookup.h"
+#include "rename/Undo.h"
+#include "settings/DataFiles.h"
+#include "settings/KeyLines.h"
+#include "settings/TranslitTables.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tollwick {
+
+/// The wizard between its steps: the rename list, the list folder, the
+/// filter settings and toggle, the sort state, the application home and the
+/// texts of the data files. The window and tollwick-batch gather what the
+/// user chose, call these steps and show what they give back; neither wires
+/// a step of its own, so both do exactly the same work.
+class RenameSession {
+public:
+    /// `home` is the application home, ending with "/"; `progress` shows every long step.
+    RenameSession(std::string home, Progress& progress);
+
+    /// Reads the settings, language, links and tables files into the texts
+    /// and the tables, as the start and a language change do; raises the
+    /// error of the first file that fails, keeping what the files before it gave.
+    void LoadDataFiles(TranslitTables& tables, const ShowProgressFunction& showProgress);
+    /// Writes the settings file and then the tables file, each whole.
+    void SaveDataFiles(const Settings& settings, const TranslitTables& tables,
+                       const ShowProgressFunction& showProgress) const;
+    [[nodiscard]] const KeyLines& Texts() const { return texts_; }
+    /// A language text; empty for a key no data file holds.
+    [[nodiscard]] std::string Text(std::string_view key) const { return texts_.LookupText(key); }
+    [[nodiscard]] const std::string& Home() const { return home_; }
+    /// Where the undo files of the runs go.
+    [[nodiscard]] std::string UndoFolder() const { return home_ + "undo/"; }
+
+    [[nodiscard]] const RenameList& List() const { return list_; }
+    /// The shown rows, for the hand edits and check marks of the list page.
+    [[nodiscard]] std::vector<Row>& ShownRows() { return list_.FilterList; }
+    /// The list folder, ending with "/"; empty before the first list.
+    [[nodiscard]] const std::string& DirName() const { return dirName_; }
+    [[nodiscard]] const SortState& Sort() const { return sort_; }
+    /// The filter page and the toggle, as the last pass left them.
+    [[nodiscard]] const FilterSettings& Filter() const { return filter_; }
+    /// What the filter page and the toggle now hold; used by the next pass.
+    void SetFilter(const FilterSettings& filter) { filter_ = filter; }
+
+    // New lists. Each replaces the list and ends with a filter pass.
+    /// The files of `folder` (a closing "/" is added when missing). A folder
+    /// that is gone gives an empty list; one that cannot be read raises its
+    /// reason and keeps the present list and folder.
+    void ScanFolder(const std::string& folder);
+    /// Rows that lead the files of an undo file back to their earlier names.
+    [[nodiscard]] UndoLoadOutcome LoadUndoFile(const std::string& path);
+    /// A name list in one of the six layouts; the dates are looked up in the list folder.
+    void ImportNameList(const std::string& path, NameListLayout layout, const std::string& separator);
+    /// The shown rows into a name list.
+    void ExportNameList(const std::string& path, NameListLayout layout, const std::string& separator);
+
+    /// Stores the shown rows back and rebuilds them from the master list.
+    void ApplyFilter();
+    /// The filter toggle: switches the filter on or off, then a pass.
+    void SetFilterOn(bool on);
+    /// Applies the filter again when it is on; nothing when it is off.
+    void UpdateFilter();
+
+    /// A generation pass over the shown rows; none changes no name.
+    [[nodiscard]] GeneratedEdits GenerateNewNames(std::optional<GeneratorKind> generator,
+                                                  const GeneratorOptions& options);
+
+    // The list page's commands.
+    void CopyOldNames();
+    void CheckAll();
+    void InvertChecks();
+    void RemoveCheckedRows();
+    void RemoveAllRows();
+    /// Removes shown row `position` and its master row.
+    void DeleteRow(std::size_t position);
+    /// The typed new name of shown row `position`, cleaned of the nine
+    /// forbidden characters; an untyped answer keeps the row's own bytes.
+    void EditNewName(std::size_t position, const std::string& typed, bool typedAnew);
+    /// A click on a column header of the shown list.
+    void FilterListColumnClick(int column);
+
+    /// What the preview page shows before a run.
+    [[nodiscard]] PreviewInfo PreparePreview(bool undoCheck);
+    /// What a run of the checked shown rows will give each of them, with
+    /// and without ordering, decided from one listing of the list folder.
+    [[nodiscard]] RunForecast ForecastRun(bool undoCheck) const;
+    /// Renames the checked shown rows; with `undoCheck` the run keeps its
+    /// undo file in the home's undo folder; `ordered` lets chains, shifts,
+    /// swaps and cycles succeed.
+    RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false);
+
+private:
+    [[nodiscard]] TextLookup Lookup() const;
+
+    std::string home_;
+    Progress& progress_;
+    KeyLines texts_;
+    RenameList list_;
+    std::string dirName_;
+    FilterSettings filter_;
+    SortState sort_;
+};
+
+} // namespace tollwick

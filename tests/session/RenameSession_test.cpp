@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Errors.h"
+#include "session/RenameSession.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tollwick::test {
+namespace {
+
+// A home with an undo folder and a folder of files to rename, both temporary.
+struct SessionFixture : ::testing::Test {
+    SessionFixture() { home.MakeFolder("undo"); }
+
+    [[nodiscard]] std::vector<std::string> ShownNames() const
+    {
+        std::vector<std::string> names;
+        for (const Row& row : session.List().FilterList) {
+            names.push_back(row.OldName + ">" + row.NewName + ":" + row.Index);
+        }
+        return names;
+    }
+
+    TempDir home;
+    TempDir folder;
+    Progress progress;
+    RenameSession session{home.Path(), progress};
+};
+
+TEST_F(SessionFixture, EveryNewListStartsTheNumberingAgainAndSetsTheFolder)
+{
+    folder.WriteFile("a.txt");
+    folder.WriteFile("b.txt");
+    session.ScanFolder(folder.Path().substr(0, folder.Path().size() - 1)); // without its closing "/"
+    EXPECT_EQ(session.DirName(), folder.Path());
+    session.RemoveAllRows();
+    folder.WriteFile("list.txt", "x\r\ny\r\n");
+    session.ImportNameList(folder.Path() + "list.txt", NameListLayout::OldThenNew, "");
+    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"x>y:0"}));
+    session.ScanFolder(folder.Path());
+    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"a.txt>a.txt:0", "b.txt>b.txt:1", "list.txt>list.txt:2"}));
+    EXPECT_EQ(session.List().NextIndex, 3);
+}
+
+TEST_F(SessionFixture, AnUndoFileWithoutRenamingsEmptiesTheListButKeepsTheFolder)
+{
+    folder.WriteFile("a.txt");
+    session.ScanFolder(folder.Path());
+    home.WriteFile("undo/empty.twu", folder.Path() + "\r\n");
+    EXPECT_EQ(session.LoadUndoFile(home.Path() + "undo/empty.twu"), UndoLoadOutcome::NoRenaming);
+    EXPECT_TRUE(session.List().TotalList.empty());
+    EXPECT_EQ(session.DirName(), folder.Path());
+}
+
+TEST_F(SessionFixture, AFilterPassStoresTheShownRowsFirst)
+{
+    folder.WriteFile("keep.jpg");
+    folder.WriteFile("hide.txt");
+    session.ScanFolder(folder.Path());
+    session.EditNewName(0, "hidden?.txt", true); // "hide.txt" comes first
+    FilterSettings filter = session.Filter();
+    filter.FilterOldNameCheck = true;
+    filter.FilterOldNameEdit = "jpg";
+    session.SetFilter(filter);
+    session.SetFilterOn(true);
+    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"keep.jpg>keep.jpg:1"}));
+    session.SetFilterOn(false);
+    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"hide.txt>hidden.txt:0", "keep.jpg>keep.jpg:1"}));
+}
+
+TEST_F(SessionFixture, AnUpdateWithTheFilterOffLeavesTheMasterRowsAlone)
+{
+    folder.WriteFile("a.txt");
+    session.ScanFolder(folder.Path());
+    session.EditNewName(0, "b.txt", true);
+    session.UpdateFilter();
+    EXPECT_EQ(session.List().TotalList.at(0).NewName, "a.txt");
+    EXPECT_EQ(session.List().FilterList.at(0).NewName, "b.txt");
+}
+
+TEST_F(SessionFixture, TheRunReadsTheShownRowsAndKeepsItsUndoFileInTheHome)
+{
+    folder.WriteFile("a.txt", "A");
+    folder.WriteFile("b.txt", "B");
+    session.ScanFolder(folder.Path());
+    session.CheckAll();
+    session.EditNewName(0, "c.txt", true); // no filter pass between the edit and the run
+    session.InvertChecks();
+    session.ShownRows()[0].Checked = true;
+    const RunSummary summary = session.RunRename(true);
+    EXPECT_EQ(summary.Counts.Of(RunStatus::StatusRenamed), 1);
+    EXPECT_EQ(folder.ReadFile("c.txt"), "A");
+    EXPECT_TRUE(folder.Exists("b.txt"));
+    EXPECT_EQ(summary.Undo, UndoOutcome::Written);
+    EXPECT_EQ(summary.UndoPath.rfind(session.UndoFolder(), 0), 0U) << summary.UndoPath;
+}
+
+TEST_F(SessionFixture, AnUntypedAnswerKeepsTheNameAsItsBytesStand)
+{
+    folder.WriteFile("a\xff.txt");
+    session.ScanFolder(folder.Path());
+    session.EditNewName(0, "replacement", false);
+    EXPECT_EQ(session.List().FilterList.at(0).NewName, "a\xff.txt");
+}
+
+TEST_F(SessionFixture, AFolderThatCannotBeReadKeepsThePresentListAndFolder)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every folder";
+    }
+    folder.WriteFile("a.txt");
+    session.ScanFolder(folder.Path());
+    folder.MakeFolder("locked");
+    folder.WriteFile("locked/x");
+    chmod((folder.Path() + "locked").c_str(), 0);
+    EXPECT_THROW(session.ScanFolder(folder.Path() + "locked/"), TollwickError);
+    chmod((folder.Path() + "locked").c_str(), 0755);
+    EXPECT_EQ(session.DirName(), folder.Path());
+    EXPECT_EQ(ShownNames(), (std::vector<std::string>{"a.txt>a.txt:0"}));
+}
+
+TEST_F(SessionFixture, AFolderThatIsGoneGivesAnEmptyList)
+{
+    folder.WriteFile("a.txt");
+    session.ScanFolder(folder.Path());
+    session.ScanFolder(folder.Path() + "gone");
+    EXPECT_TRUE(session.List().TotalList.empty());
+    EXPECT_EQ(session.DirName(), folder.Path() + "gone/");
+}
+
+} // namespace
+} // namespace tollwick::test
