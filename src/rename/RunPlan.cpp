@@ -123,6 +123,8 @@ public:
         : shown_(shown), options_(options), folder_(folder), plan_(plan), state_(folder),
           phase_(plan.Rows.size(), Phase::Open)
     {
+        pendingGivers_.reserve(plan_.Rows.size());
+        holders_.reserve(plan_.Rows.size() / 4);
         for (const std::size_t position : plan_.Rows) {
             ++pendingGivers_[shown_[position].OldName];
         }
@@ -235,19 +237,20 @@ private:
             if (waiting == waiters_.end()) {
                 continue;
             }
-            std::deque<std::size_t>& queue = waiting->second;
-            while (!queue.empty() && phase_[queue.front()] == Phase::Done) {
-                queue.pop_front();
-            }
+            // Few rows wait for one name; a vector costs far less than a deque each.
+            std::vector<std::size_t>& queue = waiting->second;
+            const auto done = std::find_if(queue.begin(), queue.end(),
+                                           [this](std::size_t slot) { return phase_[slot] != Phase::Done; });
+            queue.erase(queue.begin(), done);
             if (event.freed && !queue.empty() && state_.Kind(event.name) == EntryKind::None) {
                 const std::size_t first = queue.front();
-                queue.pop_front();
+                queue.erase(queue.begin());
                 Move(first);
                 if (!MayBeFreed(event.name)) {
                     events_.push_back({event.name, false});
                 }
             } else if (!event.freed) {
-                std::deque<std::size_t> lost;
+                std::vector<std::size_t> lost;
                 lost.swap(queue);
                 waiters_.erase(waiting);
                 for (const std::size_t slot : lost) {
@@ -288,9 +291,9 @@ private:
         // at its new name.
         std::size_t slot = member;
         do {
-            std::deque<std::size_t>& queue = waiters_[RowOf(slot).NewName];
+            std::vector<std::size_t>& queue = waiters_[RowOf(slot).NewName];
             std::erase(queue, slot);
-            queue.push_front(slot);
+            queue.insert(queue.begin(), slot);
             slot = holders_.at(RowOf(slot).NewName);
         } while (slot != member);
         const Row& row = RowOf(member);
@@ -307,9 +310,9 @@ private:
     RunPlan& plan_;
     NameState state_;
     std::vector<Phase> phase_;
-    std::unordered_map<std::string_view, std::int32_t> pendingGivers_;      // undecided rows by old name
-    std::unordered_map<std::string_view, std::size_t> holders_;             // waiting rows by the name their file holds
-    std::unordered_map<std::string_view, std::deque<std::size_t>> waiters_; // by the name they wait for
+    std::unordered_map<std::string_view, std::int32_t> pendingGivers_; // undecided rows by old name
+    std::unordered_map<std::string_view, std::size_t> holders_;        // waiting rows by the name their file holds
+    std::unordered_map<std::string_view, std::vector<std::size_t>> waiters_; // by the name they wait for
     std::deque<Event> events_;
     std::vector<unsigned> walkOf_ = std::vector<unsigned>(plan_.Rows.size(), 0); // 0: not yet walked
     unsigned walk_ = 0;
