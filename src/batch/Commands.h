@@ -78,9 +78,12 @@ struct SortStep {
     int column = 0; // 0..3
 };
 struct PrintListStep {};
-struct PreviewStep {};
+struct PreviewStep {
+    bool ordered = false; // forecast the run with --order
+};
 struct RunStep {
     bool writeUndo = true;
+    bool ordered = false; // in an order that lets chains, swaps and cycles succeed
 };
 
 using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep,

@@ -3,6 +3,7 @@
 
 #include "platform/Errors.h"
 #include "rename/Undo.h"
+#include "settings/TableEditor.h"
 
 namespace tollwick::batch {
 namespace {
@@ -136,17 +137,33 @@ void Session::operator()(const PrintListStep&)
     }
 }
 
-void Session::operator()(const PreviewStep&)
+void Session::operator()(const PreviewStep& step)
 {
     const PreviewInfo preview = session_.PreparePreview(true);
     out_ << preview.PreviewDirLabel << '\n' << preview.PreviewCtyLabel << '\n';
+    const RunForecast forecast = session_.ForecastRun(true);
+    const RunPlan& plan = step.ordered ? forecast.Ordered : forecast.ShownOrder;
+    for (std::size_t k = 0; k < RunStatusCount; ++k) {
+        const auto status = static_cast<RunStatus>(k);
+        out_ << Text(StatusKey(status)) << '\t' << plan.Counts.Of(status) << '\n';
+    }
+    const std::vector<Row>& shown = session_.List().FilterList;
+    for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
+        if (plan.Statuses[slot] != RunStatus::StatusRenamed) {
+            const Row& row = shown[plan.Rows[slot]];
+            out_ << row.OldName << '\t' << row.NewName << '\t' << Text(StatusKey(plan.Statuses[slot])) << '\n';
+        }
+    }
 }
 
 void Session::operator()(const RunStep& step)
 {
-    const RunSummary summary = session_.RunRename(step.writeUndo, [this](const ResultRow& row, const RunCounts&) {
-        out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\n';
-    });
+    const RunSummary summary = session_.RunRename(
+        step.writeUndo,
+        [this](const ResultRow& row, const RunCounts&) {
+            out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\t' << row.Reason << '\n';
+        },
+        step.ordered);
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);
         out_ << Text(StatusKey(status)) << '\t' << summary.Counts.Of(status) << '\n';
@@ -155,8 +172,8 @@ void Session::operator()(const RunStep& step)
         out_ << summary.UndoPath << '\n';
     }
     if (summary.Undo == UndoOutcome::NotWritten) {
-        // The renames stand; without its whole undo file the run did not end well.
-        throw TollwickError(Text(MessageKeyOf(summary.Undo)));
+        // Renaming stopped where the undo file failed; the renames before it stand, recorded.
+        throw TollwickError(PromptWithSource(Text(MessageKeyOf(summary.Undo)), session_.UndoFolder()));
     }
 }
 

@@ -186,13 +186,13 @@ Step BuildList(const RawStep&)
 {
     return PrintListStep{};
 }
-Step BuildPreview(const RawStep&)
+Step BuildPreview(const RawStep& raw)
 {
-    return PreviewStep{};
+    return PreviewStep{raw.Has("--order")};
 }
 Step BuildRun(const RawStep& raw)
 {
-    return RunStep{!raw.Has("--no-undo")};
+    return RunStep{!raw.Has("--no-undo"), raw.Has("--order")};
 }
 
 const ModifierSpec LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
@@ -278,10 +278,16 @@ std::vector<StepSpec> MakeSpecs()
          {},
          "Print the shown rows: old name, new name, row number, date, 1 or 0 for checked.",
          BuildList},
-        {"--preview", {}, {}, "Print the list folder and the number of checked shown rows.", BuildPreview},
+        {"--preview",
+         {},
+         {{"--order", {}, false, "forecast the run with --order"}},
+         "Print the list folder, the number of checked shown rows, the forecast count of each status and the "
+         "rows that will not be renamed.",
+         BuildPreview},
         {"--run",
          {},
-         {{"--no-undo", {}, false, "write no undo file"}},
+         {{"--no-undo", {}, false, "write no undo file"},
+          {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"}},
          "Rename the checked shown rows; print each result, the five counts and the undo file.",
          BuildRun},
     };

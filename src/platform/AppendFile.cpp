@@ -71,8 +71,12 @@ bool AppendFile::AppendLine(std::string_view line)
     buffer_ += "\r\n";
     if (!WriteAll(fd_.Get(), buffer_)) {
         writeFailed_ = true;
+        // A torn line would load as a wrong name: the file ends at its last whole line.
+        (void)RetryOnInterrupt([&] { return ftruncate(fd_.Get(), wholeSize_); });
         return false;
     }
+    lastLineStart_ = wholeSize_;
+    wholeSize_ += static_cast<off_t>(buffer_.size());
     if (std::chrono::steady_clock::now() - lastSync_ >= syncInterval_) {
         SyncToDisk();
     }
@@ -90,6 +94,25 @@ void AppendFile::SyncToDisk()
     if (!folderSynced_) {
         folderSynced_ = SyncFolder(FolderOf(path_));
     }
+}
+
+bool AppendFile::DropLastLine()
+{
+    if (writeFailed_ || !fd_.IsOpen()) {
+        return false;
+    }
+    if (RetryOnInterrupt([&] { return ftruncate(fd_.Get(), lastLineStart_); }) != 0) {
+        writeFailed_ = true;
+        return false;
+    }
+    wholeSize_ = lastLineStart_;
+    return true;
+}
+
+void AppendFile::Discard()
+{
+    fd_.Reset();
+    unlink(path_.c_str());
 }
 
 bool AppendFile::Finish()

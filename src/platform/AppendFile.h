@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace tollwick {
 
@@ -31,12 +32,18 @@ public:
     ~AppendFile() = default;
 
     /// Writes the line and CR LF; false when it did not reach the kernel.
-    /// After a failed or partial write nothing more is written, so the
-    /// file never holds a line glued to a fragment.
+    /// A line that is not written whole is cut off again and nothing more
+    /// is written, so the file ends with its last whole line.
     bool AppendLine(std::string_view line);
     /// Syncs the file and its folder to disk and closes it. False when any
     /// write, sync or the close failed.
     bool Finish();
+
+    /// Cuts off the line written last; false when it cannot be cut (then
+    /// nothing more is written).
+    bool DropLastLine();
+    /// Closes and removes the file: a record that holds nothing worth keeping.
+    void Discard();
 
     [[nodiscard]] const std::string& Path() const { return path_; }
     [[nodiscard]] bool Failed() const { return writeFailed_ || syncFailed_; }
@@ -49,6 +56,8 @@ private:
     std::string path_;
     std::chrono::milliseconds syncInterval_;
     std::chrono::steady_clock::time_point lastSync_;
+    off_t wholeSize_ = 0; // bytes of the whole lines written
+    off_t lastLineStart_ = 0;
     bool writeFailed_ = false; // no more lines may follow
     bool syncFailed_ = false;  // the lines may not be on disk
     bool folderSynced_ = false;

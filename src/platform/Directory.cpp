@@ -13,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tollwick {
 namespace {
@@ -103,6 +104,11 @@ bool IsExistingDirectory(const std::string& path)
 {
     struct stat status {};
     return RetryOnInterrupt([&] { return stat(path.c_str(), &status); }) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool IsWritableFolder(const std::string& path)
+{
+    return IsExistingDirectory(path) && access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 bool EntryExists(const std::string& path)

@@ -23,6 +23,8 @@ struct FolderEntry {
 [[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder);
 
 [[nodiscard]] bool IsExistingDirectory(const std::string& path);
+/// A folder this process may create files in.
+[[nodiscard]] bool IsWritableFolder(const std::string& path);
 /// The run's existence test: the entry is there and is not a folder.
 [[nodiscard]] bool EntryExists(const std::string& path);
 /// The modification time of a file as the scan would take it; empty for a

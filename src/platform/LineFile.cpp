@@ -7,6 +7,7 @@
 #include "platform/TemporaryFile.h"
 #include "platform/WriteAll.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -38,7 +39,7 @@ bool KeepModeOfReplaced(int fd, const std::string& path)
     return stat(path.c_str(), &status) != 0 || fchmod(fd, status.st_mode & 07777U) == 0;
 }
 
-std::vector<std::string> ReadOpened(const FileDescriptor& file, const std::string& path)
+std::string ReadOpenedText(const FileDescriptor& file, const std::string& path)
 {
     struct stat status {};
     // Regular files only: a FIFO or a device must never hang the reader.
@@ -58,7 +59,12 @@ std::vector<std::string> ReadOpened(const FileDescriptor& file, const std::strin
         }
         text.append(buffer, static_cast<std::size_t>(got));
     }
-    return SplitLines(text);
+    return text;
+}
+
+std::string ReadText(const std::string& path)
+{
+    return ReadOpenedText(OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), path);
 }
 
 } // namespace
@@ -88,7 +94,16 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
-    return ReadOpened(OpenFile(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), path);
+    return SplitLines(ReadText(path));
+}
+
+std::vector<std::string> ReadEndedLines(const std::string& path)
+{
+    std::string text = ReadText(path);
+    text.resize(std::min(text.size(), text.find('\0')));
+    const std::size_t lastEnd = text.find_last_of("\r\n");
+    text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    return SplitLines(text);
 }
 
 std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path)
@@ -97,7 +112,7 @@ std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& pa
     if (!file.IsOpen() && errno == ENOENT) {
         return std::nullopt;
     }
-    return ReadOpened(file, path);
+    return SplitLines(ReadOpenedText(file, path));
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines)

@@ -18,6 +18,11 @@ namespace tollwick {
 /// ReadLines, but a file that is not there gives nothing instead of the error.
 [[nodiscard]] std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path);
 
+/// Reads a whole file into the lines that end with a line end: a last line
+/// without one (a record cut short while it was written) is left out.
+/// Raises "Cannot open file %s".
+[[nodiscard]] std::vector<std::string> ReadEndedLines(const std::string& path);
+
 /// Writes every line followed by CR LF into a temporary file beside `path`
 /// and then puts it in place, so `path` is either whole old or whole new.
 /// Raises "Cannot create file %s" and leaves the old file untouched.

@@ -6,13 +6,32 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <memory>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tollwick {
 namespace {
+
+// Random names rarely meet; a folder where a thousand do is no place to work.
+constexpr int MaxReservationAttempts = 1000;
+
+// Creates `path` empty, failing when any entry holds it: 0 or the errno.
+int CreateExclusive(const std::string& path)
+{
+    const int fd = RetryOnInterrupt(
+        [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600); });
+    if (fd < 0) {
+        return errno;
+    }
+    close(fd);
+    return 0;
+}
 
 // 0 on success, else the errno of the attempt that decided it.
 int MoveNoReplace(const std::string& from, const std::string& to)
@@ -26,16 +45,17 @@ int MoveNoReplace(const std::string& from, const std::string& to)
     }
     // The filesystem knows no RENAME_NOREPLACE: link refuses a taken name too.
     if (RetryOnInterrupt([&] { return link(from.c_str(), to.c_str()); }) == 0) {
-        return RetryOnInterrupt([&] { return unlink(from.c_str()); }) == 0 ? 0 : errno;
+        if (RetryOnInterrupt([&] { return unlink(from.c_str()); }) == 0) {
+            return 0;
+        }
+        const int error = errno;
+        unlink(to.c_str()); // one name, as before
+        return error;
     }
     if (errno == EEXIST || errno == ENOENT) {
         return errno;
     }
-    struct stat status {};
-    if (lstat(to.c_str(), &status) == 0) {
-        return EEXIST;
-    }
-    return RetryOnInterrupt([&] { return rename(from.c_str(), to.c_str()); }) == 0 ? 0 : errno;
+    return detail::MoveByReservation(from, to);
 }
 
 RenameOutcome OutcomeOf(int error)
@@ -53,6 +73,11 @@ RenameOutcome OutcomeOf(int error)
     }
 }
 
+RenameResult ResultOf(int error)
+{
+    return {OutcomeOf(error), error, {}, false};
+}
+
 bool SameFile(const std::string& a, const std::string& b)
 {
     struct stat first {};
@@ -61,34 +86,90 @@ bool SameFile(const std::string& a, const std::string& b)
            first.st_ino == second.st_ino;
 }
 
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+// Whether the folder lists an entry spelled exactly `name`. A folder that
+// cannot be read counts as holding it, which keeps the file where it is.
+bool FolderListsExactly(const std::string& folder, const std::string& name)
+{
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir) {
+        return true;
+    }
+    while (const dirent* entry = readdir(dir.get())) {
+        if (name == entry->d_name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Announces the move, makes it and takes the announcement back when it fails.
+int JournaledMove(const std::string& folder, const std::string& from, const std::string& to, MoveJournal* journal,
+                  bool& unrecorded)
+{
+    if (journal && !journal->BeforeMove(from, to)) {
+        unrecorded = true;
+        return EPERM;
+    }
+    const int error = MoveNoReplace(folder + from, folder + to);
+    if (error != 0 && journal) {
+        journal->MoveFailed();
+    }
+    return error;
+}
+
 // Both spellings reach one file (a case-blind filesystem, or two links):
 // step aside through a temporary name so the change really happens.
-RenameOutcome RenameThroughTemporary(const std::string& folder, const std::string& from, const std::string& to)
+RenameResult RenameThroughTemporary(const std::string& folder, const std::string& oldName, const std::string& newName,
+                                    MoveJournal* journal)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary =
-            folder + ".tollwick-case-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        const int aside = MoveNoReplace(from, temporary);
-        if (aside == EEXIST) {
-            continue;
-        }
-        if (aside != 0) {
-            return OutcomeOf(aside);
-        }
-        const int done = MoveNoReplace(temporary, to);
-        if (done == 0) {
-            return RenameOutcome::Renamed;
-        }
-        // Leave the file as it was found.
-        if (MoveNoReplace(temporary, from) != 0) {
-            (void)std::fprintf(stderr, "tollwick: %s could not be put back from %s\n", from.c_str(), temporary.c_str());
-        }
-        return done == EEXIST ? RenameOutcome::TargetTaken : RenameOutcome::Refused;
+    const std::optional<std::string> temporary = ReserveTemporaryName(folder);
+    if (!temporary) {
+        return ResultOf(errno);
     }
-    return RenameOutcome::Refused;
+    RenameResult result = MoveOntoReservation(folder, oldName, *temporary, journal);
+    if (result.Outcome != RenameOutcome::Renamed) {
+        return result;
+    }
+    bool unrecorded = false;
+    result = ResultOf(JournaledMove(folder, *temporary, newName, journal, unrecorded));
+    result.Detour = *temporary;
+    result.Unrecorded = unrecorded;
+    if (result.Outcome != RenameOutcome::Renamed) {
+        bool backUnrecorded = false;
+        if (JournaledMove(folder, *temporary, oldName, journal, backUnrecorded) != 0) {
+            // The file stays findable: the journal heard of the temporary name.
+            result.LeftInDetour = true;
+        }
+    }
+    return result;
 }
 
 } // namespace
+
+namespace detail {
+
+int MoveByReservation(const std::string& from, const std::string& to)
+{
+    // The reservation is ours alone, so replacing it replaces nothing else;
+    // a test of the name followed by a rename could lose a file that
+    // turned up in between.
+    const int reserved = CreateExclusive(to);
+    if (reserved != 0) {
+        return reserved;
+    }
+    if (RetryOnInterrupt([&] { return rename(from.c_str(), to.c_str()); }) == 0) {
+        return 0;
+    }
+    const int error = errno;
+    unlink(to.c_str());
+    return error;
+}
+
+} // namespace detail
 
 bool IsPlainFileName(std::string_view name)
 {
@@ -96,18 +177,82 @@ bool IsPlainFileName(std::string_view name)
            name.find('\0') == std::string_view::npos;
 }
 
-RenameOutcome RenameNoReplace(const std::string& folder, const std::string& oldName, const std::string& newName)
+RenameResult RenameNoReplace(const std::string& folder, const std::string& oldName, const std::string& newName,
+                             MoveJournal* journal)
 {
     if (!IsPlainFileName(oldName) || !IsPlainFileName(newName)) {
-        return RenameOutcome::Refused;
+        return {};
     }
-    const std::string from = folder + oldName;
-    const std::string to = folder + newName;
-    const int error = MoveNoReplace(from, to);
-    if (error == EEXIST && oldName != newName && EqualIgnoringCase(oldName, newName) && SameFile(from, to)) {
-        return RenameThroughTemporary(folder, from, to);
+    bool unrecorded = false;
+    const int error = JournaledMove(folder, oldName, newName, journal, unrecorded);
+    if (unrecorded) {
+        RenameResult result = ResultOf(error);
+        result.Unrecorded = true;
+        return result;
     }
-    return OutcomeOf(error);
+    // Where case is ignored, the new spelling is "taken" by the file itself.
+    if (error == EEXIST && oldName != newName && EqualIgnoringCase(oldName, newName) &&
+        (SameFile(folder + oldName, folder + newName) || !FolderListsExactly(folder, newName))) {
+        return RenameThroughTemporary(folder, oldName, newName, journal);
+    }
+    return ResultOf(error);
+}
+
+std::optional<std::string> ReserveTemporaryName(const std::string& folder)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < MaxReservationAttempts; ++attempt) {
+        char number[17];
+        (void)std::snprintf(number, sizeof number, "%08x%08x", random(), random());
+        std::string name = ".tollwick-" + std::to_string(getpid()) + "-" + number;
+        const int error = CreateExclusive(folder + name);
+        if (error == 0) {
+            return name;
+        }
+        if (error != EEXIST) {
+            errno = error;
+            return std::nullopt;
+        }
+    }
+    errno = EEXIST;
+    return std::nullopt;
+}
+
+RenameResult MoveOntoReservation(const std::string& folder, const std::string& oldName, const std::string& reservedName,
+                                 MoveJournal* journal)
+{
+    const std::string to = folder + reservedName;
+    if (!IsPlainFileName(oldName)) {
+        unlink(to.c_str());
+        return {};
+    }
+    if (journal && !journal->BeforeMove(oldName, reservedName)) {
+        unlink(to.c_str());
+        RenameResult result;
+        result.Unrecorded = true;
+        return result;
+    }
+    if (RetryOnInterrupt([&] { return rename((folder + oldName).c_str(), to.c_str()); }) == 0) {
+        return ResultOf(0);
+    }
+    const int error = errno;
+    unlink(to.c_str());
+    if (journal) {
+        journal->MoveFailed();
+    }
+    return ResultOf(error);
+}
+
+void ReleaseReservation(const std::string& folder, const std::string& reservedName)
+{
+    unlink((folder + reservedName).c_str());
+}
+
+std::string SystemErrorText(int error)
+{
+    char buffer[256];
+    // The GNU strerror_r gives back a pointer that may or may not be the buffer.
+    return strerror_r(error, buffer, sizeof buffer);
 }
 
 } // namespace tollwick

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,14 +14,69 @@ enum class RenameOutcome {
     Refused,       // a name that could leave the folder, or the system said no
 };
 
+/// What one rename did.
+struct RenameResult {
+    RenameOutcome Outcome = RenameOutcome::Refused;
+    /// The system's errno of a refusal; 0 when renamed or when the name was
+    /// refused before any call.
+    int Error = 0;
+    /// The temporary name a change of letter case went through, when it did.
+    std::string Detour;
+    /// True when the file is still under Detour (the move back failed).
+    bool LeftInDetour = false;
+    /// True when the journal forbade a move.
+    bool Unrecorded = false;
+};
+
+/// Hears of each move before it is made, so that a record names the
+/// file's new place before the file gets there.
+class MoveJournal {
+public:
+    MoveJournal() = default;
+    MoveJournal(const MoveJournal&) = delete;
+    MoveJournal& operator=(const MoveJournal&) = delete;
+    MoveJournal(MoveJournal&&) = delete;
+    MoveJournal& operator=(MoveJournal&&) = delete;
+    virtual ~MoveJournal() = default;
+    /// Before folder+from moves to folder+to; false forbids the move.
+    virtual bool BeforeMove(const std::string& from, const std::string& to) = 0;
+    /// The move announced last did not happen.
+    virtual void MoveFailed() = 0;
+};
+
 /// False for names that must never reach a file call: empty, ".", "..",
 /// or holding "/" or a NUL byte.
 [[nodiscard]] bool IsPlainFileName(std::string_view name);
 
 /// Renames folder+oldName to folder+newName without ever replacing an
-/// existing entry. A change of letter case alone works also where both
-/// spellings reach the same file. `folder` ends with "/".
-[[nodiscard]] RenameOutcome RenameNoReplace(const std::string& folder, const std::string& oldName,
-                                            const std::string& newName);
+/// existing entry, on any filesystem. A change of letter case alone works
+/// also where both spellings reach the same file, or where the filesystem
+/// ignores case while reporting each spelling as a file of its own: it goes
+/// through a temporary name then. `folder` ends with "/".
+[[nodiscard]] RenameResult RenameNoReplace(const std::string& folder, const std::string& oldName,
+                                           const std::string& newName, MoveJournal* journal = nullptr);
+
+/// A recognisable name in `folder` (".tollwick-<pid>-<random hex>") that nothing
+/// else can take: an empty file holds it until MoveOntoReservation or
+/// ReleaseReservation. Empty when no such file could be made.
+[[nodiscard]] std::optional<std::string> ReserveTemporaryName(const std::string& folder);
+
+/// Moves folder+oldName onto a name that ReserveTemporaryName gave,
+/// replacing the empty file that holds it; the reservation goes when the
+/// move fails or the journal forbids it.
+[[nodiscard]] RenameResult MoveOntoReservation(const std::string& folder, const std::string& oldName,
+                                               const std::string& reservedName, MoveJournal* journal = nullptr);
+
+/// Removes the empty file of a reservation that was not used.
+void ReleaseReservation(const std::string& folder, const std::string& reservedName);
+
+/// The system's text for an errno ("Permission denied").
+[[nodiscard]] std::string SystemErrorText(int error);
+
+namespace detail {
+/// The last way of renaming without replacing, for filesystems that know
+/// neither RENAME_NOREPLACE nor hard links: 0 or the errno.
+[[nodiscard]] int MoveByReservation(const std::string& from, const std::string& to);
+} // namespace detail
 
 } // namespace tollwick

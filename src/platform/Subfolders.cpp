@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace tollwick {
@@ -25,6 +26,33 @@ bool IsFolderAt(int dirFd, const char* name, unsigned char type)
 }
 
 } // namespace
+
+std::optional<FolderNames> ListFolderNames(const std::string& folder)
+{
+    FolderNames names;
+    const WalkResult walked = WalkDirectory(folder, [&names](const DirectoryEntry& entry) {
+        const std::string_view name = entry.name;
+        if (name != "." && name != "..") {
+            (IsFolderAt(entry.folderFd, entry.name, entry.type) ? names.folders : names.files).emplace(name);
+        }
+    });
+    if (walked != WalkResult::Complete) {
+        return std::nullopt;
+    }
+    return names;
+}
+
+EntryKind KindOfEntry(const std::string& path)
+{
+    struct stat status {};
+    if (RetryOnInterrupt([&] { return lstat(path.c_str(), &status); }) != 0) {
+        return EntryKind::None;
+    }
+    if (S_ISLNK(status.st_mode) && RetryOnInterrupt([&] { return stat(path.c_str(), &status); }) != 0) {
+        return EntryKind::File; // a dangling link is a file to the run
+    }
+    return S_ISDIR(status.st_mode) ? EntryKind::Folder : EntryKind::File;
+}
 
 std::optional<std::unordered_set<std::string>> SubfolderNames(const std::string& folder)
 {

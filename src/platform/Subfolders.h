@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace tollwick {
@@ -12,5 +14,26 @@ namespace tollwick {
 /// so a long run can tell a folder from a file without a call per row.
 /// Empty when the folder cannot be listed.
 [[nodiscard]] std::optional<std::unordered_set<std::string>> SubfolderNames(const std::string& folder);
+
+/// Every name in a folder, hidden ones included, told apart as the run's
+/// existence test does: folders (links to folders included) and the rest.
+struct FolderNames {
+    /// Looked up by string_view too, with no copy of the name.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    using Set = std::unordered_set<std::string, Hash, std::equal_to<>>;
+    Set files;
+    Set folders;
+};
+
+/// One pass over the folder; empty when it cannot be listed whole.
+[[nodiscard]] std::optional<FolderNames> ListFolderNames(const std::string& folder);
+
+/// What the run's existence test finds at a path: nothing, a file (any
+/// entry but a folder) or a folder (a link to one included).
+enum class EntryKind { None, File, Folder };
+[[nodiscard]] EntryKind KindOfEntry(const std::string& path);
 
 } // namespace tollwick

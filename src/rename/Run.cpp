@@ -5,6 +5,9 @@
 #include "platform/RenameFile.h"
 #include "platform/Subfolders.h"
 #include "platform/Utf8.h"
+#include "rename/OrderedRun.h"
+#include "rename/RunOutcome.h"
+#include "rename/RunPlan.h"
 #include "rename/Undo.h"
 
 #include <optional>
@@ -12,9 +15,6 @@
 
 namespace tollwick {
 namespace {
-
-constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
-                                                                     "StatusRenamed", "StatusCanNot"};
 
 // Tells folders from files. One listing of the folder at the start spares
 // the run an existence test per row: the rename itself reports a missing
@@ -38,63 +38,39 @@ public:
     }
 
 private:
-    const std::string& dirName_;
+    std::string dirName_;
     std::optional<std::unordered_set<std::string>> subfolders_;
 };
 
 // Decides one checked row and renames its file when that is due. Only
 // names that stay inside the list folder ever reach a file call.
-RunStatus RunRow(const std::string& dirName, const SourceTest& source, const Row& row, bool undoCheck)
+RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row& row, UndoRecorder* undo,
+                 const RunTexts& texts)
 {
     // Names that could reach outside the folder are refused before any call.
     if (!IsPlainFileName(row.OldName)) {
-        return RunStatus::StatusCanNot;
+        return Refused(texts.BadName);
     }
     if (!source.MayBeFile(row.OldName)) {
-        return RunStatus::StatusDontExist;
+        return {RunStatus::StatusDontExist, {}};
     }
-    const bool renamable = row.NewName != row.OldName && IsPlainFileName(row.NewName) &&
-                           (!undoCheck || UndoCanRecord(dirName, row.OldName, row.NewName));
-    if (!renamable) {
+    const bool plain = IsPlainFileName(row.NewName);
+    const bool recordable = !undo || UndoCanRecord(dirName, row.OldName, row.NewName);
+    if (row.NewName == row.OldName || !plain || !recordable) {
         if (!source.IsFile(row.OldName)) {
-            return RunStatus::StatusDontExist;
+            return {RunStatus::StatusDontExist, {}};
         }
-        return row.NewName == row.OldName ? RunStatus::StatusCancel : RunStatus::StatusCanNot;
+        if (row.NewName == row.OldName) {
+            return {RunStatus::StatusCancel, {}};
+        }
+        return Refused(plain ? texts.UndoName : texts.BadName);
     }
     // The rename itself refuses a taken name, so a file that turns up after
     // any test of ours is never replaced; the test follows the refusal.
-    switch (RenameNoReplace(dirName, row.OldName, row.NewName)) {
-    case RenameOutcome::Renamed:
-        return RunStatus::StatusRenamed;
-    case RenameOutcome::TargetTaken:
-        // A change of case alone is refused when the other spelling is another file.
-        return !EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)
-                   ? RunStatus::StatusExist
-                   : RunStatus::StatusCanNot;
-    case RenameOutcome::SourceMissing:
-        return RunStatus::StatusDontExist;
-    case RenameOutcome::Refused:
-        break;
-    }
-    return RunStatus::StatusCanNot;
-}
-
-// The status words of the language in use when the run starts.
-std::array<std::string, RunStatusCount> StatusTexts(const TextLookup& lookup)
-{
-    std::array<std::string, RunStatusCount> texts;
-    for (std::size_t k = 0; k < RunStatusCount; ++k) {
-        texts[k] = lookup(StatusKeys[k]);
-    }
-    return texts;
+    return ResultOfRename(dirName, row, RenameNoReplace(dirName, row.OldName, row.NewName, undo), texts);
 }
 
 } // namespace
-
-std::string_view StatusKey(RunStatus status)
-{
-    return StatusKeys.at(static_cast<std::size_t>(status));
-}
 
 PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, bool undoCheck, const TextLookup& lookup,
                            Progress& progress)
@@ -116,38 +92,95 @@ PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, b
     return info;
 }
 
+bool IsRunnableFolder(std::string_view dirName)
+{
+    return !dirName.empty() && dirName.front() == '/' && dirName.back() == '/';
+}
+
+namespace {
+
+// Counts a checked row and hands its result line to the window.
+class ResultReporter {
+public:
+    ResultReporter(const RunTexts& texts, RunCounts& counts, const ResultSink& onResult)
+        : texts_(texts), counts_(counts), onResult_(onResult)
+    {
+    }
+
+    void Report(const Row& row, const RowResult& done)
+    {
+        const auto slot = static_cast<std::size_t>(done.Status);
+        ++counts_.ByStatus[slot];
+        if (onResult_) {
+            line_.OldName = row.OldName;
+            line_.NewName = row.NewName;
+            line_.StatusText = texts_.Status[slot];
+            line_.DateText = row.DateText;
+            line_.Status = done.Status;
+            line_.Reason = done.Reason;
+            onResult_(line_, counts_);
+        }
+    }
+
+private:
+    const RunTexts& texts_;
+    RunCounts& counts_;
+    const ResultSink& onResult_;
+    ResultRow line_;
+};
+
+void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
+                     ResultReporter& reporter, ProgressPass& pass)
+{
+    const bool runnable = IsRunnableFolder(options.DirName);
+    const SourceTest source(runnable ? options.DirName : std::string());
+    int step = 0;
+    for (const Row& row : list.FilterList) {
+        if (row.Checked) {
+            reporter.Report(row, !runnable                 ? Refused(texts.NoFolder)
+                                 : undo && undo->Stopped() ? Refused(texts.UndoStopped)
+                                                           : RunRow(options.DirName, source, row, undo, texts));
+        }
+        pass.Step(++step);
+    }
+}
+
+// The plan is made from a listing taken now, and the rows are reported in
+// shown order: each row's own status is what the result page is read for.
+void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
+                          ResultReporter& reporter, ProgressPass& pass)
+{
+    PlanOptions planning;
+    planning.DirName = options.DirName;
+    planning.UndoCheck = options.UndoCheck;
+    planning.Ordered = true;
+    const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(options.DirName));
+    RunPlannedMoves(list.FilterList, plan, options.DirName, undo, texts, [&](std::size_t slot, const RowResult& done) {
+        reporter.Report(list.FilterList[plan.Rows[slot]], done);
+        pass.Step(static_cast<int>(plan.Rows[slot]) + 1);
+    });
+    pass.Step(static_cast<int>(list.FilterList.size()));
+}
+
+} // namespace
+
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult)
 {
     RunSummary summary;
-    const std::array<std::string, RunStatusCount> texts = StatusTexts(lookup);
+    const RunTexts texts = TextsOf(lookup);
     std::optional<UndoRecorder> undo;
-    if (options.UndoCheck) {
+    if (options.UndoCheck && IsRunnableFolder(options.DirName)) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
     }
     {
         ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
-        const SourceTest source(options.DirName);
-        ResultRow result;
-        int step = 0;
-        for (const Row& row : list.FilterList) {
-            if (row.Checked) {
-                const RunStatus status = RunRow(options.DirName, source, row, options.UndoCheck);
-                if (status == RunStatus::StatusRenamed && undo) {
-                    undo->Record(row.NewName, row.OldName);
-                }
-                const auto slot = static_cast<std::size_t>(status);
-                ++summary.Counts.ByStatus[slot];
-                if (onResult) {
-                    result.OldName = row.OldName;
-                    result.NewName = row.NewName;
-                    result.StatusText = texts[slot];
-                    result.DateText = row.DateText;
-                    result.Status = status;
-                    onResult(result, summary.Counts);
-                }
-            }
-            pass.Step(++step);
+        ResultReporter reporter(texts, summary.Counts, onResult);
+        UndoRecorder* journal = undo ? &*undo : nullptr;
+        if (options.Ordered && IsRunnableFolder(options.DirName)) {
+            RunInDependencyOrder(list, options, journal, texts, reporter, pass);
+        } else {
+            RunInShownOrder(list, options, journal, texts, reporter, pass);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();

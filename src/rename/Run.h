@@ -55,6 +55,9 @@ struct ResultRow {
     std::string StatusText; // the language text of the status
     std::string DateText;
     RunStatus Status = RunStatus::StatusCanNot;
+    /// Why a StatusCanNot row was refused: the system's text ("Permission
+    /// denied") or one of the language's reason texts; empty otherwise.
+    std::string Reason;
 };
 
 /// What the run reads besides the rows.
@@ -63,6 +66,11 @@ struct RunOptions {
     bool UndoCheck = false;                          // keep an undo file of the run
     std::string UndoFolder;                          // the application home's "undo/"
     std::function<LocalDateTime()> Clock = NowLocal; // names the undo file
+    /// Rename in an order that lets chains, shifts, swaps and cycles
+    /// succeed: a row waits for the row that frees its new name, and each
+    /// cycle goes through a temporary name. Off, the rows run strictly in
+    /// shown order.
+    bool Ordered = false;
 };
 
 /// What the run leaves for the window once it is over.
@@ -79,10 +87,19 @@ struct RunSummary {
 /// Called after each checked row with its result line and the counters so far.
 using ResultSink = std::function<void(const ResultRow& row, const RunCounts& counts)>;
 
+/// Whether a list folder can be run: absolute and closed by "/". Any
+/// other (an empty one, above all) would reach files wherever the program
+/// was started, so the run renames nothing then.
+[[nodiscard]] bool IsRunnableFolder(std::string_view dirName);
+
 /// Renames the file of every checked shown row from OldName to NewName in
 /// shown order, never replacing another file. With UndoCheck the undo file
-/// grows as the run goes (made at the first rename), so a run that is cut
-/// short still leaves the record of what it renamed. The rows are not changed.
+/// is made before the first rename and names each rename before it is
+/// made; when it cannot be made, or a line cannot be written whole, the
+/// rows from there on are refused, so nothing is renamed without its
+/// record. The rows are not changed. With Ordered, the renames follow
+/// PlanRun's order, temporary steps included, and the undo file holds
+/// every move in the order made; the result rows still come in shown order.
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult = {});
 

@@ -63,39 +63,67 @@ std::string_view MessageKeyOf(UndoLoadOutcome outcome)
     return outcome == UndoLoadOutcome::NoRenaming ? "Msg1" : "";
 }
 
+bool UndoFolderReady(const std::string& undoFolder)
+{
+    return !undoFolder.empty() && IsWritableFolder(undoFolder);
+}
+
 UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
     : undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
 {
     lines_.push_back(std::move(dirName));
 }
 
-void UndoRecorder::Record(std::string_view newName, std::string_view oldName)
+bool UndoRecorder::Open()
 {
-    lines_.push_back(UndoLine(newName, oldName));
-    if (lines_.size() == 2) {
+    if (!opened_) {
+        opened_ = true;
         // No folder given is a failure, never the folder the program was started in.
         if (!undoFolder_.empty()) {
             file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
         }
-        if (file_) {
-            file_->AppendLine(lines_.front());
-        }
+        stopped_ = !file_ || !file_->AppendLine(lines_.front());
     }
-    if (file_) {
-        // A line that fails ends the file's lines; Finish reports it.
-        file_->AppendLine(lines_.back());
+    return !stopped_;
+}
+
+bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
+{
+    if (!Open()) {
+        return false;
+    }
+    std::string line = UndoLine(to, from);
+    if (!file_->AppendLine(line)) {
+        stopped_ = true;
+        return false;
+    }
+    lines_.push_back(std::move(line));
+    return true;
+}
+
+void UndoRecorder::MoveFailed()
+{
+    if (file_ && lines_.size() > 1 && file_->DropLastLine()) {
+        lines_.pop_back();
+    } else {
+        // The line stays and names a file that did not move; nothing more may follow it.
+        stopped_ = true;
     }
 }
 
 UndoRecorder::Outcome UndoRecorder::Finish()
 {
-    if (lines_.size() < 2) {
+    if (!opened_) {
         return {};
     }
     if (!file_) {
         return {{}, UndoOutcome::NotWritten};
     }
-    const bool written = file_->Finish();
+    if (lines_.size() < 2) {
+        file_->Discard();
+        return {{}, stopped_ ? UndoOutcome::NotWritten : UndoOutcome::NotDue};
+    }
+    const bool written = file_->Finish() && !stopped_;
     const bool there = EntryExists(file_->Path());
     return {file_->Path(), written && there ? UndoOutcome::Written : UndoOutcome::NotWritten};
 }
@@ -107,7 +135,7 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
     {
         ProgressPass pass(progress, 5);
         pass.Step(1);
-        const std::vector<std::string> lines = ReadLines(path);
+        const std::vector<std::string> lines = ReadEndedLines(path);
         pass.Step(2);
         list.FilterList.clear();
         pass.Step(3);
@@ -122,7 +150,9 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
             pass.Restart(BarMaximum(lines.size()));
             list.TotalList.reserve(lines.size() - 1);
             const FolderDates dates(result.DirName, lines.size() - 1);
-            for (std::size_t k = 1; k < lines.size(); ++k) {
+            // Newest first: a name freed by one rename and taken by a later
+            // one is given back by the later rename before the first needs it.
+            for (std::size_t k = lines.size() - 1; k >= 1; --k) {
                 std::string present = TextBefore(lines[k], UndoSeparator);
                 std::string date = dates.DateTextOf(present);
                 list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));

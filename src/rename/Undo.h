@@ -3,6 +3,7 @@
 
 #include "platform/AppendFile.h"
 #include "platform/Clock.h"
+#include "platform/RenameFile.h"
 #include "rename/Filter.h"
 
 #include <functional>
@@ -25,7 +26,7 @@ namespace tollwick {
 enum class UndoOutcome {
     NotDue,     // no undo file was asked for, or nothing was renamed
     Written,    // the file is there, whole
-    NotWritten, // it could not be made, or not written whole
+    NotWritten, // it could not be made, or a line could not be written: renaming stopped there
 };
 
 /// How an undo load ended.
@@ -35,37 +36,52 @@ enum class UndoLoadOutcome {
 };
 
 /// The language key of the message each outcome is shown with: "Msg6" for
-/// a written undo file, "Msg7" for one that is not, "Msg1" for an undo file
-/// without renamings; empty where nothing is shown.
+/// a written undo file, "Msg7" for one that is not (its "%s" stands for the
+/// undo folder), "Msg1" for an undo file without renamings; empty where
+/// nothing is shown.
 [[nodiscard]] std::string_view MessageKeyOf(UndoOutcome outcome);
 [[nodiscard]] std::string_view MessageKeyOf(UndoLoadOutcome outcome);
 
-/// The undo file of one run. The file is made at the first rename, named
-/// by the local time then ("2005-11-30_11-30-19.twu", or "_2", "_3", ...
-/// before ".twu" when that name is taken), and each line is written as it
-/// comes, CR LF after every line.
-class UndoRecorder {
+/// Whether undo files can be made in `undoFolder`: it is there and may be written.
+[[nodiscard]] bool UndoFolderReady(const std::string& undoFolder);
+
+/// The undo file of one run, and the journal of its moves: each move is
+/// written down before it is made and taken back when it fails, so the
+/// file names every file the run moved, wherever a kill stops it. The file
+/// is made before the first move, named by the local time then
+/// ("2005-11-30_11-30-19.twu", or "_2", "_3", ... before ".twu" when that
+/// name is taken), CR LF after every line. Once the file cannot be made
+/// or a line cannot be written whole, every further move is refused.
+class UndoRecorder final : public MoveJournal {
 public:
     UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock);
 
-    /// Records one renamed file.
-    void Record(std::string_view newName, std::string_view oldName);
+    bool BeforeMove(const std::string& from, const std::string& to) override;
+    void MoveFailed() override;
+
+    /// True once moves are refused.
+    [[nodiscard]] bool Stopped() const { return stopped_; }
 
     struct Outcome {
-        std::string Path; // the file, when one was made
+        std::string Path; // the file, when one was made and holds a renaming
         UndoOutcome Result = UndoOutcome::NotDue;
     };
-    /// Syncs the file to disk and reports on it.
+    /// Syncs the file to disk and reports on it; a file that records no
+    /// move is removed again.
     [[nodiscard]] Outcome Finish();
 
-    /// The lines recorded so far: the list folder, then the undo lines.
+    /// The lines recorded: the list folder, then the undo lines.
     [[nodiscard]] std::vector<std::string> TakeLines() { return std::move(lines_); }
 
 private:
+    bool Open();
+
     std::string undoFolder_;
     std::function<LocalDateTime()> clock_;
     std::vector<std::string> lines_;
     std::optional<AppendFile> file_;
+    bool opened_ = false;  // the file was asked for
+    bool stopped_ = false; // it could not be made, or a line did not fit
 };
 
 /// The list page after an undo load.
@@ -78,8 +94,11 @@ struct UndoLoad {
     FilterSettings Filter; // the filter settings as the closing pass left them
 };
 
-/// Replaces the rename list by one unchecked row per undo line, each
-/// leading a file back to its earlier name, and ends with a filter pass.
+/// Replaces the rename list by one unchecked row per undo line, newest
+/// first (the file's last line is row 0), each leading a file back to its
+/// earlier name, so that running the rows takes back the renames in the
+/// reverse of the order they were made. A last line without its line end
+/// (a record cut short) is not loaded. Ends with a filter pass.
 /// A file that cannot be read raises "Cannot open file %s" before anything
 /// is touched.
 UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,

@@ -119,12 +119,18 @@ PreviewInfo RenameSession::PreparePreview(bool undoCheck)
     return tollwick::PreparePreview(list_, dirName_, undoCheck, Lookup(), progress_);
 }
 
-RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult)
+RunForecast RenameSession::ForecastRun(bool undoCheck) const
+{
+    return tollwick::ForecastRun(list_, dirName_, undoCheck, UndoFolder());
+}
+
+RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, bool ordered)
 {
     RunOptions options;
     options.DirName = dirName_;
     options.UndoCheck = undoCheck;
     options.UndoFolder = UndoFolder();
+    options.Ordered = ordered;
     return tollwick::RunRename(list_, options, Lookup(), progress_, onResult);
 }
 

@@ -8,6 +8,7 @@
 #include "rename/Progress.h"
 #include "rename/RenameList.h"
 #include "rename/Run.h"
+#include "rename/RunPlan.h"
 #include "rename/TextLookup.h"
 #include "rename/Undo.h"
 #include "settings/DataFiles.h"
@@ -95,9 +96,13 @@ public:
 
     /// What the preview page shows before a run.
     [[nodiscard]] PreviewInfo PreparePreview(bool undoCheck);
+    /// What a run of the checked shown rows will give each of them, with
+    /// and without ordering, decided from one listing of the list folder.
+    [[nodiscard]] RunForecast ForecastRun(bool undoCheck) const;
     /// Renames the checked shown rows; with `undoCheck` the run keeps its
-    /// undo file in the home's undo folder.
-    RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {});
+    /// undo file in the home's undo folder; `ordered` lets chains, shifts,
+    /// swaps and cycles succeed.
+    RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false);
 
 private:
     [[nodiscard]] TextLookup Lookup() const;

@@ -63,7 +63,9 @@ inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "
 /// the run's status words, the titles and prompts of the input boxes, the
 /// captions of the boxes' buttons and the words before the two names of the
 /// generator page's sample.
-/// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text.
+/// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text,
+/// in "Msg7" for the undo folder. The "Reason..." texts say why the run
+/// refused a row.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
                                                                      "Msg6",
@@ -78,6 +80,10 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "StatusExist",
                                                                      "StatusDontExist",
                                                                      "StatusCancel",
+                                                                     "ReasonNoFolder",
+                                                                     "ReasonBadName",
+                                                                     "ReasonUndoName",
+                                                                     "ReasonUndoStopped",
                                                                      "NewNameCaption",
                                                                      "NewNamePromt",
                                                                      "AddMenuCaption1",

@@ -21,6 +21,9 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const ResultRow& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole && !row.reason.isEmpty()) {
+        return row.reason;
+    }
     switch (index.column()) {
     case OldNameColumn:
         return row.oldName;

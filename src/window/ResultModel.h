@@ -20,6 +20,7 @@ public:
         QString newName;
         QString status;
         QString dateText;
+        QString reason; // why the row was refused; its tool tip
     };
 
     explicit ResultModel(QObject* parent);

@@ -56,8 +56,8 @@ void TForm1::NextOnPreviewPage()
     } const cancelBack{c_.CancelBtn};
 
     const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
-        resultModel_->Append(
-            {FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText), FromBytes(row.DateText)});
+        resultModel_->Append({FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText),
+                              FromBytes(row.DateText), FromBytes(row.Reason)});
         runCounts_ = counts;
     };
     const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult);
@@ -67,7 +67,9 @@ void TForm1::NextOnPreviewPage()
     if (summary.Undo == UndoOutcome::Written) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(summary.Undo)));
     } else if (summary.Undo == UndoOutcome::NotWritten) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error, Text(MessageKeyOf(summary.Undo)));
+        dialogs_.ShowMessage(
+            this, Dialogs::MessageKind::Error,
+            Text(MessageKeyOf(summary.Undo)).replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
     }
 }
 

@@ -43,12 +43,13 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string renamed = home.Text("StatusRenamed");
     const Lines lines = run.OutLines();
-    ASSERT_EQ(lines.size(), 2U + 3U + 5U + 1U);
+    ASSERT_EQ(lines.size(), 2U + 5U + 3U + 5U + 1U);
     EXPECT_EQ(Slice(lines, 0, 2), (Lines{folder.Path(), "3"}));
-    EXPECT_EQ(Slice(lines, 2, 3),
-              (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed, "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed,
-                     "IMG_0003.png\tHoliday_003.png\t" + renamed}));
-    EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 0, 3, 0)); // the forecast
+    EXPECT_EQ(Slice(lines, 7, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
+                                         "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed + "\t",
+                                         "IMG_0003.png\tHoliday_003.png\t" + renamed + "\t"}));
+    EXPECT_EQ(Slice(lines, 10, 5), Counts(home, 0, 0, 0, 3, 0));
     EXPECT_EQ(folder.Names(), (Lines{"Holiday_001.JPG", "Holiday_002.jpg", "Holiday_003.png"}));
     EXPECT_EQ(folder.ReadFile("Holiday_002.jpg"), "two");
 
@@ -63,9 +64,9 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     ASSERT_EQ(undo.exitCode, 0) << undo.err;
     const Lines undoLines = undo.OutLines();
     ASSERT_EQ(undoLines.size(), 3U + 3U + 5U);
-    const Lines first = Fields(undoLines[0]);
-    EXPECT_EQ(first.at(0), "Holiday_001.JPG");
-    EXPECT_EQ(first.at(1), "IMG_0001.JPG");
+    const Lines first = Fields(undoLines[0]); // the newest rename comes first
+    EXPECT_EQ(first.at(0), "Holiday_003.png");
+    EXPECT_EQ(first.at(1), "IMG_0003.png");
     EXPECT_EQ(first.at(2), "0");
     EXPECT_EQ(first.at(4), "0");
     EXPECT_EQ(Slice(undoLines, 6, 5), Counts(home, 0, 0, 0, 3, 0));
@@ -95,12 +96,50 @@ TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
         EXPECT_EQ(Fields(lines[1]).at(2), home.Text("StatusDontExist"));
         EXPECT_EQ(Fields(lines[2]).at(2), home.Text("StatusExist"));
         EXPECT_EQ(Fields(lines[3]).at(2), home.Text("StatusCanNot"));
+        EXPECT_EQ(Fields(lines[3]).at(3), home.Text("ReasonBadName"));
+        EXPECT_EQ(Fields(lines[4]).at(3), "");
         EXPECT_EQ(Fields(lines[4]).at(2), home.Text("StatusRenamed"));
         EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 1, 1, 1, 1, 1));
         EXPECT_EQ(ReadLines(lines.back()), (Lines{folder.Path(), "D2.txt>d.txt"}));
     }
     EXPECT_EQ(folder.ReadFile("taken.txt"), "keep");
     EXPECT_EQ(folder.Names(), (Lines{"D2.txt", "a.txt", "b.txt", "c.txt", "taken.txt"}));
+}
+
+TEST_F(RunSteps, PreviewForecastsAndOrderLetsAShiftAndASwapSucceed)
+{
+    for (const char* name : {"f1", "f2", "f3", "x", "y", "p", "q"}) {
+        folder.WriteFile(name, name);
+    }
+    const TempDir lists;
+    lists.WriteFile("l", "f1>f2\r\nf2>f3\r\nf3>f4\r\nx>y\r\ny>x\r\np>same\r\nq>same\r\n");
+    const std::vector<std::string> start = {"--scan", folder.Path(), "--import", lists.Path() + "l", "--layout",
+                                            "5",      "--separator", ">",        "--check-all"};
+    const std::string taken = home.Text("StatusExist");
+
+    std::vector<std::string> preview = start;
+    preview.insert(preview.end(), {"--preview", "--preview", "--order"});
+    const auto forecast = home.Run(preview);
+    ASSERT_EQ(forecast.exitCode, 0) << forecast.err;
+    const Lines lines = forecast.OutLines();
+    ASSERT_EQ(lines.size(), 2U + 5U + 5U + 2U + 5U + 1U);
+    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 5, 2, 0));
+    EXPECT_EQ(Slice(lines, 7, 5),
+              (Lines{"f1\tf2\t" + taken, "f2\tf3\t" + taken, "x\ty\t" + taken, "y\tx\t" + taken, "q\tsame\t" + taken}));
+    EXPECT_EQ(Slice(lines, 14, 5), Counts(home, 0, 0, 1, 6, 0));
+    EXPECT_EQ(lines[19], "q\tsame\t" + taken);
+    EXPECT_EQ(folder.Names().size(), 7U);
+
+    std::vector<std::string> run = start;
+    run.insert(run.end(), {"--run", "--order"});
+    const auto ordered = home.Run(run);
+    ASSERT_EQ(ordered.exitCode, 0) << ordered.err;
+    EXPECT_EQ(Slice(ordered.OutLines(), 7, 5), Counts(home, 0, 0, 1, 6, 0));
+    EXPECT_EQ(folder.ReadFile("f4"), "f3");
+    EXPECT_EQ(folder.ReadFile("f2"), "f1");
+    EXPECT_EQ(folder.ReadFile("x"), "y");
+    EXPECT_EQ(folder.ReadFile("y"), "x");
+    EXPECT_FALSE(folder.Exists("f1"));
 }
 
 TEST_F(RunSteps, NoUndoWritesNoFile)
@@ -119,8 +158,9 @@ TEST_F(RunSteps, NothingCheckedRunsNothing)
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--preview", "--run"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
-    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0));
-    EXPECT_EQ(result.OutLines().size(), 7U);
+    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0)); // the forecast
+    EXPECT_EQ(Slice(result.OutLines(), 7, 5), Counts(home, 0, 0, 0, 0, 0)); // the run
+    EXPECT_EQ(result.OutLines().size(), 12U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
@@ -135,14 +175,22 @@ TEST_F(RunSteps, RunsTheShownRowsOnly)
     EXPECT_EQ(folder.Names(), (Lines{"B.JPG", "a.txt"}));
 }
 
-TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyList)
+TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyListAndNoFolder)
 {
     const TempDir undo;
     undo.WriteFile("u.twu", folder.Path() + "\r\n");
+    undo.WriteFile("names", "a.txt\r\n");
     const auto result = home.Run({"--load-undo", undo.Path() + "u.twu", "--list", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find(home.Text("Msg1")), std::string::npos) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 5), Counts(home, 0, 0, 0, 0, 0));
+
+    // An import after it has no folder to rename in.
+    const auto imported = home.Run({"--load-undo", undo.Path() + "u.twu", "--import", undo.Path() + "names", "--layout",
+                                    "3", "--copy-old", "--case", "upper", "--check-all", "--run"});
+    const Lines lines = imported.OutLines();
+    ASSERT_EQ(lines.size(), 1U + 5U) << imported.err;
+    EXPECT_EQ(Fields(lines[0]), (Lines{"a.txt", "A.TXT", home.Text("StatusCanNot"), home.Text("ReasonNoFolder")}));
 }
 
 TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
@@ -153,19 +201,22 @@ TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
         home.Run({"--scan", folder.Path(), "--preview", "--import", missing, "--layout", "3", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Cannot open file " + missing), std::string::npos) << result.err;
-    EXPECT_EQ(result.OutLines(), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
+    EXPECT_EQ(result.OutLines().size(), 2U + 5U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
 
-TEST_F(RunSteps, MissingUndoFolderIsReportedAfterTheRenames)
+TEST_F(RunSteps, MissingUndoFolderRenamesNothing)
 {
     folder.WriteFile("a.txt");
     std::filesystem::remove(home.Path() + "undo");
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find(home.Text("Msg7")), std::string::npos) << result.err;
-    EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
+    std::string message = home.Text("Msg7");
+    message.replace(message.find("%s"), 2, home.Path() + "undo/");
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_EQ(result.OutLines().size(), 1U + 5U);
 }
 

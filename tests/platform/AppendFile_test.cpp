@@ -23,6 +23,8 @@ TEST(AppendFile, WritesEachLineWithCrLfAsItComes)
     // Readable at once, before anything is finished.
     EXPECT_EQ(folder.ReadFile("record.twu"), "/photos/\r\n");
     EXPECT_TRUE(file->AppendLine("b>a"));
+    EXPECT_TRUE(file->AppendLine("announced>never done"));
+    EXPECT_TRUE(file->DropLastLine());
     EXPECT_TRUE(file->AppendLine(""));
     EXPECT_TRUE(file->Finish());
     EXPECT_EQ(folder.ReadFile("record.twu"), "/photos/\r\nb>a\r\n\r\n");
@@ -64,7 +66,7 @@ TEST(AppendFile, MissingFolderGivesNoFile)
 }
 
 // A full disk, imitated by a file size limit in a child process: the line
-// that does not fit ends the record, and nothing is glued to its fragment.
+// that does not fit is cut off again and ends the record.
 TEST(AppendFile, StopsAtTheFirstWriteThatFails)
 {
     TempDir folder;
@@ -83,7 +85,7 @@ TEST(AppendFile, StopsAtTheFirstWriteThatFails)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(folder.ReadFile("r.twu"), "12345678\r\nab");
+    EXPECT_EQ(folder.ReadFile("r.twu"), "12345678\r\n");
 }
 
 TEST(AppendFile, MovedRecordKeepsWriting)

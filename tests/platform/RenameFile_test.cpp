@@ -2,6 +2,7 @@
 #include "platform/RenameFile.h"
 #include "support/TempDir.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,12 +16,12 @@ TEST(RenameNoReplace, RenamesAndNeverReplaces)
     const test::TempDir dir;
     dir.WriteFile("a.txt", "A");
     dir.WriteFile("b.txt", "B");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "b.txt"), RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "b.txt").Outcome, RenameOutcome::TargetTaken);
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
     EXPECT_EQ(dir.ReadFile("b.txt"), "B");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "c.txt"), RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "c.txt").Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(dir.Names(), (Names{"b.txt", "c.txt"}));
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "d.txt"), RenameOutcome::SourceMissing);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "d.txt").Outcome, RenameOutcome::SourceMissing);
 }
 
 TEST(RenameNoReplace, RefusesNamesThatLeaveTheFolder)
@@ -29,9 +30,9 @@ TEST(RenameNoReplace, RefusesNamesThatLeaveTheFolder)
     dir.MakeFolder("sub");
     dir.WriteFile("a", "A");
     for (const std::string& bad : std::vector<std::string>{"", ".", "..", "../a", "sub/a", std::string("x\0y", 3)}) {
-        EXPECT_EQ(RenameNoReplace(dir.Path() + "sub/", "..", bad), RenameOutcome::Refused) << bad;
-        EXPECT_EQ(RenameNoReplace(dir.Path(), "a", bad), RenameOutcome::Refused) << bad;
-        EXPECT_EQ(RenameNoReplace(dir.Path(), bad, "b"), RenameOutcome::Refused) << bad;
+        EXPECT_EQ(RenameNoReplace(dir.Path() + "sub/", "..", bad).Outcome, RenameOutcome::Refused) << bad;
+        EXPECT_EQ(RenameNoReplace(dir.Path(), "a", bad).Outcome, RenameOutcome::Refused) << bad;
+        EXPECT_EQ(RenameNoReplace(dir.Path(), bad, "b").Outcome, RenameOutcome::Refused) << bad;
     }
     EXPECT_EQ(dir.Names(), (Names{"a", "sub"}));
 }
@@ -40,7 +41,7 @@ TEST(RenameNoReplace, ChangesLetterCaseAlone)
 {
     const test::TempDir dir;
     dir.WriteFile("photo.jpg", "P");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "photo.jpg", "Photo.JPG"), RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "photo.jpg", "Photo.JPG").Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(dir.Names(), Names{"Photo.JPG"});
 }
 
@@ -49,20 +50,94 @@ TEST(RenameNoReplace, ACaseTwinThatIsAnotherFileIsTaken)
     const test::TempDir dir;
     dir.WriteFile("a.txt", "small");
     dir.WriteFile("A.txt", "capital");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "A.txt"), RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "A.txt").Outcome, RenameOutcome::TargetTaken);
     EXPECT_EQ(dir.ReadFile("a.txt"), "small");
     EXPECT_EQ(dir.ReadFile("A.txt"), "capital");
 }
 
-TEST(RenameNoReplace, TwoLinksOfOneFileStayBothInPlace)
+TEST(RenameNoReplace, KeepsTheSystemsReason)
 {
-    // Two spellings that reach one inode: the name is taken, and the file
-    // must not vanish through the detour of the case change.
+    const test::TempDir dir;
+    dir.WriteFile("a", "A");
+    const RenameResult result = RenameNoReplace(dir.Path(), "a", std::string(300, 'n'));
+    EXPECT_EQ(result.Outcome, RenameOutcome::Refused);
+    EXPECT_EQ(SystemErrorText(result.Error), "File name too long");
+}
+
+// Hears every move and can forbid one, as the undo record does.
+class ListeningJournal final : public MoveJournal {
+public:
+    bool BeforeMove(const std::string& from, const std::string& to) override
+    {
+        moves.push_back(from + ">" + to);
+        return allow;
+    }
+    void MoveFailed() override { moves.push_back("failed"); }
+
+    Names moves;
+    bool allow = true;
+};
+
+TEST(RenameNoReplace, TellsTheJournalBeforeEachMove)
+{
+    const test::TempDir dir;
+    dir.WriteFile("a", "A");
+    dir.WriteFile("b", "B");
+    ListeningJournal journal;
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a", "b", &journal).Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "a", "c", &journal).Outcome, RenameOutcome::Renamed);
+    journal.allow = false;
+    const RenameResult forbidden = RenameNoReplace(dir.Path(), "c", "d", &journal);
+    EXPECT_TRUE(forbidden.Unrecorded);
+    EXPECT_EQ(journal.moves, (Names{"a>b", "failed", "a>c", "c>d"}));
+    EXPECT_EQ(dir.Names(), (Names{"b", "c"}));
+}
+
+TEST(RenameNoReplace, TwoLinksDetourThroughANameTheJournalHeardOfFirst)
+{
+    // Both spellings reach one inode, so the change steps aside; the second
+    // step meets the other link and the file comes back.
     const test::TempDir dir;
     dir.WriteFile("a.txt", "same");
     ASSERT_EQ(link((dir.Path() + "a.txt").c_str(), (dir.Path() + "A.txt").c_str()), 0);
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "A.txt"), RenameOutcome::TargetTaken);
+    ListeningJournal journal;
+    const RenameResult result = RenameNoReplace(dir.Path(), "a.txt", "A.txt", &journal);
+    ASSERT_FALSE(result.Detour.empty());
+    EXPECT_FALSE(result.LeftInDetour);
+    EXPECT_EQ(journal.moves, (Names{"a.txt>A.txt", "failed", "a.txt>" + result.Detour, result.Detour + ">A.txt",
+                                    "failed", result.Detour + ">a.txt"}));
     EXPECT_EQ(dir.Names(), (Names{"A.txt", "a.txt"}));
+}
+
+TEST(TemporaryName, IsReservedUntilUsedOrReleased)
+{
+    const test::TempDir dir;
+    dir.WriteFile("f", "F");
+    const std::optional<std::string> first = ReserveTemporaryName(dir.Path());
+    const std::optional<std::string> second = ReserveTemporaryName(dir.Path());
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(first->rfind(".tollwick-", 0), 0U);
+    // The reservation holds the name against every rename but ours.
+    EXPECT_EQ(RenameNoReplace(dir.Path(), "f", *first).Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(MoveOntoReservation(dir.Path(), "f", *first).Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(dir.ReadFile(*first), "F");
+    EXPECT_EQ(MoveOntoReservation(dir.Path(), "gone", *second).Outcome, RenameOutcome::SourceMissing);
+    EXPECT_EQ(dir.Names(), Names{*first});
+}
+
+// Filesystems without RENAME_NOREPLACE and hard links get this path.
+TEST(MoveByReservation, MovesButNeverOntoATakenName)
+{
+    const test::TempDir dir;
+    dir.WriteFile("a", "A");
+    dir.WriteFile("b", "B");
+    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "a", dir.Path() + "b"), EEXIST);
+    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "gone", dir.Path() + "c"), ENOENT);
+    EXPECT_EQ(dir.Names(), (Names{"a", "b"})); // no reservation left behind
+    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "a", dir.Path() + "c"), 0);
+    EXPECT_EQ(dir.ReadFile("c"), "A");
+    EXPECT_EQ(dir.Names(), (Names{"b", "c"}));
 }
 
 } // namespace

@@ -99,22 +99,75 @@ TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
         EXPECT_EQ(row.NewName, "f" + row.OldName.substr(1));
         recorded.insert(row.OldName);
     }
-    // At most the rename under way at the kill misses its line.
-    EXPECT_LE(renamedOnDisk.size() - recorded.size(), 1U);
-    for (const std::string& name : recorded) {
-        EXPECT_TRUE(renamedOnDisk.count(name)) << name;
+    // Every renamed file is in the record, which names each rename before
+    // it is made: at most the one under way at the kill is not done.
+    for (const std::string& name : renamedOnDisk) {
+        EXPECT_TRUE(recorded.count(name)) << name;
     }
+    EXPECT_LE(recorded.size() - renamedOnDisk.size(), 1U);
 
     CheckAll(list, progress);
     options.DirName = load.DirName;
     const RecordedRun back = RunAndRecord(list, options);
-    EXPECT_EQ(back.summary.Counts.Of(RunStatus::StatusRenamed), static_cast<std::int32_t>(recorded.size()));
-    std::size_t stillRenamed = 0;
+    EXPECT_EQ(back.summary.Counts.Of(RunStatus::StatusRenamed), static_cast<std::int32_t>(renamedOnDisk.size()));
     for (const std::string& name : folder.Names()) {
-        stillRenamed += name[0] == 'g' ? 1 : 0;
+        EXPECT_EQ(name[0], 'f') << name;
     }
-    EXPECT_LE(stillRenamed, 1U);
     EXPECT_EQ(folder.Names().size(), static_cast<std::size_t>(FileCount));
+}
+
+// Swaps go through temporary names: wherever the kill lands, every file
+// is under its old name, its new name or a name the undo file holds.
+TEST(RunKilled, OrderedRunLosesNothing)
+{
+    TempDir folder;
+    TempDir undo;
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (int k = 0; k < FileCount; k += 2) {
+        folder.WriteFile(Numbered('f', k), std::to_string(k));
+        folder.WriteFile(Numbered('f', k + 1), std::to_string(k + 1));
+        renames.emplace_back(Numbered('f', k), Numbered('f', k + 1));
+        renames.emplace_back(Numbered('f', k + 1), Numbered('f', k));
+    }
+    RunOptions options = OptionsFor(folder);
+    options.UndoCheck = true;
+    options.UndoFolder = undo.Path();
+    options.Ordered = true;
+
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        RunInChild(ListOfRenames(renames), options, pipeFds[1]);
+    }
+    close(pipeFds[1]);
+    KillAfterReports(child, pipeFds[0], KillAfterRows);
+    close(pipeFds[0]);
+
+    const std::vector<std::string> records = undo.Names();
+    ASSERT_EQ(records.size(), 1U);
+    RenameList list;
+    Progress progress;
+    const UndoLoad load = LoadUndoFile(list, undo.Path() + records[0], "/", {}, progress);
+    std::set<std::string> recorded;
+    for (const Row& row : list.TotalList) {
+        recorded.insert(row.OldName);
+    }
+    EXPECT_EQ(folder.Names().size(), static_cast<std::size_t>(FileCount));
+    for (const std::string& name : folder.Names()) {
+        EXPECT_TRUE(name[0] == 'f' || recorded.count(name)) << name;
+    }
+
+    CheckAll(list, progress);
+    options.DirName = load.DirName;
+    (void)RunAndRecord(list, options);
+    const std::vector<std::string> names = folder.Names();
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(FileCount));
+    for (int k = 0; k < FileCount; ++k) {
+        ASSERT_EQ(folder.ReadFile(Numbered('f', k)), std::to_string(k));
+    }
 }
 
 } // namespace

@@ -253,11 +253,50 @@ TEST(RunRename, WithUndoRefusesNamesTheUndoFileCouldNotGiveBack)
 
     const RecordedRun guarded = RunAndRecord(list, options);
     EXPECT_EQ(guarded.summary.Counts.Of(StatusCanNot), 4);
+    EXPECT_EQ(guarded.results[0].Reason, "<ReasonUndoName>");
     EXPECT_TRUE(undo.Names().empty());
 
     // Without an undo file Linux takes such names.
     options.UndoCheck = false;
     EXPECT_EQ(RunAndRecord(list, options).summary.Counts.Of(StatusRenamed), 4);
+}
+
+// Relative names would act in the folder the program was started in.
+TEST(RunRename, WithoutAnAbsoluteListFolderRenamesNothing)
+{
+    TempDir folder;
+    folder.WriteFile("a", "A");
+    const std::string started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    TempDir undo;
+    for (const std::string& dirName : {std::string(), std::string("./"), folder.Path().substr(1),
+                                       folder.Path().substr(0, folder.Path().size() - 1)}) {
+        RunOptions options;
+        options.DirName = dirName;
+        options.UndoCheck = true;
+        options.UndoFolder = undo.Path();
+        const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
+        EXPECT_EQ(StatusesOf(run), std::vector{StatusCanNot}) << dirName;
+        EXPECT_EQ(run.results[0].Reason, "<ReasonNoFolder>");
+        EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);
+    }
+    std::filesystem::current_path(started);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"a"});
+    EXPECT_TRUE(undo.Names().empty());
+}
+
+TEST(RunRename, RefusedRowsSayWhy)
+{
+    TempDir folder;
+    folder.WriteFile("a", "A");
+    folder.MakeFolder("dir");
+    const RecordedRun run = RunAndRecord(
+        ListOfRenames({{"a", std::string(300, 'n')}, {"a", "dir"}, {"a", "../up"}, {"a", "a"}}), OptionsFor(folder));
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCanNot, StatusCanNot, StatusCanNot, StatusCancel}));
+    EXPECT_EQ(run.results[0].Reason, "File name too long");
+    EXPECT_EQ(run.results[1].Reason, "File exists");
+    EXPECT_EQ(run.results[2].Reason, "<ReasonBadName>");
+    EXPECT_EQ(run.results[3].Reason, "");
 }
 
 TEST(PreparePreview, CountsCheckedShownRows)

@@ -6,7 +6,11 @@
 #include "support/RecordingProgress.h"
 #include "support/TempDir.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tollwick::test {
 namespace {
@@ -87,21 +91,78 @@ TEST_F(UndoFile, RunsEndingInTheSameSecondKeepSeparateFiles)
     EXPECT_EQ(undo.ReadFile("2005-11-30_11-30-19_2.twu"), folder.Path() + "\r\nb1>b\r\n");
 }
 
-TEST_F(UndoFile, MissingUndoFolderReportsTheFailureAndKeepsTheRenames)
+TEST_F(UndoFile, MissingUndoFolderRenamesNothing)
 {
     folder.WriteFile("a");
+    folder.WriteFile("same");
     RunOptions options = UndoOptions();
     options.UndoFolder = undo.Path() + "no-such-folder/";
+    EXPECT_FALSE(UndoFolderReady(options.UndoFolder));
+    EXPECT_TRUE(UndoFolderReady(undo.Path()));
 
-    const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
+    const RecordedRun run = RunAndRecord(ListOfRenames({{"same", "same"}, {"a", "b"}, {"gone", "c"}}), options);
 
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
     EXPECT_EQ(run.summary.UndoPath, "");
-    EXPECT_TRUE(folder.Exists("b"));
-    EXPECT_EQ(run.summary.UndoLines, (std::vector<std::string>{folder.Path(), "b>a"}));
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(run.results[1].Reason, "<ReasonUndoStopped>");
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a", "same"}));
+    EXPECT_EQ(run.summary.UndoLines, std::vector<std::string>{folder.Path()});
 
     options.UndoFolder = "";
-    EXPECT_EQ(RunAndRecord(ListOfRenames({{"b", "c"}}), options).summary.Undo, UndoOutcome::NotWritten);
+    EXPECT_FALSE(UndoFolderReady(options.UndoFolder));
+    EXPECT_EQ(RunAndRecord(ListOfRenames({{"a", "c"}}), options).summary.Undo, UndoOutcome::NotWritten);
+    EXPECT_TRUE(folder.Exists("a"));
+}
+
+TEST_F(UndoFile, RunWhoseRenamesAllFailLeavesNoFile)
+{
+    folder.WriteFile("a");
+    folder.WriteFile("b");
+    const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}, {"a", std::string(300, 'x')}}), UndoOptions());
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusExist, StatusCanNot}));
+    EXPECT_EQ(run.results[1].Reason, "File name too long");
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);
+    EXPECT_TRUE(undo.Names().empty());
+}
+
+// A full disk, imitated by a file size limit in a child: the run stops at
+// the line that does not fit, the record keeps every rename made before it.
+TEST_F(UndoFile, UndoFolderFillingUpStopsTheRunWithAWholeRecord)
+{
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (int k = 0; k < 20; ++k) {
+        const std::string name = "file-" + std::to_string(100 + k);
+        folder.WriteFile(name, name);
+        renames.emplace_back(name, "renamed-" + name);
+    }
+    const std::size_t lineSize = UndoLine(renames[0].second, renames[0].first).size() + 2;
+    const auto limit = static_cast<rlim_t>(folder.Path().size() + 2 + (lineSize * 7) + (lineSize / 2));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+        const RecordedRun run = RunAndRecord(ListOfRenames(renames), UndoOptions());
+        const bool stopped = run.summary.Undo == UndoOutcome::NotWritten && run.summary.Counts.Of(StatusRenamed) == 7 &&
+                             run.summary.Counts.Of(StatusCanNot) == 13 &&
+                             run.results[7].Reason == "<ReasonUndoStopped>";
+        _exit(stopped ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    const std::string record = undo.ReadFile("2005-11-30_11-30-19.twu");
+    EXPECT_EQ(record.substr(record.size() - 2), "\r\n");
+    (void)Load(undo.Path() + "2005-11-30_11-30-19.twu");
+    ASSERT_EQ(list.TotalList.size(), 7U);
+    for (const Row& row : list.TotalList) {
+        EXPECT_EQ(folder.ReadFile(row.OldName), row.NewName);
+    }
+    EXPECT_EQ(folder.Names().size(), 20U);
 }
 
 TEST_F(UndoFile, FolderWithoutClosingSlashStillHoldsTheFile)
@@ -116,7 +177,7 @@ TEST_F(UndoFile, FolderWithoutClosingSlashStillHoldsTheFile)
 TEST_F(UndoFile, LoadGivesRowsLeadingBack)
 {
     folder.WriteFile("new1", "", LocalTime(2005, 3, 7, 9, 5, 3));
-    undo.WriteFile("u.twu", folder.Path() + "\r\nnew1>old1\nnew2>old2\rnew3>old3");
+    undo.WriteFile("u.twu", folder.Path() + "\r\nnew1>old1\nnew2>old2\rnew3>old3\r\ntorn>li");
     FilterSettings filter;
     filter.FilterOldNameEdit = "kept*as typed"; // the filter is off, so the pass leaves it
 
@@ -127,9 +188,10 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     EXPECT_EQ(load.Outcome, UndoLoadOutcome::Loaded);
     EXPECT_EQ(load.DirName, folder.Path());
     EXPECT_EQ(load.Filter, filter);
-    const std::vector<Row> expected = {{"new1", "old1", "0", "2005-03-07_09-05-02", false},
+    // Newest first; the last line lost its line end, so it was cut short.
+    const std::vector<Row> expected = {{"new3", "old3", "0", "N/A", false},
                                        {"new2", "old2", "1", "N/A", false},
-                                       {"new3", "old3", "2", "N/A", false}};
+                                       {"new1", "old1", "2", "2005-03-07_09-05-02", false}};
     EXPECT_EQ(list.TotalList, expected);
     EXPECT_EQ(list.FilterList, expected);
     EXPECT_EQ(list.NextIndex, 3);
@@ -184,13 +246,13 @@ TEST_F(UndoFile, OddLinesLoadAsTheyAre)
 
     EXPECT_EQ(load.DirName, "/gone/folder/"); // closed, so names stay inside it
     ASSERT_EQ(list.TotalList.size(), 3U);
-    EXPECT_EQ(list.TotalList[0].OldName, "no separator");
-    EXPECT_EQ(list.TotalList[0].NewName, "");
+    EXPECT_EQ(list.TotalList[2].OldName, "no separator");
+    EXPECT_EQ(list.TotalList[2].NewName, "");
     EXPECT_EQ(list.TotalList[1].OldName, "");
     EXPECT_EQ(list.TotalList[1].NewName, "");
-    EXPECT_EQ(list.TotalList[2].OldName, "a");
-    EXPECT_EQ(list.TotalList[2].NewName, "b>c");
-    EXPECT_EQ(list.TotalList[2].DateText, "N/A");
+    EXPECT_EQ(list.TotalList[0].OldName, "a");
+    EXPECT_EQ(list.TotalList[0].NewName, "b>c");
+    EXPECT_EQ(list.TotalList[0].DateText, "N/A");
 }
 
 TEST_F(UndoFile, RowsOfARemovedFolderFailTheDateFilter)
@@ -228,14 +290,24 @@ TEST_F(UndoFile, HostileLinesNeverMoveAFileOutOfTheFolder)
     EXPECT_EQ(outer.Names(), (std::vector<std::string>{"list", "outside"}));
 }
 
-TEST_F(UndoFile, RunningTheLoadedFileUndoesTheRun)
+TEST_F(UndoFile, RunningTheLoadedFileUndoesChainsSwapsAndCasePairs)
 {
-    for (const char* name : {"b", "a", "c"}) {
+    const std::vector<std::string> names = {"b", "a", "c", "x", "y", "photo.JPG", "Photo.jpg"};
+    for (const std::string& name : names) {
         folder.WriteFile(name, name);
     }
-    // b's name is freed and taken over by a within the same run.
-    const RecordedRun first = RunAndRecord(ListOfRenames({{"b", "B2"}, {"a", "b"}, {"c", "C.txt"}}), UndoOptions());
-    ASSERT_EQ(first.summary.Counts.Of(StatusRenamed), 3);
+    // A chain (a takes the name b frees), a swap through t, and a case
+    // change that takes the spelling another case change freed.
+    const RecordedRun first = RunAndRecord(ListOfRenames({{"b", "B2"},
+                                                          {"a", "b"},
+                                                          {"c", "C.txt"},
+                                                          {"x", "t"},
+                                                          {"y", "x"},
+                                                          {"t", "y"},
+                                                          {"photo.JPG", "photo.jpg"},
+                                                          {"Photo.jpg", "photo.JPG"}}),
+                                           UndoOptions());
+    ASSERT_EQ(first.summary.Counts.Of(StatusRenamed), 8);
 
     (void)Load(first.summary.UndoPath);
     CheckAll(list, progress);
@@ -243,11 +315,11 @@ TEST_F(UndoFile, RunningTheLoadedFileUndoesTheRun)
     options.DirName = folder.Path();
     const RecordedRun back = RunAndRecord(list, options);
 
-    // The first line meets "b" still taken: that file stays under its new name.
-    EXPECT_EQ(StatusesOf(back), (std::vector{StatusExist, StatusRenamed, StatusRenamed}));
-    EXPECT_EQ(folder.ReadFile("a"), "a");
-    EXPECT_EQ(folder.ReadFile("c"), "c");
-    EXPECT_EQ(folder.ReadFile("B2"), "b");
+    EXPECT_EQ(back.summary.Counts.Of(StatusRenamed), 8);
+    EXPECT_EQ(folder.Names().size(), names.size());
+    for (const std::string& name : names) {
+        EXPECT_EQ(folder.ReadFile(name), name);
+    }
     // The undo run keeps its own record beside the first one.
     EXPECT_EQ(back.summary.UndoPath, undo.Path() + "2005-11-30_11-30-19_2.twu");
 }

@@ -83,16 +83,23 @@ void Models::ResultRowsAppearOnlyWhenFlushed()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     for (int k = 0; k < 3; ++k) {
-        model.Append({QStringLiteral("a%1").arg(k), QStringLiteral("b"), QStringLiteral("Renamed"), QString()});
+        model.Append(
+            {QStringLiteral("a%1").arg(k), QStringLiteral("b"), QStringLiteral("Renamed"), QString(), QString()});
     }
+    model.Append({QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("Failed"), QString(),
+                  QStringLiteral("Permission denied")});
     QCOMPARE(model.rowCount(), 0);
     model.Flush();
-    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.rowCount(), 4);
     QCOMPARE(inserted.count(), 1);
     model.Flush();
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(model.index(2, ResultModel::OldNameColumn).data().toString(), QStringLiteral("a2"));
     QCOMPARE(model.index(2, ResultModel::StatusColumn).data().toString(), QStringLiteral("Renamed"));
+    // A refused row tells its reason on every cell; the others show the cell.
+    QCOMPARE(model.index(3, ResultModel::OldNameColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Permission denied"));
+    QCOMPARE(model.index(2, ResultModel::OldNameColumn).data(Qt::ToolTipRole).toString(), QStringLiteral("a2"));
     model.Clear();
     QCOMPARE(model.rowCount(), 0);
 }

@@ -101,7 +101,8 @@ void Workflow::TypicalRenamingAndItsUndo()
     driver.Next();
     QCOMPARE(driver.Form().CurrentPage(), 3);
     QCOMPARE(driver.TextOf("DirName"), photos.Path() + u'/');
-    QCOMPARE(driver.Column(1), Names({"IMG_0042.jpg", "IMG_0043.JPG", "IMG_0050.jpeg"}));
+    // Newest first, so the renames are taken back in reverse.
+    QCOMPARE(driver.Column(1), Names({"IMG_0050.jpeg", "IMG_0043.JPG", "IMG_0042.jpg"}));
     driver.Click("CheckAllBtn");
     driver.Click("UndoCheck");
     driver.Next();

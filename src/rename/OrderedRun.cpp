@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rename/OrderedRun.h"
+
+#include "platform/RenameFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+
+namespace tollwick {
+namespace {
+
+constexpr std::size_t NoMove = static_cast<std::size_t>(-1);
+
+class MoveRunner {
+public:
+    MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
+               const RunTexts& texts, const RowDone& onDone)
+        : shown_(shown), plan_(plan), dirName_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
+          results_(plan.Rows.size()), lastMove_(plan.Rows.size(), NoMove), temporary_(plan.Rows.size())
+    {
+        for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
+            results_[slot].Status = plan_.Statuses[slot];
+            if (plan_.Statuses[slot] == RunStatus::StatusCanNot) {
+                results_[slot].Reason = PlannedRefusal(dirName_, RowAt(slot), undo_ != nullptr, texts_);
+            }
+        }
+        for (std::size_t k = 0; k < plan_.Moves.size(); ++k) {
+            lastMove_[SlotOf(plan_.Moves[k].Shown)] = k;
+        }
+    }
+
+    void Run()
+    {
+        ReportReadyRows();
+        for (std::size_t k = 0; k < plan_.Moves.size(); ++k) {
+            const std::size_t slot = SlotOf(plan_.Moves[k].Shown);
+            if (lastMove_[slot] == NoMove) {
+                continue; // an earlier move of the row failed
+            }
+            Make(plan_.Moves[k], slot);
+            if (lastMove_[slot] == k) {
+                lastMove_[slot] = NoMove;
+            }
+            ReportReadyRows();
+        }
+    }
+
+private:
+    [[nodiscard]] const Row& RowAt(std::size_t slot) const { return shown_[plan_.Rows[slot]]; }
+
+    [[nodiscard]] std::size_t SlotOf(std::size_t shown) const
+    {
+        return static_cast<std::size_t>(std::lower_bound(plan_.Rows.begin(), plan_.Rows.end(), shown) -
+                                        plan_.Rows.begin());
+    }
+
+    void Make(const PlannedMove& move, std::size_t slot)
+    {
+        const Row& row = RowAt(slot);
+        if (undo_ && undo_->Stopped()) {
+            Fail(slot, Refused(texts_.UndoStopped));
+            return;
+        }
+        switch (move.Step) {
+        case PlannedMove::Kind::Direct:
+            results_[slot] =
+                ResultOfRename(dirName_, row, RenameNoReplace(dirName_, row.OldName, row.NewName, undo_), texts_);
+            break;
+        case PlannedMove::Kind::ToTemporary:
+            MoveAside(slot);
+            break;
+        case PlannedMove::Kind::FromTemporary:
+            results_[slot] =
+                ResultOfRename(dirName_, row, RenameNoReplace(dirName_, *temporary_[slot], row.NewName, undo_), texts_);
+            if (results_[slot].Status != RunStatus::StatusRenamed) {
+                PutBack(slot);
+            }
+            break;
+        }
+    }
+
+    // Breaks a cycle: the file steps aside under a reserved name, which the
+    // undo file names before the file gets there.
+    void MoveAside(std::size_t slot)
+    {
+        const Row& row = RowAt(slot);
+        temporary_[slot] = ReserveTemporaryName(dirName_);
+        if (!temporary_[slot]) {
+            Fail(slot, Refused(SystemErrorText(errno)));
+            return;
+        }
+        const RenameResult aside = MoveOntoReservation(dirName_, row.OldName, *temporary_[slot], undo_);
+        if (aside.Outcome != RenameOutcome::Renamed) {
+            temporary_[slot].reset();
+            Fail(slot, ResultOfRename(dirName_, row, aside, texts_));
+        }
+    }
+
+    void Fail(std::size_t slot, RowResult result)
+    {
+        if (temporary_[slot]) {
+            PutBack(slot);
+        }
+        results_[slot] = std::move(result);
+        lastMove_[slot] = NoMove;
+    }
+
+    // The file left under its temporary name goes back to its old name
+    // where that is free; else it stays where the undo file names it.
+    void PutBack(std::size_t slot)
+    {
+        UndoRecorder* journal = undo_ && !undo_->Stopped() ? undo_ : nullptr;
+        (void)RenameNoReplace(dirName_, *temporary_[slot], RowAt(slot).OldName, journal);
+        temporary_[slot].reset();
+    }
+
+    void ReportReadyRows()
+    {
+        while (reported_ < plan_.Rows.size() && lastMove_[reported_] == NoMove) {
+            onDone_(reported_, results_[reported_]);
+            ++reported_;
+        }
+    }
+
+    const std::vector<Row>& shown_;
+    const RunPlan& plan_;
+    const std::string& dirName_;
+    UndoRecorder* undo_;
+    const RunTexts& texts_;
+    const RowDone& onDone_;
+    std::vector<RowResult> results_;
+    std::vector<std::size_t> lastMove_; // the row's last move still to make, or NoMove once final
+    std::vector<std::optional<std::string>> temporary_;
+    std::size_t reported_ = 0;
+};
+
+} // namespace
+
+void RunPlannedMoves(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
+                     const RunTexts& texts, const RowDone& onDone)
+{
+    MoveRunner(shown, plan, dirName, undo, texts, onDone).Run();
+}
+
+} // namespace tollwick

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rename/RunOutcome.h"
+
+#include "platform/Directory.h"
+#include "platform/Utf8.h"
+#include "rename/Undo.h"
+
+#include <cerrno>
+
+namespace tollwick {
+namespace {
+
+constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
+                                                                     "StatusRenamed", "StatusCanNot"};
+
+// Longer names the system refuses.
+constexpr std::size_t NameMax = 255;
+
+} // namespace
+
+std::string_view StatusKey(RunStatus status)
+{
+    return StatusKeys.at(static_cast<std::size_t>(status));
+}
+
+RunTexts TextsOf(const TextLookup& lookup)
+{
+    RunTexts texts;
+    for (std::size_t k = 0; k < RunStatusCount; ++k) {
+        texts.Status[k] = lookup(StatusKeys[k]);
+    }
+    texts.NoFolder = lookup("ReasonNoFolder");
+    texts.BadName = lookup("ReasonBadName");
+    texts.UndoName = lookup("ReasonUndoName");
+    texts.UndoStopped = lookup("ReasonUndoStopped");
+    return texts;
+}
+
+RowResult Refused(std::string reason)
+{
+    return {RunStatus::StatusCanNot, std::move(reason)};
+}
+
+RowResult ResultOfRename(const std::string& dirName, const Row& row, const RenameResult& result, const RunTexts& texts)
+{
+    if (result.Unrecorded) {
+        return Refused(texts.UndoStopped);
+    }
+    switch (result.Outcome) {
+    case RenameOutcome::Renamed:
+        return {RunStatus::StatusRenamed, {}};
+    case RenameOutcome::TargetTaken:
+        // A change of case alone is refused when the other spelling is another file.
+        if (!EqualIgnoringCase(row.OldName, row.NewName) && EntryExists(dirName + row.NewName)) {
+            return {RunStatus::StatusExist, {}};
+        }
+        break;
+    case RenameOutcome::SourceMissing:
+        return {RunStatus::StatusDontExist, {}};
+    case RenameOutcome::Refused:
+        break;
+    }
+    return Refused(result.Error != 0 ? SystemErrorText(result.Error) : texts.BadName);
+}
+
+std::string PlannedRefusal(const std::string& dirName, const Row& row, bool undoCheck, const RunTexts& texts)
+{
+    if (!IsPlainFileName(row.OldName) || !IsPlainFileName(row.NewName)) {
+        return texts.BadName;
+    }
+    if (undoCheck && !UndoCanRecord(dirName, row.OldName, row.NewName)) {
+        return texts.UndoName;
+    }
+    if (row.NewName.size() > NameMax) {
+        return SystemErrorText(ENAMETOOLONG);
+    }
+    // A folder, or another spelling of the name, holds it; else the folder may not be written.
+    return SystemErrorText(EntryExists(dirName + row.NewName) || IsExistingDirectory(dirName + row.NewName) ? EEXIST
+                                                                                                            : EACCES);
+}
+
+} // namespace tollwick

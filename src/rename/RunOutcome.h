@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the two ways of running share: the words shown and how a rename's
+// result becomes a row's status.
+
+#include "platform/RenameFile.h"
+#include "rename/Row.h"
+#include "rename/Run.h"
+
+#include <array>
+#include <string>
+
+namespace tollwick {
+
+/// The words a run shows: the status words and its own reasons of refusal.
+struct RunTexts {
+    std::array<std::string, RunStatusCount> Status;
+    std::string NoFolder;    // "ReasonNoFolder"
+    std::string BadName;     // "ReasonBadName"
+    std::string UndoName;    // "ReasonUndoName"
+    std::string UndoStopped; // "ReasonUndoStopped"
+};
+
+[[nodiscard]] RunTexts TextsOf(const TextLookup& lookup);
+
+struct RowResult {
+    RunStatus Status = RunStatus::StatusCanNot;
+    std::string Reason;
+};
+
+[[nodiscard]] RowResult Refused(std::string reason);
+
+/// The status of a row after the rename of its file.
+[[nodiscard]] RowResult ResultOfRename(const std::string& dirName, const Row& row, const RenameResult& result,
+                                       const RunTexts& texts);
+
+/// Why a row that a plan refuses without any file call is refused.
+[[nodiscard]] std::string PlannedRefusal(const std::string& dirName, const Row& row, bool undoCheck,
+                                         const RunTexts& texts);
+
+} // namespace tollwick

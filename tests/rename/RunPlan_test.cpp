@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rename/ListCommands.h"
+#include "rename/RunHelpers.h"
+#include "rename/RunPlan.h"
+#include "rename/Undo.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace tollwick::test {
+namespace {
+
+using enum RunStatus;
+using Names = std::vector<std::string>;
+using Renames = std::vector<std::pair<std::string, std::string>>;
+
+std::string Numbered(int k)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "file_%04d", k);
+    return name;
+}
+
+class Ordering : public ::testing::Test {
+protected:
+    RunOptions Options(bool ordered) const
+    {
+        RunOptions options = OptionsFor(folder);
+        options.UndoCheck = true;
+        options.UndoFolder = undo.Path();
+        options.Ordered = ordered;
+        return options;
+    }
+
+    // Loads the run's undo file and runs it, so every name should come back.
+    void Undo(const RecordedRun& run, bool ordered)
+    {
+        RenameList back;
+        Progress progress;
+        ASSERT_EQ(LoadUndoFile(back, run.summary.UndoPath, "/", {}, progress).DirName, folder.Path());
+        CheckAll(back, progress);
+        const RecordedRun undone = RunAndRecord(back, Options(ordered));
+        EXPECT_EQ(undone.summary.Counts.Of(StatusCanNot), 0);
+    }
+
+    TempDir folder;
+    TempDir undo;
+};
+
+TEST_F(Ordering, ForecastTellsEachRowsFateWithoutTouchingAFile)
+{
+    for (const char* name : {"p1", "p2", "p3", "a", "b", "x", "y", "c1", "c2", "c3", "Case.txt", "taken"}) {
+        folder.WriteFile(name, name);
+    }
+    folder.MakeFolder("dir");
+    const RenameList list = ListOfRenames({{"p1", "Holiday"}, // three photos given one name
+                                           {"p2", "Holiday"},
+                                           {"p3", "Holiday"},
+                                           {"a", "b"}, // a chain: b moves on later
+                                           {"b", "b2"},
+                                           {"x", "y"}, // a swap
+                                           {"y", "x"},
+                                           {"c1", "c2"}, // a cycle of three
+                                           {"c2", "c3"},
+                                           {"c3", "c1"},
+                                           {"Case.txt", "case.txt"},
+                                           {"gone", "g"},
+                                           {"taken", "dir"},
+                                           {"taken", "p1"}});
+    const Names before = folder.Names();
+
+    const RunForecast forecast = ForecastRun(list, folder.Path(), true, undo.Path());
+
+    EXPECT_EQ(folder.Names(), before);
+    EXPECT_TRUE(forecast.UndoReady);
+    EXPECT_EQ(forecast.ShownOrder.Statuses,
+              (std::vector{StatusRenamed, StatusExist, StatusExist, StatusExist, StatusRenamed, StatusExist,
+                           StatusExist, StatusExist, StatusExist, StatusExist, StatusRenamed, StatusDontExist,
+                           StatusCanNot, StatusRenamed}));
+    EXPECT_EQ(forecast.Ordered.Statuses,
+              (std::vector{StatusRenamed, StatusExist, StatusExist, StatusRenamed, StatusRenamed, StatusRenamed,
+                           StatusRenamed, StatusRenamed, StatusRenamed, StatusRenamed, StatusRenamed, StatusDontExist,
+                           StatusCanNot, StatusRenamed}));
+    EXPECT_EQ(forecast.OnlyOrdered, 6);
+    EXPECT_EQ(forecast.Ordered.Counts.Of(StatusRenamed), 10);
+    // b moves on before a takes its name; each cycle steps aside once.
+    const std::vector<PlannedMove>& moves = forecast.Ordered.Moves;
+    const auto at = [&moves](std::size_t shown) {
+        return std::find_if(moves.begin(), moves.end(), [shown](const PlannedMove& m) { return m.Shown == shown; });
+    };
+    EXPECT_LT(at(4), at(3));
+    EXPECT_EQ(std::count_if(moves.begin(), moves.end(),
+                            [](const PlannedMove& m) { return m.Step == PlannedMove::Kind::ToTemporary; }),
+              2);
+    EXPECT_EQ(moves.size(), 12U); // ten rows, two of them in two steps
+}
+
+TEST_F(Ordering, ForecastWarnsOfAMissingUndoFolder)
+{
+    folder.WriteFile("a");
+    folder.WriteFile("b");
+    const RenameList list = ListOfRenames({{"a", "a"}, {"a", "b2"}, {"b", "c"}});
+    const RunForecast forecast = ForecastRun(list, folder.Path(), true, undo.Path() + "missing/");
+    EXPECT_FALSE(forecast.UndoReady);
+    EXPECT_EQ(forecast.ShownOrder.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(forecast.Ordered.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_TRUE(forecast.Ordered.Moves.empty());
+    // Without an undo file asked for, the folder does not matter.
+    EXPECT_TRUE(ForecastRun(list, folder.Path(), false, undo.Path() + "missing/").UndoReady);
+}
+
+TEST_F(Ordering, ShiftByOneSucceedsAndComesBack)
+{
+    Renames renames;
+    for (int k = 1; k <= 1000; ++k) {
+        folder.WriteFile(Numbered(k), std::to_string(k));
+        renames.emplace_back(Numbered(k), Numbered(k + 1));
+    }
+    const RecordedRun strict = RunAndRecord(ListOfRenames(renames), Options(false));
+    EXPECT_EQ(strict.summary.Counts.Of(StatusRenamed), 1); // only the last row finds its name free
+    Undo(strict, false);
+
+    const RecordedRun run = RunAndRecord(ListOfRenames(renames), Options(true));
+    EXPECT_EQ(run.summary.Counts.Of(StatusRenamed), 1000);
+    EXPECT_EQ(run.results.front().OldName, Numbered(1)); // results in shown order
+    EXPECT_EQ(folder.ReadFile(Numbered(1000)), "999");
+    EXPECT_FALSE(folder.Exists(Numbered(1)));
+    Undo(run, true);
+    EXPECT_EQ(folder.Names().size(), 1000U);
+    for (int k = 1; k <= 1000; ++k) {
+        ASSERT_EQ(folder.ReadFile(Numbered(k)), std::to_string(k));
+    }
+}
+
+TEST_F(Ordering, CycleGoesThroughATemporaryNameTheUndoFileHolds)
+{
+    for (const char* name : {"a", "b", "c"}) {
+        folder.WriteFile(name, name);
+    }
+    const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}, {"b", "c"}, {"c", "a"}}), Options(true));
+
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusRenamed, StatusRenamed, StatusRenamed}));
+    EXPECT_EQ(folder.Names(), (Names{"a", "b", "c"}));
+    EXPECT_EQ(folder.ReadFile("b"), "a");
+    EXPECT_EQ(folder.ReadFile("c"), "b");
+    EXPECT_EQ(folder.ReadFile("a"), "c");
+    // Four moves in the order made: aside, two direct, back from the side.
+    const Names& lines = run.summary.UndoLines;
+    ASSERT_EQ(lines.size(), 5U);
+    const std::string temporary = lines[1].substr(0, lines[1].find('>'));
+    EXPECT_EQ(temporary.rfind(".tollwick-", 0), 0U);
+    EXPECT_EQ(lines[1], temporary + ">a");
+    EXPECT_EQ(lines[2], "a>c");
+    EXPECT_EQ(lines[3], "c>b");
+    EXPECT_EQ(lines[4], "b>" + temporary);
+
+    Undo(run, false);
+    for (const char* name : {"a", "b", "c"}) {
+        EXPECT_EQ(folder.ReadFile(name), name);
+    }
+    EXPECT_EQ(folder.Names().size(), 3U);
+}
+
+TEST_F(Ordering, WithoutTheUndoFolderNothingIsRenamed)
+{
+    folder.WriteFile("a", "A");
+    folder.WriteFile("b", "B");
+    RunOptions options = Options(true);
+    options.UndoFolder = undo.Path() + "missing/";
+    const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}, {"b", "a"}}), options);
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(run.results[0].Reason, "<ReasonUndoStopped>");
+    EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
+    EXPECT_EQ(folder.Names(), (Names{"a", "b"}));
+    EXPECT_EQ(folder.ReadFile("a"), "A");
+}
+
+} // namespace
+} // namespace tollwick::test
