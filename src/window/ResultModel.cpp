@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ResultModel.h"
 
+#include "window/TextBridge.h"
+
 namespace tollwick {
 
 ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -23,13 +25,13 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
     const ResultRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
     case OldNameColumn:
-        return row.oldName;
+        return FromBytes(row.OldName);
     case NewNameColumn:
-        return row.newName;
+        return FromBytes(row.NewName);
     case StatusColumn:
-        return row.status;
+        return FromBytes(row.StatusText);
     case DateTextColumn:
-        return row.dateText;
+        return FromBytes(row.DateText);
     default:
         return {};
     }
@@ -57,9 +59,9 @@ void ResultModel::Clear()
     endResetModel();
 }
 
-void ResultModel::Append(ResultRow row)
+void ResultModel::Append(const ResultRow& row)
 {
-    rows_.push_back(std::move(row));
+    rows_.push_back(row);
 }
 
 void ResultModel::Flush()
