@@ -77,10 +77,15 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional
 
 } // namespace
 
-std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
+std::vector<FolderEntry> ListFolderFiles(const std::string& folder, const std::function<void()>& keepPainting)
 {
+    constexpr std::size_t EntriesBetweenPaints = 4096;
     std::vector<FolderEntry> entries;
-    const WalkResult walked = WalkDirectory(folder, [&entries](const DirectoryEntry& entry) {
+    std::size_t seen = 0;
+    const WalkResult walked = WalkDirectory(folder, [&](const DirectoryEntry& entry) {
+        if (++seen % EntriesBetweenPaints == 0 && keepPainting) {
+            keepPainting();
+        }
         if (entry.name[0] == '.') {
             return;
         }

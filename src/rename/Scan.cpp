@@ -12,7 +12,7 @@ FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const Fi
     {
         ProgressPass pass(progress, 100);
         // Listed before the old list goes, so a folder that cannot be read keeps it.
-        std::vector<FolderEntry> entries = ListFolderFiles(dirName);
+        std::vector<FolderEntry> entries = ListFolderFiles(dirName, [&progress] { progress.KeepPainting(); });
         list.StartNewList();
         list.TotalList.reserve(entries.size());
         for (FolderEntry& entry : entries) {

@@ -147,6 +147,8 @@ void TForm1::Guarded(const std::function<void()>& handler)
     ++busy_;
     try {
         handler();
+        // The bar takes the step's last position, which it was handed only at paints.
+        progressView_->Settle();
     } catch (const std::exception& error) {
         progressView_->Settle();
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Critical, QString::fromUtf8(error.what()));

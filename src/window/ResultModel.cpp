@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ResultModel.h"
 
+#include "window/TextBridge.h"
+
 namespace tollwick {
 
 ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -21,18 +23,18 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const ResultRow& row = rows_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::ToolTipRole && !row.reason.isEmpty()) {
-        return row.reason;
+    if (role == Qt::ToolTipRole && !row.Reason.empty()) {
+        return FromBytes(row.Reason);
     }
     switch (index.column()) {
     case OldNameColumn:
-        return row.oldName;
+        return FromBytes(row.OldName);
     case NewNameColumn:
-        return row.newName;
+        return FromBytes(row.NewName);
     case StatusColumn:
-        return row.status;
+        return FromBytes(row.StatusText);
     case DateTextColumn:
-        return row.dateText;
+        return FromBytes(row.DateText);
     default:
         return {};
     }
@@ -60,9 +62,9 @@ void ResultModel::Clear()
     endResetModel();
 }
 
-void ResultModel::Append(ResultRow row)
+void ResultModel::Append(const ResultRow& row)
 {
-    rows_.push_back(std::move(row));
+    rows_.push_back(row);
 }
 
 void ResultModel::Flush()

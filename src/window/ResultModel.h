@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rename/Run.h"
+
 #include <QAbstractTableModel>
 #include <vector>
 
@@ -8,20 +10,14 @@ namespace tollwick {
 
 /// The rows of the result page: old name, new name, status, date text.
 /// Rows arrive one by one while the run goes and reach the views in
-/// batches, whenever the window paints and at the end.
+/// batches, whenever the window paints and at the end. They keep the run's
+/// bytes; a text is made only for a row that is drawn.
 class ResultModel final : public QAbstractTableModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ResultModel)
 
 public:
     enum Column { OldNameColumn, NewNameColumn, StatusColumn, DateTextColumn, ColumnCount };
-    struct ResultRow {
-        QString oldName;
-        QString newName;
-        QString status;
-        QString dateText;
-        QString reason; // why the row was refused; its tool tip
-    };
 
     explicit ResultModel(QObject* parent);
     ~ResultModel() override = default;
@@ -33,7 +29,7 @@ public:
 
     void SetHeadings(const QStringList& headings);
     void Clear();
-    void Append(ResultRow row);
+    void Append(const ResultRow& row);
     /// Shows the rows appended since the last flush.
     void Flush();
 

@@ -26,24 +26,27 @@ WindowProgress::~WindowProgress()
 
 void WindowProgress::BarChanged(int position, int maximum)
 {
-    // The bar would repaint itself at every visible change; it waits for the window's paint instead.
-    bar_->setUpdatesEnabled(false);
-    if (bar_->maximum() != maximum) {
-        bar_->setMaximum(maximum);
-    }
-    bar_->setValue(position);
+    position_ = position;
+    maximum_ = maximum;
     const bool idle = position == 0 && maximum == 100;
     if (idle) {
         Settle();
         return;
     }
+    PaintIfDue();
+}
+
+void WindowProgress::KeepPainting()
+{
+    PaintIfDue();
+}
+
+void WindowProgress::PaintIfDue()
+{
     if (sincePaint_.elapsed() < PaintIntervalMs) {
         return;
     }
-    if (beforePaint_) {
-        beforePaint_();
-    }
-    bar_->setUpdatesEnabled(true);
+    Settle();
     // Paint events and deferred layouts run; clicks and keys wait for the step to end.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     ++paints_;
@@ -52,10 +55,20 @@ void WindowProgress::BarChanged(int position, int maximum)
 
 void WindowProgress::Settle()
 {
+    ShowOnBar();
     if (beforePaint_) {
         beforePaint_();
     }
-    bar_->setUpdatesEnabled(true);
+}
+
+void WindowProgress::ShowOnBar()
+{
+    // Setting the bar formats its text and tells accessibility, so it is done once a paint.
+    if (bar_->maximum() != maximum_) {
+        bar_->setMaximum(maximum_);
+    }
+    bar_->setValue(position_);
+    // A step that keeps the window painting without moving the bar still repaints it.
     bar_->update();
 }
 

@@ -10,10 +10,11 @@ class QProgressBar;
 
 namespace tollwick {
 
-/// The progress bar and the hourglass of the window. The bar follows every
-/// step, but the window paints at most about 30 times a second, so a pass
-/// over a million rows is not slowed by painting. While it paints it takes
-/// no user input.
+/// The progress bar and the hourglass of the window. The position follows
+/// every step, but the bar takes it only when the window paints (at most
+/// about 30 times a second) and at the end of a step, so a pass over a
+/// million rows is not slowed by the bar. While it paints it takes no user
+/// input.
 class WindowProgress final : public ProgressView {
 public:
     /// `beforePaint` runs just before each paint, to hand views what they should show.
@@ -24,18 +25,27 @@ public:
 
     void BarChanged(int position, int maximum) override;
     void SetHourglass(bool on) override;
+    void KeepPainting() override;
 
     /// Lets the bar and the views show the present state at the next paint;
     /// for the end of a step that did not return the bar to idle.
     void Settle();
 
+    [[nodiscard]] int Position() const { return position_; }
+    [[nodiscard]] int Maximum() const { return maximum_; }
+
     /// How many times the window was painted by progress so far.
     [[nodiscard]] int PaintCount() const { return paints_; }
 
 private:
+    void PaintIfDue();
+    void ShowOnBar();
+
     QProgressBar* bar_;
     std::function<void()> beforePaint_;
     QElapsedTimer sincePaint_;
+    int position_ = 0;
+    int maximum_ = 100;
     int paints_ = 0;
     bool hourglass_ = false;
 };

@@ -56,8 +56,7 @@ void TForm1::NextOnPreviewPage()
     } const cancelBack{c_.CancelBtn};
 
     const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
-        resultModel_->Append({FromBytes(row.OldName), FromBytes(row.NewName), FromBytes(row.StatusText),
-                              FromBytes(row.DateText), FromBytes(row.Reason)});
+        resultModel_->Append(row);
         runCounts_ = counts;
     };
     const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult);

@@ -83,11 +83,11 @@ void Models::ResultRowsAppearOnlyWhenFlushed()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     for (int k = 0; k < 3; ++k) {
-        model.Append(
-            {QStringLiteral("a%1").arg(k), QStringLiteral("b"), QStringLiteral("Renamed"), QString(), QString()});
+        model.Append({"a" + std::to_string(k), "b", "Renamed", "", RunStatus::StatusRenamed, ""});
     }
-    model.Append({QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("Failed"), QString(),
-                  QStringLiteral("Permission denied")});
+    // Bytes that are not UTF-8 show as the window shows such file names elsewhere.
+    model.Append({"bad\xff.txt", "Gr\xc3\xbc\xc3\x9f.txt", "Failed", "2005-11-30_11-30-18", RunStatus::StatusCanNot,
+                  "Permission denied"});
     QCOMPARE(model.rowCount(), 0);
     model.Flush();
     QCOMPARE(model.rowCount(), 4);
@@ -96,6 +96,9 @@ void Models::ResultRowsAppearOnlyWhenFlushed()
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(model.index(2, ResultModel::OldNameColumn).data().toString(), QStringLiteral("a2"));
     QCOMPARE(model.index(2, ResultModel::StatusColumn).data().toString(), QStringLiteral("Renamed"));
+    QCOMPARE(model.index(3, ResultModel::OldNameColumn).data().toString(), QString::fromUtf8("bad\xff.txt"));
+    QCOMPARE(model.index(3, ResultModel::NewNameColumn).data().toString(), QStringLiteral(u"Grüß.txt"));
+    QCOMPARE(model.index(3, ResultModel::DateTextColumn).data().toString(), QStringLiteral("2005-11-30_11-30-18"));
     // A refused row tells its reason on every cell; the others show the cell.
     QCOMPARE(model.index(3, ResultModel::OldNameColumn).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Permission denied"));

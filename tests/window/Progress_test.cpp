@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProgressBar>
+#include <QThread>
 #include <QtTest>
 
 using namespace tollwick;
@@ -22,19 +23,37 @@ void ProgressOnScreen::BarFollowsEveryStepButPaintsRarely()
     QProgressBar bar;
     bar.show();
     int flushes = 0;
-    WindowProgress view(&bar, [&flushes] { ++flushes; });
+    Progress* shown = nullptr;
+    int paintsBehind = 0;
+    // At each paint the bar shows the position the progress holds at that moment.
+    WindowProgress view(&bar, [&] {
+        ++flushes;
+        if (bar.value() != shown->Position() || bar.maximum() != shown->Maximum()) {
+            ++paintsBehind;
+        }
+    });
     Progress progress(&view);
+    shown = &progress;
     constexpr int Steps = 1'000'000;
     QElapsedTimer timer;
     timer.start();
     progress.ShowProgress(0, Steps);
     for (int k = 1; k <= Steps; ++k) {
         progress.ShowProgress(k, 0);
+        if (k == Steps / 4) {
+            // A slow step: the next one is due to paint.
+            QThread::msleep(40);
+        }
         if (k == Steps / 2) {
+            QCOMPARE(view.Position(), Steps / 2);
+            QCOMPARE(view.Maximum(), Steps);
+            view.Settle();
             QCOMPARE(bar.value(), Steps / 2);
             QCOMPARE(bar.maximum(), Steps);
         }
     }
+    QCOMPARE(paintsBehind, 0);
+    QVERIFY(view.PaintCount() > 0);
     const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
     QVERIFY2(view.PaintCount() <= static_cast<int>(seconds * 31) + 1,
              qPrintable(QStringLiteral("%1 paints in %2 s").arg(view.PaintCount()).arg(seconds)));

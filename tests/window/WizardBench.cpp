@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Times the whole wizard on a folder of N generated files: scan, mask pass,
+// check all, preview, run with undo; with the longest gap between two
+// paints of the window and the peak memory.
+// Not a test: run it by hand (N on the command line), it prints its figures.
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+
+using namespace tollwick;
+using namespace tollwick::test;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double>(to - from).count();
+}
+
+/// Paint events of one window; the paints of its widgets within a few
+/// milliseconds of each other count as one repaint.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(QWidget* window) : window_(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget != nullptr && widget->window() == window_) {
+                Painted();
+            }
+        }
+        return false;
+    }
+
+    void Start()
+    {
+        last_ = Clock::now();
+        longest_ = 0;
+        paints_ = 0;
+    }
+    [[nodiscard]] double LongestGap() const { return std::max(longest_, SecondsBetween(last_, Clock::now())); }
+    [[nodiscard]] int Paints() const { return paints_; }
+
+private:
+    void Painted()
+    {
+        const Clock::time_point now = Clock::now();
+        const double gap = SecondsBetween(last_, now);
+        if (gap > 0.002) {
+            ++paints_;
+        }
+        longest_ = std::max(longest_, gap);
+        last_ = now;
+    }
+
+    QWidget* window_;
+    Clock::time_point last_ = Clock::now();
+    double longest_ = 0;
+    int paints_ = 0;
+};
+
+QString BenchFolderParent()
+{
+    const QString shm = QStringLiteral("/dev/shm");
+    return QFileInfo(shm).isWritable() ? shm : QDir::tempPath();
+}
+
+void MakeFiles(const QString& folder, int count)
+{
+    for (int k = 0; k < count; ++k) {
+        QFile file(folder + QStringLiteral("/IMG_%1.jpg").arg(k, 7, 10, QChar(u'0')));
+        if (!file.open(QIODevice::WriteOnly)) {
+            qFatal("cannot make the files");
+        }
+    }
+}
+
+std::string PeakMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return line.substr(6);
+        }
+    }
+    return " unknown";
+}
+
+void Settle()
+{
+    for (int k = 0; k < 3; ++k) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void CheckOn(Driver& driver, const char* name)
+{
+    if (!driver.Find<QAbstractButton>(name)->isChecked()) {
+        driver.Click(name);
+    }
+}
+
+class Steps {
+public:
+    explicit Steps(PaintWatch& watch) : watch_(watch) {}
+
+    template <typename Action> void Time(const char* name, Action action)
+    {
+        const Clock::time_point start = Clock::now();
+        action();
+        Settle();
+        const double seconds = SecondsBetween(start, Clock::now());
+        total_ += seconds;
+        std::printf("  %-12s %8.3f s\n", name, seconds);
+        std::fflush(stdout);
+    }
+
+    void PrintTotal() const
+    {
+        std::printf("  %-12s %8.3f s\n  longest gap between paints %.3f s, %d paints, peak memory%s\n", "total", total_,
+                    watch_.LongestGap(), watch_.Paints(), PeakMemory().c_str());
+    }
+
+private:
+    PaintWatch& watch_;
+    double total_ = 0;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int fileCount = argc > 1 ? std::atoi(argv[1]) : 100000;
+
+    QTemporaryDir folder(BenchFolderParent() + QStringLiteral("/tollwick-bench-XXXXXX"));
+    if (!folder.isValid()) {
+        qFatal("cannot make the folder");
+    }
+    MakeFiles(folder.path(), fileCount);
+    std::printf("%d files in %s\n", fileCount, qPrintable(folder.path()));
+
+    Driver driver(FreshHome());
+    PaintWatch watch(&driver.Form());
+    QApplication::instance()->installEventFilter(&watch);
+    driver.Click("RadioButton1");
+    driver.Next();
+    driver.ChooseFolder(folder.path());
+    Settle();
+
+    Steps steps(watch);
+    watch.Start();
+    steps.Time("scan", [&] { driver.Next(); });
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("Holiday_001"));
+    CheckOn(driver, "IncNameCheck");
+    steps.Time("mask pass", [&] { driver.Next(); });
+    steps.Time("check all", [&] { driver.Click("CheckAllBtn"); });
+    CheckOn(driver, "UndoCheck");
+    steps.Time("preview", [&] { driver.Next(); });
+    steps.Time("run", [&] { driver.Next(); });
+    steps.PrintTotal();
+    if (driver.Form().CurrentPage() != 5) {
+        std::printf("the wizard did not reach the result page\n");
+        return 1;
+    }
+    return 0;
+}
