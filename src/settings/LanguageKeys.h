@@ -28,6 +28,7 @@ inline constexpr auto CaptionKeys = std::to_array<std::string_view>(
      "GroupBox3", "UndoCheck",
      // Page 4, preview
      "GroupBox4", "Label2", "Label3", "PreviewCtyLabel", "Label6", "PreviewUndoLabel", "PreviewDirLabel",
+     "ForecastLabel", "OrderCheck",
      // Page 5, result
      "GroupBox5", "Label5", "Label7", "Label8", "Label9", "Label10", "Label11", "ResultTotalLabel", "ResultOKLabel",
      "ResultCancelLabel", "ResultExistLabel", "ResultNOLabel", "ResultDontExistLabel",
@@ -75,6 +76,8 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg10",
                                                                      "PreviewUndoLabel1",
                                                                      "PreviewUndoLabel2",
+                                                                     "ForecastWarning",
+                                                                     "UndoFolderWarning",
                                                                      "StatusRenamed",
                                                                      "StatusCanNot",
                                                                      "StatusExist",

@@ -77,6 +77,9 @@ struct Form1Controls {
     QLabel* PreviewDirLabel = nullptr;
     QLabel* PreviewCtyLabel = nullptr;
     QLabel* PreviewUndoLabel = nullptr;
+    std::array<QLabel*, 5> PreviewStatusLabels{}; // the forecast count of each status, in status order
+    QLabel* ForecastWarningLabel = nullptr;
+    QCheckBox* OrderCheck = nullptr;
 
     // Page 5.
     QTreeView* ResultView = nullptr;

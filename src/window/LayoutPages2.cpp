@@ -2,6 +2,7 @@
 #include "window/Form1Layout.h"
 #include "window/LayoutBuilder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -60,6 +61,24 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
         wrapped->setWordWrap(true);
         wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    // The forecast of the run, in the status order and colours of the result page.
+    make.Label(page4, "ForecastLabel", LabelAt(8, 196));
+    const std::pair<const char*, FixedHue> forecast[] = {{"PreviewDontExistLabel", FixedHue::Red},
+                                                         {"PreviewCancelLabel", FixedHue::Teal},
+                                                         {"PreviewExistLabel", FixedHue::Red},
+                                                         {"PreviewOKLabel", FixedHue::Teal},
+                                                         {"PreviewNOLabel", FixedHue::Red}};
+    for (std::size_t k = 0; k < c.PreviewStatusLabels.size(); ++k) {
+        QLabel* label = make.Label(page4, forecast[k].first, {24, 212 + 15 * static_cast<int>(k), 393, 15},
+                                   ComponentKind::FixedLabel);
+        LayoutBuilder::SetTextColour(label, forecast[k].second);
+        LayoutBuilder::SetBold(label);
+        c.PreviewStatusLabels[k] = label;
+    }
+    c.ForecastWarningLabel = make.Label(page4, "ForecastWarningLabel", {8, 289, 409, 15}, ComponentKind::FixedLabel);
+    LayoutBuilder::SetTextColour(c.ForecastWarningLabel, FixedHue::Red);
+    c.OrderCheck = make.Check(page4, "OrderCheck", {8, 308, 409, 17});
+    c.OrderCheck->hide();
 
     QGroupBox* page5 = c.pages[4] = make.Page(form, 5);
     const int tops[] = {232, 248, 264, 280, 296, 312};

@@ -4,6 +4,7 @@
 #include "window/TextBridge.h"
 #include "window/main.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,7 @@ bool IsPseudoFilesystem(const QStorageInfo& volume)
 
 void TForm1::ConnectOtherPages()
 {
+    connect(c_.OrderCheck, &QCheckBox::toggled, this, [this] { ShowForecast(); });
     connect(c_.KindOfLoadList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfLoadListChange(); }); });
     connect(c_.KindOfSaveList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfSaveListChange(); }); });
     connect(c_.GeneratePage, &QTabWidget::currentChanged, this, [this] { Guarded([this] { GeneratePageChange(); }); });

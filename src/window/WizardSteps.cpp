@@ -36,11 +36,22 @@ void TForm1::NextOnListPage()
     c_.PreviewCtyLabel->setText(FromBytes(preview.PreviewCtyLabel));
     c_.PreviewUndoLabel->setText(FromBytes(preview.PreviewUndoLabel));
     c_.ResultTotalLabel->setText(FromBytes(preview.ResultTotalLabel));
+    forecast_ = session_->ForecastRun(c_.UndoCheck->isChecked());
+    if (c_.UndoCheck->isChecked() && !forecast_.UndoReady) {
+        c_.PreviewUndoLabel->setText(c_.PreviewUndoLabel->text() + u'\n' +
+                                     Text("UndoFolderWarning").replace(QStringLiteral("%s"),
+                                                                       PathFromBytes(session_->UndoFolder())));
+    }
+    // The box is offered only where another order would rename more; it starts unchecked every time.
+    c_.OrderCheck->setChecked(false);
+    c_.OrderCheck->setVisible(forecast_.OnlyOrdered > 0);
+    ShowForecast();
     ShowPage(4);
 }
 
 void TForm1::NextOnPreviewPage()
 {
+    const bool ordered = c_.OrderCheck->isChecked() && !c_.OrderCheck->isHidden();
     resultModel_->Clear();
     ShowPage(5);
     runCounts_ = RunCounts{};
@@ -59,7 +70,7 @@ void TForm1::NextOnPreviewPage()
         resultModel_->Append(row);
         runCounts_ = counts;
     };
-    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult);
+    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult, ordered);
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();
@@ -70,6 +81,21 @@ void TForm1::NextOnPreviewPage()
             this, Dialogs::MessageKind::Error,
             Text(MessageKeyOf(summary.Undo)).replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
     }
+}
+
+void TForm1::ShowForecast()
+{
+    const bool ordered = c_.OrderCheck->isChecked() && !c_.OrderCheck->isHidden();
+    const RunCounts& counts = ordered ? forecast_.Ordered.Counts : forecast_.ShownOrder.Counts;
+    std::int32_t checked = 0;
+    for (std::size_t k = 0; k < c_.PreviewStatusLabels.size(); ++k) {
+        const auto status = static_cast<RunStatus>(k);
+        c_.PreviewStatusLabels[k]->setText(Text(StatusKey(status)) + QStringLiteral(": ") +
+                                           QString::number(counts.Of(status)));
+        checked += counts.Of(status);
+    }
+    c_.ForecastWarningLabel->setText(counts.Of(RunStatus::StatusRenamed) < checked ? Text("ForecastWarning")
+                                                                                   : QString());
 }
 
 void TForm1::ShowRunCounts()

@@ -96,6 +96,8 @@ private:
     void NextOnFilterPage();
     void LoadUndoFileChosen(const QString& path);
     void ShowRunCounts();
+    /// The forecast of the run on the preview page, with ordering when its box is checked.
+    void ShowForecast();
     void ShowGeneratedEdits(const GeneratedEdits& edits);
     void HelpCheckClick();
     void InternetLinkLabelClick(const QLabel* link);
@@ -177,6 +179,7 @@ private:
     ResultModel* resultModel_ = nullptr;
     GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;
+    RunForecast forecast_; // of the last preview
     int busy_ = 0;
     bool coloursPending_ = false;
     QString lastFolder_; // the folder the folder page opens on

@@ -18,6 +18,7 @@ private slots:
     void ImportAndExportInEveryLayout();
     void FilterHidesRowsThatKeepTheirEdits();
     void RunReportsEveryStatusAndTouchesOnlyCheckedRows();
+    void PreviewForecastsASwapAndOrderingRunsIt();
     void ResultPageFillsWhileTheRunGoes();
     void FailingStepShowsItsErrorAndStaysOnThePage();
     void RootFolderKeepsItsSingleSlash();
@@ -247,6 +248,40 @@ void Workflow::RunReportsEveryStatusAndTouchesOnlyCheckedRows()
     QCOMPARE(files.Read(QStringLiteral("taken.txt")), QByteArray("taken.txt"));
     QVERIFY(driver.Dialogs().messages.empty());
     QVERIFY(UndoFiles(home).isEmpty());
+}
+
+void Workflow::PreviewForecastsASwapAndOrderingRunsIt()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    files.Add(QStringLiteral("a.txt"), "A");
+    files.Add(QStringLiteral("b.txt"), "B");
+    files.Add(QStringLiteral("c.txt"), "C");
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    const std::pair<int, const char*> edits[] = {{0, "b.txt"}, {1, "a.txt"}};
+    for (const auto& [row, name] : edits) {
+        driver.ClickRow(row);
+        driver.Dialogs().inputAnswers.push_back(QString::fromLatin1(name));
+        driver.Click("EditBtn");
+    }
+    driver.Click("CheckAllBtn");
+    driver.Next();
+    const auto text = [&home](const char* key) { return LanguageText(home, "English.lng", key); };
+    // In the shown order each of the two meets the other's file; c.txt keeps its name.
+    QCOMPARE(driver.TextOf("PreviewExistLabel"), text("StatusExist") + QStringLiteral(": 2"));
+    QCOMPARE(driver.TextOf("PreviewCancelLabel"), text("StatusCancel") + QStringLiteral(": 1"));
+    QCOMPARE(driver.TextOf("ForecastWarningLabel"), text("ForecastWarning"));
+    auto* order = driver.Find<QAbstractButton>("OrderCheck");
+    QVERIFY(!order->isHidden());
+    driver.Click("OrderCheck");
+    QCOMPARE(driver.TextOf("PreviewOKLabel"), text("StatusRenamed") + QStringLiteral(": 2"));
+    QCOMPARE(driver.TextOf("PreviewExistLabel"), text("StatusExist") + QStringLiteral(": 0"));
+    driver.Next();
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QStringLiteral("2"));
+    QCOMPARE(files.Read(QStringLiteral("a.txt")), QByteArray("B"));
+    QCOMPARE(files.Read(QStringLiteral("b.txt")), QByteArray("A"));
+    QCOMPARE(files.Files(), Names({"a.txt", "b.txt", "c.txt"}));
 }
 
 void Workflow::ResultPageFillsWhileTheRunGoes()
