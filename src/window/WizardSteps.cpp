@@ -38,9 +38,9 @@ void TForm1::NextOnListPage()
     c_.ResultTotalLabel->setText(FromBytes(preview.ResultTotalLabel));
     forecast_ = session_->ForecastRun(c_.UndoCheck->isChecked());
     if (c_.UndoCheck->isChecked() && !forecast_.UndoReady) {
-        c_.PreviewUndoLabel->setText(c_.PreviewUndoLabel->text() + u'\n' +
-                                     Text("UndoFolderWarning").replace(QStringLiteral("%s"),
-                                                                       PathFromBytes(session_->UndoFolder())));
+        c_.PreviewUndoLabel->setText(
+            c_.PreviewUndoLabel->text() + u'\n' +
+            Text("UndoFolderWarning").replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
     }
     // The box is offered only where another order would rename more; it starts unchecked every time.
     c_.OrderCheck->setChecked(false);
