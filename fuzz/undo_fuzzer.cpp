@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tollwick::Progress progress;
     const tollwick::UndoLoad load = tollwick::LoadUndoFile(list, path, "/earlier/", {}, progress);
     const bool empty = list.TotalList.empty() && list.FilterList.empty();
-    if (!load.MessageKey.empty() && (!empty || load.DirName != "/earlier/")) {
+    if (load.Outcome == tollwick::UndoLoadOutcome::NoRenaming && (!empty || load.DirName != "/earlier/")) {
         std::abort();
     }
     for (const tollwick::Row& row : list.TotalList) {
