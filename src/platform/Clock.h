@@ -15,6 +15,7 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
     // Members in this order, so the default ordering is the order in time.
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads the defaulted comparison.
     friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
@@ -23,6 +24,7 @@ struct CalendarDate {
     int year = 2005;
     int month = 11;
     int day = 30;
+    // NOLINTNEXTLINE(modernize-use-nullptr): as above.
     friend auto operator<=>(const CalendarDate&, const CalendarDate&) = default;
 };
 

@@ -110,12 +110,12 @@ bool FolderListsExactly(const std::string& folder, const std::string& name)
 int JournaledMove(const std::string& folder, const std::string& from, const std::string& to, MoveJournal* journal,
                   bool& unrecorded)
 {
-    if (journal && !journal->BeforeMove(from, to)) {
+    if (journal != nullptr && !journal->BeforeMove(from, to)) {
         unrecorded = true;
         return EPERM;
     }
     const int error = MoveNoReplace(folder + from, folder + to);
-    if (error != 0 && journal) {
+    if (error != 0 && journal != nullptr) {
         journal->MoveFailed();
     }
     return error;
@@ -226,7 +226,7 @@ RenameResult MoveOntoReservation(const std::string& folder, const std::string& o
         unlink(to.c_str());
         return {};
     }
-    if (journal && !journal->BeforeMove(oldName, reservedName)) {
+    if (journal != nullptr && !journal->BeforeMove(oldName, reservedName)) {
         unlink(to.c_str());
         RenameResult result;
         result.Unrecorded = true;
@@ -237,7 +237,7 @@ RenameResult MoveOntoReservation(const std::string& folder, const std::string& o
     }
     const int error = errno;
     unlink(to.c_str());
-    if (journal) {
+    if (journal != nullptr) {
         journal->MoveFailed();
     }
     return ResultOf(error);

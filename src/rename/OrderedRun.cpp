@@ -58,7 +58,7 @@ private:
     void Make(const PlannedMove& move, std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        if (undo_ && undo_->Stopped()) {
+        if (undo_ != nullptr && undo_->Stopped()) {
             Fail(slot, Refused(texts_.UndoStopped));
             return;
         }
@@ -110,7 +110,7 @@ private:
     // where that is free; else it stays where the undo file names it.
     void PutBack(std::size_t slot)
     {
-        UndoRecorder* journal = undo_ && !undo_->Stopped() ? undo_ : nullptr;
+        UndoRecorder* journal = undo_ != nullptr && !undo_->Stopped() ? undo_ : nullptr;
         (void)RenameNoReplace(dirName_, *temporary_[slot], RowAt(slot).OldName, journal);
         temporary_[slot].reset();
     }

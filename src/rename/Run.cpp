@@ -55,7 +55,7 @@ RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row
         return {RunStatus::StatusDontExist, {}};
     }
     const bool plain = IsPlainFileName(row.NewName);
-    const bool recordable = !undo || UndoCanRecord(dirName, row.OldName, row.NewName);
+    const bool recordable = undo == nullptr || UndoCanRecord(dirName, row.OldName, row.NewName);
     if (row.NewName == row.OldName || !plain || !recordable) {
         if (!source.IsFile(row.OldName)) {
             return {RunStatus::StatusDontExist, {}};
@@ -137,9 +137,10 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
     int step = 0;
     for (const Row& row : list.FilterList) {
         if (row.Checked) {
-            reporter.Report(row, !runnable                 ? Refused(texts.NoFolder)
-                                 : undo && undo->Stopped() ? Refused(texts.UndoStopped)
-                                                           : RunRow(options.DirName, source, row, undo, texts));
+            reporter.Report(row, !runnable ? Refused(texts.NoFolder)
+                                 : undo != nullptr && undo->Stopped()
+                                     ? Refused(texts.UndoStopped)
+                                     : RunRow(options.DirName, source, row, undo, texts));
         }
         pass.Step(++step);
     }

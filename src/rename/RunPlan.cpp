@@ -95,7 +95,8 @@ void PlanShownOrder(const std::vector<Row>& shown, const PlanOptions& options, c
     for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
         const Row& row = shown[plan.Rows[slot]];
         RunStatus& status = plan.Statuses[slot];
-        if (stopped) {
+        // The branches follow the run's order of decisions, so two may give the same status.
+        if (stopped) { // NOLINT(bugprone-branch-clone)
             status = RunStatus::StatusCanNot;
         } else if (const std::optional<RunStatus> settled = StatusBeforeMove(row, options, state)) {
             status = *settled;

@@ -100,7 +100,7 @@ void GeneratorSampleView::Refresh()
     const TranslitTables tables = sources_.tables();
     const GeneratorOptions options = GeneratorOptionsOf(c_, tables);
     // The mask's counter is the number of rows the pass processes before this one.
-    std::int64_t processedBefore = static_cast<std::int64_t>(position);
+    auto processedBefore = static_cast<std::int64_t>(position);
     if (options.ApplyCheckedOnlyCheck) {
         processedBefore = std::count_if(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(position),
                                         [](const Row& earlier) { return earlier.Checked; });
