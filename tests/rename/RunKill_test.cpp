@@ -53,6 +53,22 @@ void KillAfterReports(pid_t child, int reportFd, int reports)
     ASSERT_TRUE(WIFSIGNALED(status));
 }
 
+// Runs the list in a child process and kills it once `rows` rows are reported.
+void RunAndKillAfter(const RenameList& list, const RunOptions& options, int rows)
+{
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        RunInChild(list, options, pipeFds[1]);
+    }
+    close(pipeFds[1]);
+    KillAfterReports(child, pipeFds[0], rows);
+    close(pipeFds[0]);
+}
+
 TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
 {
     TempDir folder;
@@ -66,17 +82,7 @@ TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
     options.UndoCheck = true;
     options.UndoFolder = undo.Path();
 
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(pipeFds[0]);
-        RunInChild(ListOfRenames(renames), options, pipeFds[1]);
-    }
-    close(pipeFds[1]);
-    KillAfterReports(child, pipeFds[0], KillAfterRows);
-    close(pipeFds[0]);
+    ASSERT_NO_FATAL_FAILURE(RunAndKillAfter(ListOfRenames(renames), options, KillAfterRows));
 
     std::set<std::string> renamedOnDisk;
     for (const std::string& name : folder.Names()) {
@@ -134,17 +140,7 @@ TEST(RunKilled, OrderedRunLosesNothing)
     options.UndoFolder = undo.Path();
     options.Ordered = true;
 
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(pipeFds[0]);
-        RunInChild(ListOfRenames(renames), options, pipeFds[1]);
-    }
-    close(pipeFds[1]);
-    KillAfterReports(child, pipeFds[0], KillAfterRows);
-    close(pipeFds[0]);
+    ASSERT_NO_FATAL_FAILURE(RunAndKillAfter(ListOfRenames(renames), options, KillAfterRows));
 
     const std::vector<std::string> records = undo.Names();
     ASSERT_EQ(records.size(), 1U);
