@@ -52,17 +52,23 @@ void TForm1::ApplyLayoutColours()
                                       .arg(bar.name()));
 }
 
+void TForm1::SetUpColours()
+{
+    // A zero-time single shot folds the burst of palette events into one pass.
+    coloursTimer_ = new QTimer(this);
+    coloursTimer_->setSingleShot(true);
+    coloursTimer_->setInterval(0);
+    connect(coloursTimer_, &QTimer::timeout, this, &TForm1::ApplyLayoutColours);
+    ApplyLayoutColours();
+}
+
 void TForm1::changeEvent(QEvent* event)
 {
     // The children take the new palette as this event goes round; shade once they have it.
-    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) {
-        if (!coloursPending_) {
-            coloursPending_ = true;
-            QTimer::singleShot(0, this, [this] {
-                coloursPending_ = false;
-                ApplyLayoutColours();
-            });
-        }
+    const bool paletteChanged =
+        event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange;
+    if (paletteChanged && coloursTimer_ != nullptr && !coloursTimer_->isActive()) {
+        coloursTimer_->start();
     }
     QWidget::changeEvent(event);
 }

@@ -72,7 +72,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     ConnectListPage();
     ConnectOtherPages();
     SetUpKeyboard();
-    ApplyLayoutColours();
+    SetUpColours();
     setAcceptDrops(true);
     lastFolder_ = QDir::homePath();
     FillDriveList();

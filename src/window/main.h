@@ -22,6 +22,7 @@
 
 class QAbstractButton;
 class QMimeData;
+class QTimer;
 class QLabel;
 class QListWidget;
 
@@ -75,6 +76,7 @@ private:
     void SetUpKeyboard();
     /// Shades the layout's fixed colours and the help panel for the palette in use.
     void ApplyLayoutColours();
+    void SetUpColours();
     /// The folder a drop names, or nothing when it names none or the window cannot take it now.
     [[nodiscard]] std::optional<QString> DroppedFolder(const QMimeData* mime) const;
     /// Runs a handler; an error it raises is shown and the window stays on its page.
@@ -181,8 +183,8 @@ private:
     RunCounts runCounts_;
     RunForecast forecast_; // of the last preview
     int busy_ = 0;
-    bool coloursPending_ = false;
-    QString lastFolder_; // the folder the folder page opens on
+    QTimer* coloursTimer_ = nullptr; // shades the layout once a palette change has gone round
+    QString lastFolder_;             // the folder the folder page opens on
 };
 
 } // namespace tollwick
