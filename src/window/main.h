@@ -28,6 +28,7 @@ class QListWidget;
 namespace tollwick {
 
 class GeneratorSampleView;
+class ListForecast;
 class ResultModel;
 class RowTableModel;
 class WindowProgress;
@@ -176,6 +177,7 @@ private:
     QListWidget* menuList_ = nullptr; // the list the context menu was opened on
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
+    ListForecast* listForecast_ = nullptr; // the marks of the shown rows
     ResultModel* resultModel_ = nullptr;
     GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;
