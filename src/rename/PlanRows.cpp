@@ -42,11 +42,16 @@ PlanRows PrepareRows(const std::vector<Row>& shown, const std::vector<std::size_
     prepared.Rows.reserve(positions.size());
     prepared.FolderKinds.reserve(positions.size() * 2);
     NameIds ids(positions.size() * 2);
+    std::vector<NameIds::Id> toLookUp; // plain names, each once
+    toLookUp.reserve(positions.size() * 2);
     const auto number = [&](std::string_view name, NameIds::Hash hash, bool plain) {
         const NameIds::Id id = ids.Intern(name, hash);
         if (id == prepared.FolderKinds.size()) {
+            prepared.FolderKinds.push_back(EntryKind::None);
             // A name that is not plain never reaches the folder.
-            prepared.FolderKinds.push_back(plain ? folder.KindOf(name) : EntryKind::None);
+            if (plain) {
+                toLookUp.push_back(id);
+            }
         }
         return id;
     };
@@ -79,6 +84,10 @@ PlanRows PrepareRows(const std::vector<Row>& shown, const std::vector<std::size_
             !newPlain || (options.UndoCheck && !UndoCanRecord(options.DirName, row.OldName, row.NewName));
         planned.MayBeRefused = row.NewName.size() > NameMax || !folder.Writable();
         prepared.Rows.push_back(planned);
+    }
+    // Apart, the lookups of one name do not wait for those of the next.
+    for (const NameIds::Id id : toLookUp) {
+        prepared.FolderKinds[id] = folder.KindOf(ids.NameOf(id));
     }
     return prepared;
 }
