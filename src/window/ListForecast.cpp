@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <algorithm>
 
 namespace tollwick {
 namespace {
@@ -28,14 +29,15 @@ ListForecast::ListForecast(const RenameSession& session, RowTableModel& model, Q
 
 void ListForecast::Relist()
 {
-    folder_ = FolderView::Of(session_.DirName());
+    visited_ = true;
+    folder_.reset();
     pause_.stop();
     Forecast();
 }
 
 void ListForecast::Later()
 {
-    if (folder_) {
+    if (visited_) {
         pause_.start();
     }
 }
@@ -48,16 +50,17 @@ void ListForecast::SetColours(const QColor& failed, const QColor& kept)
 
 void ListForecast::Forecast()
 {
-    if (!folder_) {
-        return;
-    }
     const std::vector<Row>& shown = session_.List().FilterList;
+    // A fresh list has no checked row: the page opens without listing the folder.
+    if (!folder_ && std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; })) {
+        folder_ = FolderView::Of(session_.DirName());
+    }
     PlanOptions options;
     options.DirName = session_.DirName();
     options.UndoCheck = undoCheck_.isChecked();
     // A missing undo folder is the preview page's warning; here each row's own fate counts.
     options.UndoReady = true;
-    const RunPlan plan = PlanRun(shown, options, *folder_);
+    const RunPlan plan = folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
     marks_.Take(plan, shown.size());
     model_.MarksChanged();
     countLabel_.setText(text_("ListForecast")

@@ -19,9 +19,9 @@ class RowTableModel;
 
 /// The list page's forecast of the run in the shown order: the marks of
 /// the rows it would not rename and the count of those it would. The
-/// folder is listed once when the page is shown; after a change of the
-/// list the plan is made again once the user pauses, so that a long list
-/// does not slow every edit.
+/// folder is listed once a visit of the page, when a row is first checked;
+/// after a change of the list the plan is made again once the user
+/// pauses, so that a long list does not slow every edit.
 class ListForecast final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ListForecast)
@@ -32,7 +32,7 @@ public:
                  const QAbstractButton& undoCheck, TextOf text, QObject* parent);
     ~ListForecast() override = default;
 
-    /// Lists the folder anew and forecasts at once.
+    /// The page is shown: forecasts at once, from a new listing.
     void Relist();
     /// Forecasts again after a pause, from the same listing.
     void Later();
@@ -48,7 +48,8 @@ private:
     const QAbstractButton& undoCheck_;
     TextOf text_;
     RowMarks marks_;
-    std::optional<FolderView> folder_;
+    std::optional<FolderView> folder_; // of this visit
+    bool visited_ = false;
     QTimer pause_;
 };
 
