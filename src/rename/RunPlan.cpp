@@ -2,71 +2,13 @@
 #include "rename/RunPlan.h"
 
 #include "platform/Directory.h"
-#include "platform/RenameFile.h"
-#include "platform/Utf8.h"
+#include "rename/PlanRows.h"
 #include "rename/Undo.h"
 
 #include <algorithm>
-#include <deque>
-#include <unordered_map>
 
 namespace tollwick {
 namespace {
-
-// Longer names the system refuses.
-constexpr std::size_t NameMax = 255;
-
-// The folder as the run leaves it so far: the listing, then the moves.
-class NameState {
-public:
-    explicit NameState(const FolderView& folder) : folder_(folder) {}
-
-    [[nodiscard]] EntryKind Kind(std::string_view name) const
-    {
-        const auto moved = moved_.find(name);
-        if (moved != moved_.end()) {
-            return moved->second ? EntryKind::File : EntryKind::None;
-        }
-        return folder_.KindOf(name);
-    }
-    void Remove(std::string_view name) { moved_[name] = false; }
-    void Add(std::string_view name) { moved_[name] = true; }
-
-private:
-    const FolderView& folder_;
-    std::unordered_map<std::string_view, bool> moved_;
-};
-
-// The checks that need no look at the target: what a row is when no move is due.
-std::optional<RunStatus> StatusBeforeMove(const Row& row, const PlanOptions& options, const NameState& state)
-{
-    if (!IsPlainFileName(row.OldName)) {
-        return RunStatus::StatusCanNot;
-    }
-    if (state.Kind(row.OldName) != EntryKind::File) {
-        return RunStatus::StatusDontExist;
-    }
-    if (row.NewName == row.OldName) {
-        return RunStatus::StatusCancel;
-    }
-    if (!IsPlainFileName(row.NewName) ||
-        (options.UndoCheck && !UndoCanRecord(options.DirName, row.OldName, row.NewName))) {
-        return RunStatus::StatusCanNot;
-    }
-    return std::nullopt;
-}
-
-// What a taken new name gives when nobody frees it.
-RunStatus TakenStatus(const Row& row, EntryKind holder)
-{
-    return holder == EntryKind::File && !EqualIgnoringCase(row.OldName, row.NewName) ? RunStatus::StatusExist
-                                                                                     : RunStatus::StatusCanNot;
-}
-
-bool MaySystemRefuse(const Row& row, const FolderView& folder)
-{
-    return row.NewName.size() > NameMax || !folder.Writable();
-}
 
 void CountStatuses(RunPlan& plan)
 {
@@ -87,237 +29,80 @@ RunPlan StartPlan(const std::vector<Row>& shown)
     return plan;
 }
 
-// The shown order as the run takes it, one row after the other.
-void PlanShownOrder(const std::vector<Row>& shown, const PlanOptions& options, const FolderView& folder, RunPlan& plan)
+// The shown order as the run takes it, one row after the other. Tells
+// whether a row met its new name held by a file that a later row moves
+// away: only then may another order rename more.
+bool PlanShownOrder(const std::vector<Row>& shown, const PlanRows& rows, bool undoReady, RunPlan& plan)
 {
-    NameState state(folder);
+    std::vector<EntryKind> kinds = rows.FolderKinds;
+    std::vector<std::uint32_t> laterGivers(kinds.size(), 0); // by name: rows still to come of that old name
+    for (const PlanRow& row : rows.Rows) {
+        ++laterGivers[row.OldId];
+    }
+    bool chained = false;
     bool stopped = false; // the undo file could not be made
-    for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
-        const Row& row = shown[plan.Rows[slot]];
+    for (std::size_t slot = 0; slot < rows.Rows.size(); ++slot) {
+        const PlanRow& row = rows.Rows[slot];
+        --laterGivers[row.OldId];
         RunStatus& status = plan.Statuses[slot];
         // The branches follow the run's order of decisions, so two may give the same status.
         if (stopped) { // NOLINT(bugprone-branch-clone)
             status = RunStatus::StatusCanNot;
-        } else if (const std::optional<RunStatus> settled = StatusBeforeMove(row, options, state)) {
+        } else if (const std::optional<RunStatus> settled = StatusBeforeMove(row, kinds)) {
             status = *settled;
-        } else if (!options.UndoReady) {
+        } else if (!undoReady) {
             stopped = true;
             status = RunStatus::StatusCanNot;
-        } else if (MaySystemRefuse(row, folder)) {
+        } else if (row.MayBeRefused) {
             status = RunStatus::StatusCanNot;
-        } else if (const EntryKind holder = state.Kind(row.NewName); holder != EntryKind::None) {
-            status = TakenStatus(row, holder);
+        } else if (const EntryKind holder = kinds[row.NewId]; holder != EntryKind::None) {
+            status = TakenStatus(shown[plan.Rows[slot]], holder);
+            chained = chained || (holder == EntryKind::File && laterGivers[row.NewId] > 0);
         } else {
             status = RunStatus::StatusRenamed;
-            state.Remove(row.OldName);
-            state.Add(row.NewName);
+            kinds[row.OldId] = EntryKind::None;
+            kinds[row.NewId] = EntryKind::File;
         }
     }
+    return chained;
 }
 
-// The order of dependencies: a row whose new name a later row frees
-// waits for it; what is left waiting at the end are cycles (and rows
-// hanging on them), each broken through a temporary name.
-class OrderedPlanner {
-public:
-    OrderedPlanner(const std::vector<Row>& shown, const PlanOptions& options, const FolderView& folder, RunPlan& plan)
-        : shown_(shown), options_(options), folder_(folder), plan_(plan), state_(folder),
-          phase_(plan.Rows.size(), Phase::Open)
-    {
-        pendingGivers_.reserve(plan_.Rows.size());
-        holders_.reserve(plan_.Rows.size() / 4);
-        for (const std::size_t position : plan_.Rows) {
-            ++pendingGivers_[shown_[position].OldName];
+// Without the undo file no move is made.
+void DropMoves(RunPlan& plan)
+{
+    for (const PlannedMove& move : plan.Moves) {
+        const auto slot = static_cast<std::size_t>(std::lower_bound(plan.Rows.begin(), plan.Rows.end(), move.Shown) -
+                                                   plan.Rows.begin());
+        plan.Statuses[slot] = RunStatus::StatusCanNot;
+    }
+    plan.Moves.clear();
+}
+
+RunPlan PlanPrepared(const std::vector<Row>& shown, const PlanOptions& options, const PlanRows& rows, RunPlan plan)
+{
+    if (!options.Ordered) {
+        PlanShownOrder(shown, rows, options.UndoReady, plan);
+    } else {
+        PlanInDependencyOrder(shown, rows, plan);
+        if (!options.UndoReady) {
+            DropMoves(plan);
         }
     }
+    CountStatuses(plan);
+    return plan;
+}
 
-    void Plan()
-    {
-        for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
-            Decide(slot);
-            Settle();
-        }
-        for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
-            if (phase_[slot] == Phase::Waiting) {
-                BreakCycleFrom(slot);
-                Settle();
-            }
-        }
-        for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
-            if (phase_[slot] != Phase::Done) {
-                Finish(slot, RunStatus::StatusExist); // nothing frees its name after all
-            }
+// Where no row waits for another, ordering moves the same rows in the same order.
+RunPlan OrderedAsShown(const RunPlan& shownOrder)
+{
+    RunPlan ordered = shownOrder;
+    for (std::size_t slot = 0; slot < ordered.Rows.size(); ++slot) {
+        if (ordered.Statuses[slot] == RunStatus::StatusRenamed) {
+            ordered.Moves.push_back({ordered.Rows[slot], PlannedMove::Kind::Direct});
         }
     }
-
-private:
-    enum class Phase : unsigned char { Open, Waiting, InTemporary, Done };
-    struct Event {
-        std::string_view name;
-        bool freed; // else: nobody will free it any more
-    };
-
-    [[nodiscard]] const Row& RowOf(std::size_t slot) const { return shown_[plan_.Rows[slot]]; }
-
-    // A later row, or a waiting one, may still take its file away from the name.
-    [[nodiscard]] bool MayBeFreed(std::string_view name) const
-    {
-        const auto pending = pendingGivers_.find(name);
-        return (pending != pendingGivers_.end() && pending->second > 0) || holders_.contains(name);
-    }
-
-    void Decide(std::size_t slot)
-    {
-        const Row& row = RowOf(slot);
-        --pendingGivers_[row.OldName];
-        if (IsPlainFileName(row.OldName) && holders_.contains(row.OldName)) {
-            // The file of that name waits for a row of its own.
-            Finish(slot, RunStatus::StatusDontExist);
-        } else if (const std::optional<RunStatus> settled = StatusBeforeMove(row, options_, state_)) {
-            Finish(slot, *settled);
-        } else if (MaySystemRefuse(row, folder_)) {
-            Finish(slot, RunStatus::StatusCanNot);
-        } else if (const EntryKind holder = state_.Kind(row.NewName); holder == EntryKind::None) {
-            Move(slot);
-        } else if (holder == EntryKind::File && MayBeFreed(row.NewName)) {
-            phase_[slot] = Phase::Waiting;
-            holders_[row.OldName] = slot;
-            waiters_[row.NewName].push_back(slot);
-        } else {
-            Finish(slot, TakenStatus(row, holder));
-        }
-    }
-
-    void Move(std::size_t slot)
-    {
-        const Row& row = RowOf(slot);
-        const bool fromTemporary = phase_[slot] == Phase::InTemporary;
-        plan_.Moves.push_back(
-            {plan_.Rows[slot], fromTemporary ? PlannedMove::Kind::FromTemporary : PlannedMove::Kind::Direct});
-        if (!fromTemporary) {
-            ForgetHolder(slot);
-            state_.Remove(row.OldName);
-            events_.push_back({row.OldName, true});
-        }
-        state_.Add(row.NewName);
-        phase_[slot] = Phase::Done;
-        plan_.Statuses[slot] = RunStatus::StatusRenamed;
-    }
-
-    void Finish(std::size_t slot, RunStatus status)
-    {
-        const bool held = ForgetHolder(slot);
-        phase_[slot] = Phase::Done;
-        plan_.Statuses[slot] = status;
-        // The file stays: rows waiting for its name may have lost their hope.
-        if (held || status != RunStatus::StatusRenamed) {
-            const std::string_view name = RowOf(slot).OldName;
-            if (!MayBeFreed(name)) {
-                events_.push_back({name, false});
-            }
-        }
-    }
-
-    bool ForgetHolder(std::size_t slot)
-    {
-        const auto holder = holders_.find(RowOf(slot).OldName);
-        if (holder == holders_.end() || holder->second != slot) {
-            return false;
-        }
-        holders_.erase(holder);
-        return true;
-    }
-
-    // Wakes the rows waiting for names that were freed, or that nobody frees any more.
-    void Settle()
-    {
-        while (!events_.empty()) {
-            const Event event = events_.front();
-            events_.pop_front();
-            const auto waiting = waiters_.find(event.name);
-            if (waiting == waiters_.end()) {
-                continue;
-            }
-            // Few rows wait for one name; a vector costs far less than a deque each.
-            std::vector<std::size_t>& queue = waiting->second;
-            const auto done = std::find_if(queue.begin(), queue.end(),
-                                           [this](std::size_t slot) { return phase_[slot] != Phase::Done; });
-            queue.erase(queue.begin(), done);
-            if (event.freed && !queue.empty() && state_.Kind(event.name) == EntryKind::None) {
-                const std::size_t first = queue.front();
-                queue.erase(queue.begin());
-                Move(first);
-                if (!MayBeFreed(event.name)) {
-                    events_.push_back({event.name, false});
-                }
-            } else if (!event.freed) {
-                std::vector<std::size_t> lost;
-                lost.swap(queue);
-                waiters_.erase(waiting);
-                for (const std::size_t slot : lost) {
-                    if (phase_[slot] != Phase::Done) {
-                        Finish(slot, TakenStatus(RowOf(slot), EntryKind::File));
-                    }
-                }
-            }
-        }
-    }
-
-    // Each waiting row waits for the holder of its new name; following
-    // them from `start` ends in a cycle or at a row already dealt with.
-    void BreakCycleFrom(std::size_t start)
-    {
-        ++walk_;
-        std::size_t slot = start;
-        for (;;) {
-            walkOf_[slot] = walk_;
-            const auto holder = holders_.find(RowOf(slot).NewName);
-            if (holder == holders_.end() || phase_[holder->second] != Phase::Waiting) {
-                return;
-            }
-            slot = holder->second;
-            if (walkOf_[slot] != 0) {
-                if (walkOf_[slot] == walk_) {
-                    BreakCycleAt(slot);
-                }
-                return;
-            }
-        }
-    }
-
-    void BreakCycleAt(std::size_t member)
-    {
-        // Every member goes first among the rows that want its new name,
-        // so the cycle closes and the file under the temporary name ends
-        // at its new name.
-        std::size_t slot = member;
-        do {
-            std::vector<std::size_t>& queue = waiters_[RowOf(slot).NewName];
-            std::erase(queue, slot);
-            queue.insert(queue.begin(), slot);
-            slot = holders_.at(RowOf(slot).NewName);
-        } while (slot != member);
-        const Row& row = RowOf(member);
-        plan_.Moves.push_back({plan_.Rows[member], PlannedMove::Kind::ToTemporary});
-        ForgetHolder(member);
-        phase_[member] = Phase::InTemporary;
-        state_.Remove(row.OldName);
-        events_.push_back({row.OldName, true});
-    }
-
-    const std::vector<Row>& shown_;
-    const PlanOptions& options_;
-    const FolderView& folder_;
-    RunPlan& plan_;
-    NameState state_;
-    std::vector<Phase> phase_;
-    std::unordered_map<std::string_view, std::int32_t> pendingGivers_; // undecided rows by old name
-    std::unordered_map<std::string_view, std::size_t> holders_;        // waiting rows by the name their file holds
-    std::unordered_map<std::string_view, std::vector<std::size_t>> waiters_; // by the name they wait for
-    std::deque<Event> events_;
-    std::vector<unsigned> walkOf_ = std::vector<unsigned>(plan_.Rows.size(), 0); // 0: not yet walked
-    unsigned walk_ = 0;
-};
+    return ordered;
+}
 
 } // namespace
 
@@ -349,38 +134,41 @@ RunPlan PlanRun(const std::vector<Row>& shown, const PlanOptions& options, const
 {
     RunPlan plan = StartPlan(shown);
     if (!IsRunnableFolder(options.DirName)) {
-        // Every row stays StatusCanNot.
-    } else if (!options.Ordered) {
-        PlanShownOrder(shown, options, folder, plan);
-    } else {
-        OrderedPlanner(shown, options, folder, plan).Plan();
-        if (!options.UndoReady) {
-            // Without the undo file no move is made.
-            for (const PlannedMove& move : plan.Moves) {
-                const auto slot = static_cast<std::size_t>(
-                    std::lower_bound(plan.Rows.begin(), plan.Rows.end(), move.Shown) - plan.Rows.begin());
-                plan.Statuses[slot] = RunStatus::StatusCanNot;
-            }
-            plan.Moves.clear();
-        }
+        CountStatuses(plan); // every row stays StatusCanNot
+        return plan;
     }
-    CountStatuses(plan);
-    return plan;
+    const PlanRows rows = PrepareRows(shown, plan.Rows, options, folder);
+    return PlanPrepared(shown, options, rows, std::move(plan));
 }
 
 RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool undoCheck,
                         const std::string& undoFolder)
 {
-    const FolderView folder = FolderView::Of(dirName);
+    const std::vector<Row>& shown = list.FilterList;
     PlanOptions options;
     options.DirName = dirName;
     options.UndoCheck = undoCheck;
     options.UndoReady = !undoCheck || UndoFolderReady(undoFolder);
     RunForecast forecast;
     forecast.UndoReady = options.UndoReady;
-    forecast.ShownOrder = PlanRun(list.FilterList, options, folder);
+    RunPlan plan = StartPlan(shown);
+    if (!IsRunnableFolder(dirName)) {
+        CountStatuses(plan);
+        forecast.ShownOrder = plan;
+        forecast.Ordered = std::move(plan);
+        return forecast;
+    }
+    // One listing and one numbering of the names for both plans.
+    const PlanRows rows = PrepareRows(shown, plan.Rows, options, FolderView::Of(dirName));
+    forecast.ShownOrder = std::move(plan);
+    const bool chained = PlanShownOrder(shown, rows, options.UndoReady, forecast.ShownOrder);
+    CountStatuses(forecast.ShownOrder);
+    if (!chained && options.UndoReady) {
+        forecast.Ordered = OrderedAsShown(forecast.ShownOrder);
+        return forecast;
+    }
     options.Ordered = true;
-    forecast.Ordered = PlanRun(list.FilterList, options, folder);
+    forecast.Ordered = PlanPrepared(shown, options, rows, StartPlan(shown));
     for (std::size_t slot = 0; slot < forecast.ShownOrder.Statuses.size(); ++slot) {
         forecast.OnlyOrdered += forecast.ShownOrder.Statuses[slot] == RunStatus::StatusExist &&
                                         forecast.Ordered.Statuses[slot] == RunStatus::StatusRenamed

@@ -65,8 +65,9 @@ inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "
 /// captions of the boxes' buttons and the words before the two names of the
 /// generator page's sample.
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text,
-/// in "Msg7" for the undo folder. The "Reason..." texts say why the run
-/// refused a row.
+/// in "Msg7" for the undo folder; in "ListForecast" "%1" is the number of
+/// checked rows the run renames and "%2" that of all checked rows. The
+/// "Reason..." texts say why the run refused a row.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
                                                                      "Msg6",
@@ -78,6 +79,7 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "PreviewUndoLabel2",
                                                                      "ForecastWarning",
                                                                      "UndoFolderWarning",
+                                                                     "ListForecast",
                                                                      "StatusRenamed",
                                                                      "StatusCanNot",
                                                                      "StatusExist",

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/LayoutBuilder.h"
+#include "window/ListForecast.h"
 #include "window/ThemeColours.h"
 #include "window/Widgets.h"
 #include "window/main.h"
@@ -7,6 +8,7 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTreeView>
 #include <QTimer>
 
 namespace tollwick {
@@ -37,6 +39,11 @@ void TForm1::ApplyLayoutColours()
     about.setColor(QPalette::Base, window.color(QPalette::Button));
     about.setColor(QPalette::Text, window.color(QPalette::ButtonText));
     c_.AboutMemo->setPalette(about);
+
+    // The list page marks rows in the result page's colours, on the list's own background.
+    const QColor listBackground = c_.FilterList->palette().color(QPalette::Base);
+    listForecast_->SetColours(ReadableShade(FixedHue::Red, listBackground),
+                              ReadableShade(FixedHue::Teal, listBackground));
 
     const PanelColours panel = HelpPanelColours(window);
     QPalette help = c_.HelpMemo->palette();

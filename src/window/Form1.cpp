@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/GeneratorSample.h"
+#include "window/ListForecast.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/Widgets.h"
@@ -105,6 +106,18 @@ void TForm1::SetUpListViews()
     c_.FilterList->setModel(shownModel_);
     c_.TotalList->setModel(masterModel_);
     c_.ResultView->setModel(resultModel_);
+    listForecast_ = new ListForecast(
+        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck,
+        [this](std::string_view key) { return Text(key); }, this);
+    // Every change of the shown rows but the marks' own.
+    connect(shownModel_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles != RowTableModel::MarkRoles()) {
+                    listForecast_->Later();
+                }
+            });
+    connect(shownModel_, &QAbstractItemModel::modelReset, listForecast_, &ListForecast::Later);
+    connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::Later);
     for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
         QHeaderView* header = view->header();
         header->setSectionResizeMode(QHeaderView::Interactive);
@@ -195,7 +208,12 @@ void TForm1::ShowPage(int n)
     c_.pages[static_cast<std::size_t>(currentPage_ - 1)]->hide();
     QGroupBox* const page = c_.pages[static_cast<std::size_t>(n - 1)];
     page->show();
+    const bool toList = n == 3 && currentPage_ != 3;
     currentPage_ = n;
+    if (toList && listForecast_ != nullptr) {
+        // The folder may have changed while the window was elsewhere.
+        listForecast_->Relist();
+    }
     // The keyboard starts on the page, not on a control that went out of sight.
     QWidget* focused = focusWidget();
     if (focused == nullptr || !focused->isVisibleTo(this) || !page->isAncestorOf(focused)) {

@@ -57,6 +57,7 @@ struct Form1Controls {
     QTreeView* FilterList = nullptr;
     QTreeView* TotalList = nullptr;
     QCheckBox* UndoCheck = nullptr;
+    QLabel* ListForecastLabel = nullptr; // how many checked rows the run renames
     QToolBar* ToolBar1 = nullptr;
     QToolButton* OpenBtn = nullptr;
     QToolButton* SaveBtn = nullptr;

@@ -158,10 +158,13 @@ void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.DirName = make.Label(page, "DirName", {8, 48, 409, 15}, ComponentKind::FixedLabel);
     c.DirName->setText({});
     LayoutBuilder::SetTextColour(c.DirName, FixedHue::Navy);
-    c.FilterList = ListView(page, "FilterList", {8, 64, 409, 241}, make);
+    c.FilterList = ListView(page, "FilterList", {8, 64, 409, 224}, make);
     c.TotalList = ListView(page, "TotalList", {56, 104, 217, 150}, make);
     c.TotalList->setVisible(false);
     c.TotalList->setEnabled(false);
+    c.ListForecastLabel = make.Label(page, "ListForecastLabel", {8, 292, 409, 17}, ComponentKind::FixedLabel);
+    c.ListForecastLabel->setText({});
+    LayoutBuilder::SetTextColour(c.ListForecastLabel, FixedHue::Navy);
     c.UndoCheck = make.Check(page, "UndoCheck", {8, 312, 409, 17});
 
     c.ToolBar1 = new QToolBar(page);

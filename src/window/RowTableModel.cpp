@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/RowTableModel.h"
 
+#include "window/RowMarks.h"
+
 namespace tollwick {
 namespace {
 
@@ -48,6 +50,15 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::CheckStateRole && index.column() == OldNameColumn) {
         return row->Checked ? Qt::Checked : Qt::Unchecked;
+    }
+    if (marks_ != nullptr && index.column() == NewNameColumn) {
+        QVariant mark = marks_->Data(static_cast<std::size_t>(index.row()), role);
+        if (role == Qt::ForegroundRole || role == Qt::DecorationRole) {
+            return mark;
+        }
+        if (role == Qt::ToolTipRole && mark.isValid()) {
+            return ShownText(row->NewName) + u'\n' + mark.toString();
+        }
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
@@ -126,6 +137,24 @@ void RowTableModel::AllRowsEdited()
     if (shownCount_ > 0) {
         emit dataChanged(index(0, 0), index(shownCount_ - 1, ColumnCount - 1));
     }
+}
+
+void RowTableModel::SetMarks(const RowMarks* marks)
+{
+    marks_ = marks;
+    MarksChanged();
+}
+
+void RowTableModel::MarksChanged()
+{
+    if (shownCount_ > 0) {
+        emit dataChanged(index(0, NewNameColumn), index(shownCount_ - 1, NewNameColumn), MarkRoles());
+    }
+}
+
+QList<int> RowTableModel::MarkRoles()
+{
+    return {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole};
 }
 
 } // namespace tollwick

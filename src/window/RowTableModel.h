@@ -8,6 +8,8 @@
 
 namespace tollwick {
 
+class RowMarks;
+
 /// The rows of one of the rename list's vectors in four columns, with the
 /// checked flag as the check box of the first column (which the user can
 /// change only where the model was given the rows to change). The vector
@@ -40,6 +42,12 @@ public:
     void RowEdited(int row);
     /// Tells the views that names or checks changed, with rows and order kept.
     void AllRowsEdited();
+    /// Shows `marks` in the new-name column; none when null.
+    void SetMarks(const RowMarks* marks);
+    /// Tells the views that the marks changed, with nothing else.
+    void MarksChanged();
+    /// The roles MarksChanged names.
+    [[nodiscard]] static QList<int> MarkRoles();
 
 private:
     [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
@@ -49,6 +57,7 @@ private:
     // The count the views know; the vector may differ while a change runs.
     int shownCount_ = 0;
     QStringList headings_;
+    const RowMarks* marks_ = nullptr;
 };
 
 } // namespace tollwick

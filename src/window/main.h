@@ -29,6 +29,7 @@ class QListWidget;
 namespace tollwick {
 
 class GeneratorSampleView;
+class ListForecast;
 class ResultModel;
 class RowTableModel;
 class WindowProgress;
@@ -178,6 +179,7 @@ private:
     QListWidget* menuList_ = nullptr; // the list the context menu was opened on
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
+    ListForecast* listForecast_ = nullptr; // the marks of the shown rows
     ResultModel* resultModel_ = nullptr;
     GeneratorSampleView* sample_ = nullptr;
     RunCounts runCounts_;

@@ -19,6 +19,7 @@ private slots:
     void OpenSelectedFileHandsItsPathToTheDesktop();
     void ColumnSortFlipsOnSecondClick();
     void CancelledFileDialogsStayOnTheList();
+    void MarksTheRowsTheRunWouldNotRenameUntilMended();
 };
 
 namespace {
@@ -188,6 +189,48 @@ void ListPage::CancelledFileDialogsStayOnTheList()
     QCOMPARE(driver.Form().CurrentPage(), 8);
     driver.Cancel();
     QCOMPARE(driver.Form().CurrentPage(), 3);
+}
+
+void ListPage::MarksTheRowsTheRunWouldNotRenameUntilMended()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    AddFour(files); // a.txt b.txt C.txt d.txt
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    const auto rename = [&driver](int row, const char* name) {
+        driver.ClickRow(row);
+        driver.Dialogs().inputAnswers.push_back(QString::fromLatin1(name));
+        driver.Click("EditBtn");
+    };
+    rename(0, "C.txt"); // a file that stays
+    rename(1, "b2.txt");
+    driver.Click("CheckAllBtn");
+
+    const QAbstractItemModel* model = driver.Find<QTreeView>("FilterList")->model();
+    const auto mark = [model](int row, int role) { return model->index(row, 1).data(role); };
+    const auto count = [&home](int renamed, int checked) {
+        return LanguageText(home, "English.lng", "ListForecast").arg(renamed).arg(checked);
+    };
+    QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(1, 4));
+    QVERIFY(mark(0, Qt::ForegroundRole).isValid());
+    QVERIFY(mark(0, Qt::DecorationRole).isValid());
+    QVERIFY(mark(0, Qt::ToolTipRole).toString().endsWith(LanguageText(home, "English.lng", "StatusExist")));
+    QVERIFY(!mark(1, Qt::ForegroundRole).isValid());
+    // Unchanged names are told apart from failing ones: no warning sign.
+    QVERIFY(mark(2, Qt::ForegroundRole).isValid());
+    QVERIFY(!mark(2, Qt::DecorationRole).isValid());
+    QVERIFY(mark(0, Qt::ForegroundRole) != mark(2, Qt::ForegroundRole));
+
+    rename(0, "a2.txt");
+    QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(2, 4));
+    QVERIFY(!mark(0, Qt::ForegroundRole).isValid());
+    QVERIFY(!mark(0, Qt::DecorationRole).isValid());
+    // An unchecked row is not the run's: it loses its mark, and the count its row.
+    driver.ClickRow(2);
+    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(2, 3));
+    QVERIFY(!mark(2, Qt::ForegroundRole).isValid());
 }
 
 QTEST_MAIN(ListPage)
