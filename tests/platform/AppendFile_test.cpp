@@ -97,11 +97,12 @@ TEST(AppendFile, AKillLosesAtMostTheLineInFlight)
             }
             _exit(1);
         }
+        int status = 0;
         while (appended->load() < killAt) {
+            ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "the child stopped before the kill";
             std::this_thread::yield();
         }
         kill(child, SIGKILL);
-        int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself";
         const int confirmed = appended->load();
