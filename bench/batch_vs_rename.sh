@@ -2,17 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Times tollwick-batch against Debian's file-rename (package "rename") on the
 # same renaming of one folder: every "img" in a name becomes "Holiday_",
-# letter case ignored. Both run as whole processes; the folder is made anew
-# before every run. Builds nothing: give it a built tollwick-batch.
+# letter case ignored. Both run as whole processes, one after the other in
+# each round; the folder is made anew before every run. Builds nothing: give
+# it a built tollwick-batch (a Release build). The folder is made under
+# TMPDIR, so TMPDIR=/dev/shm measures on tmpfs. Installs the Debian package
+# "rename" through scripts/deps.sh when file-rename is missing.
 #
-#   bash bench/batch_vs_rename.sh build-bench/bin/tollwick-batch [FILES] [RUNS]
+#   TMPDIR=/dev/shm bash bench/batch_vs_rename.sh build-bench/bin/tollwick-batch [FILES] [RUNS]
 set -euo pipefail
 
 batch=${1:?usage: $0 PATH/TO/tollwick-batch [FILES] [RUNS]}
 files=${2:-100000}
 runs=${3:-5}
 [ -x "$batch" ] || { echo "not an executable: $batch" >&2; exit 2; }
-command -v file-rename >/dev/null || { echo "file-rename is missing (apt-get install rename)" >&2; exit 2; }
+command -v file-rename >/dev/null || bash "$(dirname "$0")/../scripts/deps.sh" rename
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times a rename run of many checked rows in one folder, undo file
-// included, against a bare loop of rename() calls over the same files.
+// included, against bare loops over the same files: rename() by path, and
+// renameat2(RENAME_NOREPLACE) relative to the open folder, as the run does.
 // Usage: run_bench [rows] [parent folder]
 
 #include "rename/Run.h"
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
@@ -72,6 +74,24 @@ Timing BareLoop(const std::string& folder, int rows, char from, char to)
             std::exit(1);
         }
     }
+    return watch.Elapsed();
+}
+
+Timing BareAtLoop(const std::string& folder, int rows, char from, char to)
+{
+    const Stopwatch watch;
+    const int dir = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        std::perror("open");
+        std::exit(1);
+    }
+    for (int k = 0; k < rows; ++k) {
+        if (renameat2(dir, Name(from, k).c_str(), dir, Name(to, k).c_str(), RENAME_NOREPLACE) != 0) {
+            std::perror("renameat2");
+            std::exit(1);
+        }
+    }
+    close(dir);
     return watch.Elapsed();
 }
 
@@ -139,20 +159,30 @@ int main(int argc, char** argv)
     constexpr int Rounds = 6;
     std::vector<double> wallRatios;
     std::vector<double> cpuRatios;
+    std::vector<double> atWallRatios;
+    std::vector<double> atCpuRatios;
     for (int round = 0; round < Rounds; ++round) {
-        const auto from = static_cast<char>('a' + round * 2);
-        const auto middle = static_cast<char>(from + 1);
-        const auto to = static_cast<char>(from + 2);
-        const Timing bare = BareLoop(folder, rows, from, middle);
-        const Timing run = Run(folder, undoFolder, rows, middle, to);
+        const auto from = static_cast<char>('a' + round * 3);
+        const auto first = static_cast<char>(from + 1);
+        const auto second = static_cast<char>(from + 2);
+        const auto to = static_cast<char>(from + 3);
+        const Timing bare = BareLoop(folder, rows, from, first);
+        const Timing bareAt = BareAtLoop(folder, rows, first, second);
+        const Timing run = Run(folder, undoFolder, rows, second, to);
         wallRatios.push_back(run.wall / bare.wall);
         cpuRatios.push_back(run.cpu / bare.cpu);
-        std::printf("round %d: bare rename() loop %.3f s (cpu %.3f s), run with undo file %.3f s (cpu %.3f s), "
-                    "ratio %.2f (cpu %.2f)\n",
-                    round + 1, bare.wall, bare.cpu, run.wall, run.cpu, wallRatios.back(), cpuRatios.back());
+        atWallRatios.push_back(run.wall / bareAt.wall);
+        atCpuRatios.push_back(run.cpu / bareAt.cpu);
+        std::printf("round %d: rename() loop %.3f s (cpu %.3f s), renameat2() loop %.3f s (cpu %.3f s), "
+                    "run with undo file %.3f s (cpu %.3f s), ratio to rename() %.2f (cpu %.2f), "
+                    "to renameat2() %.2f (cpu %.2f)\n",
+                    round + 1, bare.wall, bare.cpu, bareAt.wall, bareAt.cpu, run.wall, run.cpu, wallRatios.back(),
+                    cpuRatios.back(), atWallRatios.back(), atCpuRatios.back());
     }
-    std::printf("%d rows: median ratio run / bare loop %.2f wall-clock, %.2f processor time\n", rows,
+    std::printf("%d rows: median ratio run / rename() loop %.2f wall-clock, %.2f processor time\n", rows,
                 Median(wallRatios), Median(cpuRatios));
+    std::printf("%d rows: median ratio run / renameat2() loop %.2f wall-clock, %.2f processor time\n", rows,
+                Median(atWallRatios), Median(atCpuRatios));
 
     std::error_code error;
     std::filesystem::remove_all(base, error);

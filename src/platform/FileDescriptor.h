@@ -29,6 +29,8 @@ public:
     bool Close();
     /// Closes without asking how it went.
     void Reset();
+    /// Gives the descriptor up to a new owner, which closes it.
+    [[nodiscard]] int Release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_ = -1;

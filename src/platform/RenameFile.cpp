@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RenameFile.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/SysCall.h"
 #include "platform/Utf8.h"
 
@@ -21,41 +22,60 @@ namespace {
 // Random names rarely meet; a folder where a thousand do is no place to work.
 constexpr int MaxReservationAttempts = 1000;
 
-// Creates `path` empty, failing when any entry holds it: 0 or the errno.
-int CreateExclusive(const std::string& path)
+// Creates `name` in the folder empty, failing when any entry holds it: 0 or the errno.
+int CreateExclusive(const FolderDescriptor& folder, const std::string& name)
 {
-    const int fd = RetryOnInterrupt(
-        [&] { return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600); });
-    if (fd < 0) {
-        return errno;
+    if (!folder.IsOpen()) {
+        return folder.OpenError();
     }
-    close(fd);
-    return 0;
+    const FileDescriptor file(RetryOnInterrupt(
+        [&] { return openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600); }));
+    return file.IsOpen() ? 0 : errno;
+}
+
+void RemoveEntry(const FolderDescriptor& folder, const std::string& name)
+{
+    if (folder.IsOpen()) {
+        (void)unlinkat(folder.Fd(), name.c_str(), 0);
+    }
+}
+
+// A plain rename, for a name that only our own reservation holds: 0 or the errno.
+int MoveReplacing(const FolderDescriptor& folder, const std::string& from, const std::string& to)
+{
+    if (!folder.IsOpen()) {
+        return folder.OpenError();
+    }
+    return RetryOnInterrupt([&] { return renameat(folder.Fd(), from.c_str(), folder.Fd(), to.c_str()); }) == 0 ? 0
+                                                                                                               : errno;
 }
 
 // 0 on success, else the errno of the attempt that decided it.
-int MoveNoReplace(const std::string& from, const std::string& to)
+int MoveNoReplace(const FolderDescriptor& folder, const std::string& from, const std::string& to)
 {
-    if (RetryOnInterrupt([&] { return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE); }) ==
-        0) {
+    if (!folder.IsOpen()) {
+        return folder.OpenError();
+    }
+    const int fd = folder.Fd();
+    if (RetryOnInterrupt([&] { return renameat2(fd, from.c_str(), fd, to.c_str(), RENAME_NOREPLACE); }) == 0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
         return errno;
     }
     // The filesystem knows no RENAME_NOREPLACE: link refuses a taken name too.
-    if (RetryOnInterrupt([&] { return link(from.c_str(), to.c_str()); }) == 0) {
-        if (RetryOnInterrupt([&] { return unlink(from.c_str()); }) == 0) {
+    if (RetryOnInterrupt([&] { return linkat(fd, from.c_str(), fd, to.c_str(), 0); }) == 0) {
+        if (RetryOnInterrupt([&] { return unlinkat(fd, from.c_str(), 0); }) == 0) {
             return 0;
         }
         const int error = errno;
-        unlink(to.c_str()); // one name, as before
+        RemoveEntry(folder, to); // one name, as before
         return error;
     }
     if (errno == EEXIST || errno == ENOENT) {
         return errno;
     }
-    return detail::MoveByReservation(from, to);
+    return detail::MoveByReservation(folder, from, to);
 }
 
 RenameOutcome OutcomeOf(int error)
@@ -78,11 +98,12 @@ RenameResult ResultOf(int error)
     return {OutcomeOf(error), error, {}, false};
 }
 
-bool SameFile(const std::string& a, const std::string& b)
+bool SameFile(const FolderDescriptor& folder, const std::string& a, const std::string& b)
 {
     struct stat first {};
     struct stat second {};
-    return lstat(a.c_str(), &first) == 0 && lstat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+    return folder.IsOpen() && fstatat(folder.Fd(), a.c_str(), &first, AT_SYMLINK_NOFOLLOW) == 0 &&
+           fstatat(folder.Fd(), b.c_str(), &second, AT_SYMLINK_NOFOLLOW) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
 }
 
@@ -92,12 +113,22 @@ struct DirCloser {
 
 // Whether the folder lists an entry spelled exactly `name`. A folder that
 // cannot be read counts as holding it, which keeps the file where it is.
-bool FolderListsExactly(const std::string& folder, const std::string& name)
+bool FolderListsExactly(const FolderDescriptor& folder, const std::string& name)
 {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!folder.IsOpen()) {
+        return true;
+    }
+    // The folder is held for naming only; listing needs a descriptor of its own.
+    FileDescriptor listing(
+        RetryOnInterrupt([&] { return openat(folder.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (!listing.IsOpen()) {
+        return true;
+    }
+    const std::unique_ptr<DIR, DirCloser> dir(fdopendir(listing.Get()));
     if (!dir) {
         return true;
     }
+    (void)listing.Release(); // the listing owns it now
     while (const dirent* entry = readdir(dir.get())) {
         if (name == entry->d_name) {
             return true;
@@ -107,14 +138,14 @@ bool FolderListsExactly(const std::string& folder, const std::string& name)
 }
 
 // Announces the move, makes it and takes the announcement back when it fails.
-int JournaledMove(const std::string& folder, const std::string& from, const std::string& to, MoveJournal* journal,
+int JournaledMove(const FolderDescriptor& folder, const std::string& from, const std::string& to, MoveJournal* journal,
                   bool& unrecorded)
 {
     if (journal != nullptr && !journal->BeforeMove(from, to)) {
         unrecorded = true;
         return EPERM;
     }
-    const int error = MoveNoReplace(folder + from, folder + to);
+    const int error = MoveNoReplace(folder, from, to);
     if (error != 0 && journal != nullptr) {
         journal->MoveFailed();
     }
@@ -123,8 +154,8 @@ int JournaledMove(const std::string& folder, const std::string& from, const std:
 
 // Both spellings reach one file (a case-blind filesystem, or two links):
 // step aside through a temporary name so the change really happens.
-RenameResult RenameThroughTemporary(const std::string& folder, const std::string& oldName, const std::string& newName,
-                                    MoveJournal* journal)
+RenameResult RenameThroughTemporary(const FolderDescriptor& folder, const std::string& oldName,
+                                    const std::string& newName, MoveJournal* journal)
 {
     const std::optional<std::string> temporary = ReserveTemporaryName(folder);
     if (!temporary) {
@@ -152,20 +183,19 @@ RenameResult RenameThroughTemporary(const std::string& folder, const std::string
 
 namespace detail {
 
-int MoveByReservation(const std::string& from, const std::string& to)
+int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to)
 {
     // The reservation is ours alone, so replacing it replaces nothing else;
     // a test of the name followed by a rename could lose a file that
     // turned up in between.
-    const int reserved = CreateExclusive(to);
+    const int reserved = CreateExclusive(folder, to);
     if (reserved != 0) {
         return reserved;
     }
-    if (RetryOnInterrupt([&] { return rename(from.c_str(), to.c_str()); }) == 0) {
-        return 0;
+    const int error = MoveReplacing(folder, from, to);
+    if (error != 0) {
+        RemoveEntry(folder, to);
     }
-    const int error = errno;
-    unlink(to.c_str());
     return error;
 }
 
@@ -177,7 +207,7 @@ bool IsPlainFileName(std::string_view name)
            name.find('\0') == std::string_view::npos;
 }
 
-RenameResult RenameNoReplace(const std::string& folder, const std::string& oldName, const std::string& newName,
+RenameResult RenameNoReplace(const FolderDescriptor& folder, const std::string& oldName, const std::string& newName,
                              MoveJournal* journal)
 {
     if (!IsPlainFileName(oldName) || !IsPlainFileName(newName)) {
@@ -192,20 +222,20 @@ RenameResult RenameNoReplace(const std::string& folder, const std::string& oldNa
     }
     // Where case is ignored, the new spelling is "taken" by the file itself.
     if (error == EEXIST && oldName != newName && EqualIgnoringCase(oldName, newName) &&
-        (SameFile(folder + oldName, folder + newName) || !FolderListsExactly(folder, newName))) {
+        (SameFile(folder, oldName, newName) || !FolderListsExactly(folder, newName))) {
         return RenameThroughTemporary(folder, oldName, newName, journal);
     }
     return ResultOf(error);
 }
 
-std::optional<std::string> ReserveTemporaryName(const std::string& folder)
+std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder)
 {
     std::random_device random;
     for (int attempt = 0; attempt < MaxReservationAttempts; ++attempt) {
         char number[17];
         (void)std::snprintf(number, sizeof number, "%08x%08x", random(), random());
         std::string name = ".tollwick-" + std::to_string(getpid()) + "-" + number;
-        const int error = CreateExclusive(folder + name);
+        const int error = CreateExclusive(folder, name);
         if (error == 0) {
             return name;
         }
@@ -218,34 +248,33 @@ std::optional<std::string> ReserveTemporaryName(const std::string& folder)
     return std::nullopt;
 }
 
-RenameResult MoveOntoReservation(const std::string& folder, const std::string& oldName, const std::string& reservedName,
-                                 MoveJournal* journal)
+RenameResult MoveOntoReservation(const FolderDescriptor& folder, const std::string& oldName,
+                                 const std::string& reservedName, MoveJournal* journal)
 {
-    const std::string to = folder + reservedName;
     if (!IsPlainFileName(oldName)) {
-        unlink(to.c_str());
+        RemoveEntry(folder, reservedName);
         return {};
     }
     if (journal != nullptr && !journal->BeforeMove(oldName, reservedName)) {
-        unlink(to.c_str());
+        RemoveEntry(folder, reservedName);
         RenameResult result;
         result.Unrecorded = true;
         return result;
     }
-    if (RetryOnInterrupt([&] { return rename((folder + oldName).c_str(), to.c_str()); }) == 0) {
+    const int error = MoveReplacing(folder, oldName, reservedName);
+    if (error == 0) {
         return ResultOf(0);
     }
-    const int error = errno;
-    unlink(to.c_str());
+    RemoveEntry(folder, reservedName);
     if (journal != nullptr) {
         journal->MoveFailed();
     }
     return ResultOf(error);
 }
 
-void ReleaseReservation(const std::string& folder, const std::string& reservedName)
+void ReleaseReservation(const FolderDescriptor& folder, const std::string& reservedName)
 {
-    unlink((folder + reservedName).c_str());
+    RemoveEntry(folder, reservedName);
 }
 
 std::string SystemErrorText(int error)

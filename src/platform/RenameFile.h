@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FolderDescriptor.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +40,7 @@ public:
     MoveJournal(MoveJournal&&) = delete;
     MoveJournal& operator=(MoveJournal&&) = delete;
     virtual ~MoveJournal() = default;
-    /// Before folder+from moves to folder+to; false forbids the move.
+    /// Before `from` moves to `to` in the folder; false forbids the move.
     virtual bool BeforeMove(const std::string& from, const std::string& to) = 0;
     /// The move announced last did not happen.
     virtual void MoveFailed() = 0;
@@ -48,27 +50,27 @@ public:
 /// or holding "/" or a NUL byte.
 [[nodiscard]] bool IsPlainFileName(std::string_view name);
 
-/// Renames folder+oldName to folder+newName without ever replacing an
+/// Renames oldName to newName in `folder` without ever replacing an
 /// existing entry, on any filesystem. A change of letter case alone works
 /// also where both spellings reach the same file, or where the filesystem
 /// ignores case while reporting each spelling as a file of its own: it goes
-/// through a temporary name then. `folder` ends with "/".
-[[nodiscard]] RenameResult RenameNoReplace(const std::string& folder, const std::string& oldName,
+/// through a temporary name then.
+[[nodiscard]] RenameResult RenameNoReplace(const FolderDescriptor& folder, const std::string& oldName,
                                            const std::string& newName, MoveJournal* journal = nullptr);
 
 /// A recognisable name in `folder` (".tollwick-<pid>-<random hex>") that nothing
 /// else can take: an empty file holds it until MoveOntoReservation or
 /// ReleaseReservation. Empty when no such file could be made.
-[[nodiscard]] std::optional<std::string> ReserveTemporaryName(const std::string& folder);
+[[nodiscard]] std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder);
 
-/// Moves folder+oldName onto a name that ReserveTemporaryName gave,
+/// Moves oldName in `folder` onto a name that ReserveTemporaryName gave,
 /// replacing the empty file that holds it; the reservation goes when the
 /// move fails or the journal forbids it.
-[[nodiscard]] RenameResult MoveOntoReservation(const std::string& folder, const std::string& oldName,
+[[nodiscard]] RenameResult MoveOntoReservation(const FolderDescriptor& folder, const std::string& oldName,
                                                const std::string& reservedName, MoveJournal* journal = nullptr);
 
 /// Removes the empty file of a reservation that was not used.
-void ReleaseReservation(const std::string& folder, const std::string& reservedName);
+void ReleaseReservation(const FolderDescriptor& folder, const std::string& reservedName);
 
 /// The system's text for an errno ("Permission denied").
 [[nodiscard]] std::string SystemErrorText(int error);
@@ -76,7 +78,7 @@ void ReleaseReservation(const std::string& folder, const std::string& reservedNa
 namespace detail {
 /// The last way of renaming without replacing, for filesystems that know
 /// neither RENAME_NOREPLACE nor hard links: 0 or the errno.
-[[nodiscard]] int MoveByReservation(const std::string& from, const std::string& to);
+[[nodiscard]] int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to);
 } // namespace detail
 
 } // namespace tollwick

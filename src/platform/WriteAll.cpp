@@ -19,4 +19,18 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+bool WriteAllAt(int fd, std::string_view bytes, std::size_t offset)
+{
+    while (!bytes.empty()) {
+        const ssize_t written =
+            RetryOnInterrupt([&] { return pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset)); });
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
 } // namespace tollwick

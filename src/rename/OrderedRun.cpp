@@ -16,7 +16,7 @@ class MoveRunner {
 public:
     MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
                const RunTexts& texts, const RowDone& onDone)
-        : shown_(shown), plan_(plan), dirName_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
+        : shown_(shown), plan_(plan), dirName_(dirName), folder_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
           results_(plan.Rows.size()), lastMove_(plan.Rows.size(), NoMove), temporary_(plan.Rows.size())
     {
         for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
@@ -65,14 +65,14 @@ private:
         switch (move.Step) {
         case PlannedMove::Kind::Direct:
             results_[slot] =
-                ResultOfRename(dirName_, row, RenameNoReplace(dirName_, row.OldName, row.NewName, undo_), texts_);
+                ResultOfRename(dirName_, row, RenameNoReplace(folder_, row.OldName, row.NewName, undo_), texts_);
             break;
         case PlannedMove::Kind::ToTemporary:
             MoveAside(slot);
             break;
         case PlannedMove::Kind::FromTemporary:
             results_[slot] =
-                ResultOfRename(dirName_, row, RenameNoReplace(dirName_, *temporary_[slot], row.NewName, undo_), texts_);
+                ResultOfRename(dirName_, row, RenameNoReplace(folder_, *temporary_[slot], row.NewName, undo_), texts_);
             if (results_[slot].Status != RunStatus::StatusRenamed) {
                 PutBack(slot);
             }
@@ -85,12 +85,12 @@ private:
     void MoveAside(std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        temporary_[slot] = ReserveTemporaryName(dirName_);
+        temporary_[slot] = ReserveTemporaryName(folder_);
         if (!temporary_[slot]) {
             Fail(slot, Refused(SystemErrorText(errno)));
             return;
         }
-        const RenameResult aside = MoveOntoReservation(dirName_, row.OldName, *temporary_[slot], undo_);
+        const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], undo_);
         if (aside.Outcome != RenameOutcome::Renamed) {
             temporary_[slot].reset();
             Fail(slot, ResultOfRename(dirName_, row, aside, texts_));
@@ -111,7 +111,7 @@ private:
     void PutBack(std::size_t slot)
     {
         UndoRecorder* journal = undo_ != nullptr && !undo_->Stopped() ? undo_ : nullptr;
-        (void)RenameNoReplace(dirName_, *temporary_[slot], RowAt(slot).OldName, journal);
+        (void)RenameNoReplace(folder_, *temporary_[slot], RowAt(slot).OldName, journal);
         temporary_[slot].reset();
     }
 
@@ -126,6 +126,7 @@ private:
     const std::vector<Row>& shown_;
     const RunPlan& plan_;
     const std::string& dirName_;
+    const FolderDescriptor folder_; // every move is made relative to it
     UndoRecorder* undo_;
     const RunTexts& texts_;
     const RowDone& onDone_;

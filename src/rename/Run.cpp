@@ -44,8 +44,8 @@ private:
 
 // Decides one checked row and renames its file when that is due. Only
 // names that stay inside the list folder ever reach a file call.
-RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row& row, UndoRecorder* undo,
-                 const RunTexts& texts)
+RowResult RunRow(const std::string& dirName, const FolderDescriptor& folder, const SourceTest& source, const Row& row,
+                 UndoRecorder* undo, const RunTexts& texts)
 {
     // Names that could reach outside the folder are refused before any call.
     if (!IsPlainFileName(row.OldName)) {
@@ -67,7 +67,7 @@ RowResult RunRow(const std::string& dirName, const SourceTest& source, const Row
     }
     // The rename itself refuses a taken name, so a file that turns up after
     // any test of ours is never replaced; the test follows the refusal.
-    return ResultOfRename(dirName, row, RenameNoReplace(dirName, row.OldName, row.NewName, undo), texts);
+    return ResultOfRename(dirName, row, RenameNoReplace(folder, row.OldName, row.NewName, undo), texts);
 }
 
 } // namespace
@@ -134,13 +134,15 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
 {
     const bool runnable = IsRunnableFolder(options.DirName);
     const SourceTest source(runnable ? options.DirName : std::string());
+    // Opened once: each rename then names its file relative to the folder.
+    const FolderDescriptor folder(runnable ? options.DirName : std::string());
     int step = 0;
     for (const Row& row : list.FilterList) {
         if (row.Checked) {
             reporter.Report(row, !runnable ? Refused(texts.NoFolder)
                                  : undo != nullptr && undo->Stopped()
                                      ? Refused(texts.UndoStopped)
-                                     : RunRow(options.DirName, source, row, undo, texts));
+                                     : RunRow(options.DirName, folder, source, row, undo, texts));
         }
         pass.Step(++step);
     }

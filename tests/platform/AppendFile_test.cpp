@@ -1,17 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppendFile.h"
+#include "platform/LineFile.h"
 #include "support/TempDir.h"
 
+#include <atomic>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
 namespace tollwick::test {
 namespace {
+
+using Lines = std::vector<std::string>;
+
+// The text a reader takes from a record: up to the first NUL.
+std::string UpToNul(const std::string& bytes)
+{
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+std::string NumberedLine(int k)
+{
+    return "renamed-photo-" + std::to_string(k) + ".jpg>photo-" + std::to_string(k) + ".jpg";
+}
 
 TEST(AppendFile, WritesEachLineWithCrLfAsItComes)
 {
@@ -21,13 +38,87 @@ TEST(AppendFile, WritesEachLineWithCrLfAsItComes)
     EXPECT_EQ(file->Path(), folder.Path() + "record.twu");
     EXPECT_TRUE(file->AppendLine("/photos/"));
     // Readable at once, before anything is finished.
-    EXPECT_EQ(folder.ReadFile("record.twu"), "/photos/\r\n");
+    EXPECT_EQ(UpToNul(folder.ReadFile("record.twu")), "/photos/\r\n");
     EXPECT_TRUE(file->AppendLine("b>a"));
     EXPECT_TRUE(file->AppendLine("announced>never done"));
     EXPECT_TRUE(file->DropLastLine());
+    EXPECT_EQ(UpToNul(folder.ReadFile("record.twu")), "/photos/\r\nb>a\r\n");
     EXPECT_TRUE(file->AppendLine(""));
     EXPECT_TRUE(file->Finish());
+    // Finished, the file is exactly its lines.
     EXPECT_EQ(folder.ReadFile("record.twu"), "/photos/\r\nb>a\r\n\r\n");
+}
+
+// Many growth steps, each line readable as soon as it is appended.
+TEST(AppendFile, GrowsAcrossManyStepsAndEndsExactlyAtItsLastLine)
+{
+    TempDir folder;
+    auto file = AppendFile::CreateUnique(folder.Path() + "big", ".twu");
+    ASSERT_TRUE(file);
+    std::string expected;
+    constexpr int Count = 60000;
+    for (int k = 0; k < Count; ++k) {
+        ASSERT_TRUE(file->AppendLine(NumberedLine(k)));
+        expected += NumberedLine(k) + "\r\n";
+        if (k % 9973 == 0) {
+            ASSERT_EQ(UpToNul(folder.ReadFile("big.twu")), expected) << k;
+        }
+    }
+    ASSERT_TRUE(file->Finish());
+    EXPECT_EQ(folder.ReadFile("big.twu"), expected);
+}
+
+// A kill at any moment, growth and a line taken back included, leaves
+// every line whose append returned, and at most the one in flight besides.
+TEST(AppendFile, AKillLosesAtMostTheLineInFlight)
+{
+    TempDir folder;
+    // How many kept lines the child has appended, shared with it.
+    void* const shared =
+        mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(shared, MAP_FAILED);
+    auto* const appended = new (shared) std::atomic<int>(0);
+    for (const int killAt : {1, 700, 1500, 3100, 9000, 20000, 41000, 90000}) {
+        appended->store(0);
+        const std::string stem = folder.Path() + "k" + std::to_string(killAt);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            auto file = AppendFile::CreateUnique(stem, ".twu");
+            for (int k = 0; file; ++k) {
+                if (!file->AppendLine(NumberedLine(k))) {
+                    _exit(1);
+                }
+                appended->store(k + 1);
+                // A move announced and then taken back, as a failed rename does.
+                if (k % 5 == 2 && !(file->AppendLine("announced>not done") && file->DropLastLine())) {
+                    _exit(1);
+                }
+            }
+            _exit(1);
+        }
+        int status = 0;
+        while (appended->load() < killAt) {
+            ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "the child stopped before the kill";
+            std::this_thread::yield();
+        }
+        kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself";
+        const int confirmed = appended->load();
+
+        const Lines lines = ReadEndedLines(stem + ".twu");
+        std::size_t kept = lines.size();
+        if (kept > 0 && lines.back() == "announced>not done") {
+            --kept;
+        }
+        ASSERT_GE(kept, static_cast<std::size_t>(confirmed)) << killAt;
+        ASSERT_LE(kept, static_cast<std::size_t>(confirmed) + 1) << killAt;
+        for (std::size_t k = 0; k < kept; ++k) {
+            ASSERT_EQ(lines[k], NumberedLine(static_cast<int>(k))) << killAt;
+        }
+    }
+    munmap(shared, sizeof(std::atomic<int>));
 }
 
 TEST(AppendFile, NeverTakesAnExistingName)

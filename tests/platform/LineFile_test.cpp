@@ -29,6 +29,20 @@ TEST(SplitLines, ANulByteEndsTheText)
     EXPECT_EQ(SplitLines(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
 }
 
+// What a record killed while it was written leaves: whole lines, perhaps a
+// torn one, then the NUL bytes reserved for more.
+TEST(LineFile, EndedLinesStopAtTheNulTailAndDropATornLine)
+{
+    const test::TempDir dir;
+    using namespace std::string_literals;
+    dir.WriteFile("whole.twu", "/f/\r\nb>a\r\n\0\0\0\0"s);
+    dir.WriteFile("torn.twu", "/f/\r\nb>a\r\nd>c\0\0"s);
+    dir.WriteFile("cr.twu", "/f/\r\nb>a\r\0\0"s);
+    for (const char* name : {"whole.twu", "torn.twu", "cr.twu"}) {
+        EXPECT_EQ(ReadEndedLines(dir.Path() + name), (Lines{"/f/", "b>a"})) << name;
+    }
+}
+
 TEST(LineFile, WritesCrLfAfterEveryLineAndReadsItBack)
 {
     const test::TempDir dir;

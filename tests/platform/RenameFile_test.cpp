@@ -16,12 +16,12 @@ TEST(RenameNoReplace, RenamesAndNeverReplaces)
     const test::TempDir dir;
     dir.WriteFile("a.txt", "A");
     dir.WriteFile("b.txt", "B");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "b.txt").Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a.txt", "b.txt").Outcome, RenameOutcome::TargetTaken);
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
     EXPECT_EQ(dir.ReadFile("b.txt"), "B");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "c.txt").Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a.txt", "c.txt").Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(dir.Names(), (Names{"b.txt", "c.txt"}));
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "d.txt").Outcome, RenameOutcome::SourceMissing);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a.txt", "d.txt").Outcome, RenameOutcome::SourceMissing);
 }
 
 TEST(RenameNoReplace, RefusesNamesThatLeaveTheFolder)
@@ -30,9 +30,10 @@ TEST(RenameNoReplace, RefusesNamesThatLeaveTheFolder)
     dir.MakeFolder("sub");
     dir.WriteFile("a", "A");
     for (const std::string& bad : std::vector<std::string>{"", ".", "..", "../a", "sub/a", std::string("x\0y", 3)}) {
-        EXPECT_EQ(RenameNoReplace(dir.Path() + "sub/", "..", bad).Outcome, RenameOutcome::Refused) << bad;
-        EXPECT_EQ(RenameNoReplace(dir.Path(), "a", bad).Outcome, RenameOutcome::Refused) << bad;
-        EXPECT_EQ(RenameNoReplace(dir.Path(), bad, "b").Outcome, RenameOutcome::Refused) << bad;
+        EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path() + "sub/"), "..", bad).Outcome, RenameOutcome::Refused)
+            << bad;
+        EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a", bad).Outcome, RenameOutcome::Refused) << bad;
+        EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), bad, "b").Outcome, RenameOutcome::Refused) << bad;
     }
     EXPECT_EQ(dir.Names(), (Names{"a", "sub"}));
 }
@@ -41,7 +42,7 @@ TEST(RenameNoReplace, ChangesLetterCaseAlone)
 {
     const test::TempDir dir;
     dir.WriteFile("photo.jpg", "P");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "photo.jpg", "Photo.JPG").Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "photo.jpg", "Photo.JPG").Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(dir.Names(), Names{"Photo.JPG"});
 }
 
@@ -50,7 +51,7 @@ TEST(RenameNoReplace, ACaseTwinThatIsAnotherFileIsTaken)
     const test::TempDir dir;
     dir.WriteFile("a.txt", "small");
     dir.WriteFile("A.txt", "capital");
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a.txt", "A.txt").Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a.txt", "A.txt").Outcome, RenameOutcome::TargetTaken);
     EXPECT_EQ(dir.ReadFile("a.txt"), "small");
     EXPECT_EQ(dir.ReadFile("A.txt"), "capital");
 }
@@ -59,7 +60,7 @@ TEST(RenameNoReplace, KeepsTheSystemsReason)
 {
     const test::TempDir dir;
     dir.WriteFile("a", "A");
-    const RenameResult result = RenameNoReplace(dir.Path(), "a", std::string(300, 'n'));
+    const RenameResult result = RenameNoReplace(FolderDescriptor(dir.Path()), "a", std::string(300, 'n'));
     EXPECT_EQ(result.Outcome, RenameOutcome::Refused);
     EXPECT_EQ(SystemErrorText(result.Error), "File name too long");
 }
@@ -84,10 +85,10 @@ TEST(RenameNoReplace, TellsTheJournalBeforeEachMove)
     dir.WriteFile("a", "A");
     dir.WriteFile("b", "B");
     ListeningJournal journal;
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a", "b", &journal).Outcome, RenameOutcome::TargetTaken);
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "a", "c", &journal).Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a", "b", &journal).Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "a", "c", &journal).Outcome, RenameOutcome::Renamed);
     journal.allow = false;
-    const RenameResult forbidden = RenameNoReplace(dir.Path(), "c", "d", &journal);
+    const RenameResult forbidden = RenameNoReplace(FolderDescriptor(dir.Path()), "c", "d", &journal);
     EXPECT_TRUE(forbidden.Unrecorded);
     EXPECT_EQ(journal.moves, (Names{"a>b", "failed", "a>c", "c>d"}));
     EXPECT_EQ(dir.Names(), (Names{"b", "c"}));
@@ -101,7 +102,7 @@ TEST(RenameNoReplace, TwoLinksDetourThroughANameTheJournalHeardOfFirst)
     dir.WriteFile("a.txt", "same");
     ASSERT_EQ(link((dir.Path() + "a.txt").c_str(), (dir.Path() + "A.txt").c_str()), 0);
     ListeningJournal journal;
-    const RenameResult result = RenameNoReplace(dir.Path(), "a.txt", "A.txt", &journal);
+    const RenameResult result = RenameNoReplace(FolderDescriptor(dir.Path()), "a.txt", "A.txt", &journal);
     ASSERT_FALSE(result.Detour.empty());
     EXPECT_FALSE(result.LeftInDetour);
     EXPECT_EQ(journal.moves, (Names{"a.txt>A.txt", "failed", "a.txt>" + result.Detour, result.Detour + ">A.txt",
@@ -113,17 +114,38 @@ TEST(TemporaryName, IsReservedUntilUsedOrReleased)
 {
     const test::TempDir dir;
     dir.WriteFile("f", "F");
-    const std::optional<std::string> first = ReserveTemporaryName(dir.Path());
-    const std::optional<std::string> second = ReserveTemporaryName(dir.Path());
+    const std::optional<std::string> first = ReserveTemporaryName(FolderDescriptor(dir.Path()));
+    const std::optional<std::string> second = ReserveTemporaryName(FolderDescriptor(dir.Path()));
     ASSERT_TRUE(first && second);
     EXPECT_NE(*first, *second);
     EXPECT_EQ(first->rfind(".tollwick-", 0), 0U);
     // The reservation holds the name against every rename but ours.
-    EXPECT_EQ(RenameNoReplace(dir.Path(), "f", *first).Outcome, RenameOutcome::TargetTaken);
-    EXPECT_EQ(MoveOntoReservation(dir.Path(), "f", *first).Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(dir.Path()), "f", *first).Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(MoveOntoReservation(FolderDescriptor(dir.Path()), "f", *first).Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(dir.ReadFile(*first), "F");
-    EXPECT_EQ(MoveOntoReservation(dir.Path(), "gone", *second).Outcome, RenameOutcome::SourceMissing);
+    EXPECT_EQ(MoveOntoReservation(FolderDescriptor(dir.Path()), "gone", *second).Outcome, RenameOutcome::SourceMissing);
     EXPECT_EQ(dir.Names(), Names{*first});
+}
+
+// The folder is opened once; every call after that names entries in it,
+// and one that cannot be opened answers each call with the open's reason.
+TEST(FolderDescriptor, CallsActInTheFolderOpenedOrGiveItsOpenError)
+{
+    const test::TempDir dir;
+    dir.MakeFolder("list");
+    dir.WriteFile("list/a", "A");
+    const FolderDescriptor folder(dir.Path() + "list/");
+    ASSERT_EQ(rename((dir.Path() + "list").c_str(), (dir.Path() + "moved").c_str()), 0);
+    EXPECT_EQ(RenameNoReplace(folder, "a", "b").Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(dir.ReadFile("moved/b"), "A");
+
+    const FolderDescriptor missing(dir.Path() + "list/");
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(RenameNoReplace(missing, "b", "c").Outcome, RenameOutcome::SourceMissing);
+    errno = 0;
+    EXPECT_FALSE(ReserveTemporaryName(missing));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(dir.Names(), (Names{"moved"}));
 }
 
 // Filesystems without RENAME_NOREPLACE and hard links get this path.
@@ -132,10 +154,11 @@ TEST(MoveByReservation, MovesButNeverOntoATakenName)
     const test::TempDir dir;
     dir.WriteFile("a", "A");
     dir.WriteFile("b", "B");
-    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "a", dir.Path() + "b"), EEXIST);
-    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "gone", dir.Path() + "c"), ENOENT);
+    const FolderDescriptor folder(dir.Path());
+    EXPECT_EQ(detail::MoveByReservation(folder, "a", "b"), EEXIST);
+    EXPECT_EQ(detail::MoveByReservation(folder, "gone", "c"), ENOENT);
     EXPECT_EQ(dir.Names(), (Names{"a", "b"})); // no reservation left behind
-    EXPECT_EQ(detail::MoveByReservation(dir.Path() + "a", dir.Path() + "c"), 0);
+    EXPECT_EQ(detail::MoveByReservation(folder, "a", "c"), 0);
     EXPECT_EQ(dir.ReadFile("c"), "A");
     EXPECT_EQ(dir.Names(), (Names{"b", "c"}));
 }

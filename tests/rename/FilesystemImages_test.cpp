@@ -135,10 +135,10 @@ TEST_P(FilesystemImage, TheRenameLayerNeverReplacesAndKeepsACaseChange)
     const std::string& folder = image.Folder();
     Write(folder + "a.txt", "a");
     Write(folder + "b.txt", "b");
-    EXPECT_EQ(RenameNoReplace(folder, "a.txt", "b.txt").Outcome, RenameOutcome::TargetTaken);
-    EXPECT_EQ(RenameNoReplace(folder, "a.txt", "B.TXT").Outcome, RenameOutcome::TargetTaken);
-    EXPECT_EQ(RenameNoReplace(folder, "missing.txt", "c.txt").Outcome, RenameOutcome::SourceMissing);
-    EXPECT_EQ(RenameNoReplace(folder, "a.txt", "A.txt").Outcome, RenameOutcome::Renamed);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(folder), "a.txt", "b.txt").Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(folder), "a.txt", "B.TXT").Outcome, RenameOutcome::TargetTaken);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(folder), "missing.txt", "c.txt").Outcome, RenameOutcome::SourceMissing);
+    EXPECT_EQ(RenameNoReplace(FolderDescriptor(folder), "a.txt", "A.txt").Outcome, RenameOutcome::Renamed);
     EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"A.txt", "b.txt"}));
     EXPECT_EQ(Read(folder + "A.txt"), "a");
     EXPECT_EQ(Read(folder + "b.txt"), "b");
