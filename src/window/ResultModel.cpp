@@ -22,22 +22,32 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= shownCount_ || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return {};
     }
-    const ResultRow& row = rows_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::ToolTipRole && !row.Reason.empty()) {
-        return FromBytes(row.Reason);
+    const Entry& row = rows_[static_cast<std::size_t>(index.row())];
+    const std::string_view reason = PartOf(row, ReasonPart);
+    if (role == Qt::ToolTipRole && !reason.empty()) {
+        return FromBytes(reason);
     }
     switch (index.column()) {
     case OldNameColumn:
-        return FromBytes(row.OldName);
+        return FromBytes(PartOf(row, OldNamePart));
     case NewNameColumn:
-        return FromBytes(row.NewName);
+        return FromBytes(PartOf(row, NewNamePart));
     case StatusColumn:
-        return FromBytes(row.StatusText);
+        return FromBytes(statusTexts_.at(static_cast<std::size_t>(row.status)));
     case DateTextColumn:
-        return FromBytes(row.DateText);
+        return FromBytes(PartOf(row, DateTextPart));
     default:
         return {};
     }
+}
+
+std::string_view ResultModel::PartOf(const Entry& entry, Part part) const
+{
+    std::size_t start = entry.start;
+    for (int k = 0; k < part; ++k) {
+        start += entry.sizes.at(static_cast<std::size_t>(k));
+    }
+    return std::string_view(bytes_).substr(start, entry.sizes.at(static_cast<std::size_t>(part)));
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -57,14 +67,29 @@ void ResultModel::SetHeadings(const QStringList& headings)
 void ResultModel::Clear()
 {
     beginResetModel();
-    rows_.clear();
+    // Gives the memory back: the last run may have been large.
+    rows_ = {};
+    bytes_ = {};
     shownCount_ = 0;
     endResetModel();
 }
 
 void ResultModel::Append(const ResultRow& row)
 {
-    rows_.push_back(row);
+    Entry entry;
+    entry.start = bytes_.size();
+    entry.status = row.Status;
+    const std::array<const std::string*, 4> parts = {&row.OldName, &row.NewName, &row.DateText, &row.Reason};
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        bytes_ += *parts.at(k);
+        entry.sizes.at(k) = static_cast<std::uint32_t>(parts.at(k)->size());
+    }
+    rows_.push_back(entry);
+    // The run gives every row of one status the same text.
+    std::string& statusText = statusTexts_.at(static_cast<std::size_t>(row.Status));
+    if (statusText != row.StatusText) {
+        statusText = row.StatusText;
+    }
 }
 
 void ResultModel::Flush()
