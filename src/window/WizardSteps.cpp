@@ -55,6 +55,12 @@ void TForm1::NextOnListPage()
 void TForm1::NextOnPreviewPage()
 {
     const bool ordered = c_.OrderCheck->isChecked() && !c_.OrderCheck->isHidden();
+    // The run plans anew; of the forecast the preview keeps only its counts.
+    for (RunPlan* plan : {&forecast_.ShownOrder, &forecast_.Ordered}) {
+        plan->Rows = {};
+        plan->Statuses = {};
+        plan->Moves = {};
+    }
     resultModel_->Clear();
     ShowPage(5);
     runCounts_ = RunCounts{};

@@ -130,7 +130,8 @@ public:
         Settle();
         const double seconds = SecondsBetween(start, Clock::now());
         total_ += seconds;
-        std::printf("  %-12s %8.3f s   longest gap %.3f s\n", name, seconds, watch_.StepLongestGap());
+        std::printf("  %-12s %8.3f s   longest gap %.3f s   peak memory so far%s\n", name, seconds,
+                    watch_.StepLongestGap(), PeakMemory().c_str());
         std::fflush(stdout);
     }
 
