@@ -3,7 +3,14 @@
 
 #include "window/TextBridge.h"
 
+#include <algorithm>
+
 namespace tollwick {
+namespace {
+
+constexpr std::size_t BlockSize = 1 << 20;
+
+} // namespace
 
 ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -43,11 +50,20 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
 
 std::string_view ResultModel::PartOf(const Entry& entry, Part part) const
 {
-    std::size_t start = entry.start;
+    std::size_t start = entry.offset;
     for (int k = 0; k < part; ++k) {
         start += entry.sizes.at(static_cast<std::size_t>(k));
     }
-    return std::string_view(bytes_).substr(start, entry.sizes.at(static_cast<std::size_t>(part)));
+    return std::string_view(blocks_.at(entry.block)).substr(start, entry.sizes.at(static_cast<std::size_t>(part)));
+}
+
+std::string& ResultModel::BlockWithRoom(std::size_t size)
+{
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
+        std::string& block = blocks_.emplace_back();
+        block.reserve(std::max(BlockSize, size));
+    }
+    return blocks_.back();
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -69,19 +85,25 @@ void ResultModel::Clear()
     beginResetModel();
     // Gives the memory back: the last run may have been large.
     rows_ = {};
-    bytes_ = {};
+    blocks_ = {};
     shownCount_ = 0;
     endResetModel();
 }
 
 void ResultModel::Append(const ResultRow& row)
 {
-    Entry entry;
-    entry.start = bytes_.size();
-    entry.status = row.Status;
     const std::array<const std::string*, 4> parts = {&row.OldName, &row.NewName, &row.DateText, &row.Reason};
+    std::size_t size = 0;
+    for (const std::string* part : parts) {
+        size += part->size();
+    }
+    std::string& block = BlockWithRoom(size);
+    Entry entry;
+    entry.block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    entry.offset = static_cast<std::uint32_t>(block.size());
+    entry.status = row.Status;
     for (std::size_t k = 0; k < parts.size(); ++k) {
-        bytes_ += *parts.at(k);
+        block += *parts.at(k);
         entry.sizes.at(k) = static_cast<std::uint32_t>(parts.at(k)->size());
     }
     rows_.push_back(entry);

@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,18 +44,23 @@ public:
     void Flush();
 
 private:
-    /// Where one row's texts lie in bytes_: old name, new name, date text, reason.
+    /// Where one row's texts lie: old name, new name, date text, reason,
+    /// one after the other in one block.
     struct Entry {
-        std::size_t start = 0;
+        std::uint32_t block = 0;
+        std::uint32_t offset = 0;
         std::array<std::uint32_t, 4> sizes{};
         RunStatus status = RunStatus::StatusCanNot;
     };
     enum Part { OldNamePart, NewNamePart, DateTextPart, ReasonPart };
 
     [[nodiscard]] std::string_view PartOf(const Entry& entry, Part part) const;
+    [[nodiscard]] std::string& BlockWithRoom(std::size_t size);
 
-    std::string bytes_;
-    std::vector<Entry> rows_;
+    // Fixed blocks and a deque grow without moving what they hold: a
+    // million rows never stand in memory twice while they arrive.
+    std::deque<std::string> blocks_;
+    std::deque<Entry> rows_;
     std::array<std::string, RunStatusCount> statusTexts_;
     int shownCount_ = 0;
     QStringList headings_;
