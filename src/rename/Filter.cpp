@@ -88,7 +88,7 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
 {
     StoreShownRows(list, progress);
     if (!settings.FilterOn) {
-        list.FilterList = list.TotalList;
+        list.FilterList.ShareMaster();
         return settings;
     }
     FilterSettings shown = settings;

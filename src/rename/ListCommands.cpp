@@ -94,8 +94,11 @@ void SortShownRows(RenameList& list, const SortState& sort)
     });
     std::vector<Row> sorted;
     sorted.reserve(keys.size());
+    // Rows that are the master rows are copied: the master keeps its order.
+    const bool shared = list.FilterList.SharesMaster();
     for (const Keyed& keyed : keys) {
-        sorted.push_back(std::move(list.FilterList[keyed.position]));
+        Row& row = list.FilterList[keyed.position];
+        sorted.push_back(shared ? row : std::move(row));
     }
     list.FilterList = std::move(sorted);
 }

@@ -28,6 +28,43 @@ std::optional<std::size_t> WalkForIndex(const std::vector<Row>& rows, const std:
 
 } // namespace
 
+RenameList::RenameList(const RenameList& other)
+    : TotalList(other.TotalList), FilterList(other.FilterList, TotalList), NextIndex(other.NextIndex),
+      OldNameTerms(other.OldNameTerms), NewNameTerms(other.NewNameTerms)
+{
+}
+
+RenameList::RenameList(RenameList&& other) noexcept
+    : TotalList(std::move(other.TotalList)), FilterList(std::move(other.FilterList), TotalList),
+      NextIndex(other.NextIndex), OldNameTerms(std::move(other.OldNameTerms)),
+      NewNameTerms(std::move(other.NewNameTerms))
+{
+}
+
+RenameList& RenameList::operator=(const RenameList& other)
+{
+    if (this != &other) {
+        TotalList = other.TotalList;
+        FilterList = other.FilterList;
+        NextIndex = other.NextIndex;
+        OldNameTerms = other.OldNameTerms;
+        NewNameTerms = other.NewNameTerms;
+    }
+    return *this;
+}
+
+RenameList& RenameList::operator=(RenameList&& other) noexcept
+{
+    if (this != &other) {
+        TotalList = std::move(other.TotalList);
+        FilterList = std::move(other.FilterList);
+        NextIndex = other.NextIndex;
+        OldNameTerms = std::move(other.OldNameTerms);
+        NewNameTerms = std::move(other.NewNameTerms);
+    }
+    return *this;
+}
+
 void RenameList::StartNewList()
 {
     FilterList.clear();
@@ -70,6 +107,10 @@ void DeleteRow(RenameList& list, std::size_t shownPosition)
     if (shownPosition >= list.FilterList.size()) {
         return;
     }
+    if (list.FilterList.SharesMaster()) {
+        list.TotalList.erase(list.TotalList.begin() + static_cast<std::ptrdiff_t>(shownPosition));
+        return;
+    }
     if (const auto master = FindMasterRow(list, list.FilterList[shownPosition].Index)) {
         list.TotalList.erase(list.TotalList.begin() + static_cast<std::ptrdiff_t>(*master));
     }
@@ -78,16 +119,17 @@ void DeleteRow(RenameList& list, std::size_t shownPosition)
 
 void DeleteRowsByFlags(RenameList& list, Progress& progress, const std::vector<bool>& doomedShown)
 {
-    std::vector<bool> doomedMaster(list.TotalList.size());
+    const bool shared = list.FilterList.SharesMaster();
+    std::vector<bool> doomedMaster(shared ? 0 : list.TotalList.size());
     for (std::size_t k = list.FilterList.size(); k-- > 0;) {
-        if (doomedShown[k]) {
+        if (doomedShown[k] && !shared) {
             if (const auto master = FindMasterRow(list, list.FilterList[k].Index)) {
                 doomedMaster[*master] = true;
             }
         }
         progress.ShowProgress(-1, 0);
     }
-    const auto compact = [](std::vector<Row>& rows, const std::vector<bool>& doomed) {
+    const auto compact = [](auto& rows, const std::vector<bool>& doomed) {
         std::size_t kept = 0;
         for (std::size_t k = 0; k < rows.size(); ++k) {
             if (!doomed[k]) {
@@ -99,6 +141,10 @@ void DeleteRowsByFlags(RenameList& list, Progress& progress, const std::vector<b
         }
         rows.resize(kept);
     };
+    if (shared) {
+        compact(list.TotalList, doomedShown);
+        return;
+    }
     compact(list.TotalList, doomedMaster);
     compact(list.FilterList, doomedShown);
 }
@@ -107,6 +153,13 @@ void StoreShownRows(RenameList& list, Progress& progress)
 {
     ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
     int step = 0;
+    // Shown rows that are the master rows have nothing to store.
+    if (list.FilterList.SharesMaster()) {
+        for (std::size_t k = 0; k < list.FilterList.size(); ++k) {
+            pass.Step(++step);
+        }
+        return;
+    }
     for (const Row& shown : list.FilterList) {
         if (const auto master = FindMasterRow(list, shown.Index)) {
             Row& target = list.TotalList[*master];

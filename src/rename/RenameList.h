@@ -3,6 +3,7 @@
 
 #include "rename/Progress.h"
 #include "rename/Row.h"
+#include "rename/ShownList.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,11 +15,19 @@ namespace tollwick {
 /// The rename list: every row in the master list, the rows that pass the
 /// filter in the shown list, and the filter's term lists of the last pass.
 struct RenameList {
-    std::vector<Row> TotalList;  // master rows, in the order they were added
-    std::vector<Row> FilterList; // shown rows: copies of master rows, possibly newer
-    std::int32_t NextIndex = 0;  // Index of the next row added to the master list
+    std::vector<Row> TotalList; // master rows, in the order they were added
+    ShownList FilterList;       // shown rows: copies of master rows, possibly newer, or the master rows
+    std::int32_t NextIndex = 0; // Index of the next row added to the master list
     std::vector<std::string> OldNameTerms;
     std::vector<std::string> NewNameTerms;
+
+    RenameList() : FilterList(TotalList) {}
+    // A copy's shown rows share the copy's own master rows.
+    RenameList(const RenameList& other);
+    RenameList(RenameList&& other) noexcept;
+    RenameList& operator=(const RenameList& other);
+    RenameList& operator=(RenameList&& other) noexcept;
+    ~RenameList() = default;
 
     /// Empties both lists and starts the numbering again.
     void StartNewList();

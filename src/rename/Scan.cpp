@@ -3,6 +3,7 @@
 
 #include "platform/Directory.h"
 #include "rename/DateText.h"
+#include "rename/WhilePainting.h"
 
 namespace tollwick {
 
@@ -11,8 +12,9 @@ FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const Fi
 {
     {
         ProgressPass pass(progress, 100);
-        // Listed before the old list goes, so a folder that cannot be read keeps it.
-        std::vector<FolderEntry> entries = ListFolderFiles(dirName, [&progress] { progress.KeepPainting(); });
+        // Listed before the old list goes, so a folder that cannot be read
+        // keeps it; the listing and its sort leave the window painting.
+        std::vector<FolderEntry> entries = WhilePainting(progress, [&dirName] { return ListFolderFiles(dirName); });
         list.StartNewList();
         list.TotalList.reserve(entries.size());
         for (FolderEntry& entry : entries) {

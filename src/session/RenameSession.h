@@ -48,7 +48,7 @@ public:
 
     [[nodiscard]] const RenameList& List() const { return list_; }
     /// The shown rows, for the hand edits and check marks of the list page.
-    [[nodiscard]] std::vector<Row>& ShownRows() { return list_.FilterList; }
+    [[nodiscard]] ShownList& ShownRows() { return list_.FilterList; }
     /// The list folder, ending with "/"; empty before the first list.
     [[nodiscard]] const std::string& DirName() const { return dirName_; }
     [[nodiscard]] const SortState& Sort() const { return sort_; }

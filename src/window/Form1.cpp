@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
@@ -131,7 +132,7 @@ void TForm1::SetUpListViews()
     c_.FilterList->header()->setSectionsClickable(true);
     c_.FilterList->header()->setSortIndicatorShown(true);
     c_.FilterList->header()->setSortIndicator(-1, Qt::AscendingOrder);
-    QHeaderView* results = c_.ResultView->header();
+    QHeaderView* results = c_.ResultView->horizontalHeader();
     results->setSectionResizeMode(QHeaderView::Interactive);
     results->resizeSection(ResultModel::OldNameColumn, 150);
     results->resizeSection(ResultModel::NewNameColumn, 150);

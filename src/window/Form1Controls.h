@@ -19,6 +19,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabBar;
 class QTabWidget;
+class QTableView;
 class QToolBar;
 class QToolButton;
 class QTreeView;
@@ -83,7 +84,7 @@ struct Form1Controls {
     QCheckBox* OrderCheck = nullptr;
 
     // Page 5.
-    QTreeView* ResultView = nullptr;
+    QTableView* ResultView = nullptr;
     QLabel* ResultTotalLabel = nullptr;
     QLabel* ResultOKLabel = nullptr;
     QLabel* ResultCancelLabel = nullptr;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTableView>
 #include <QTreeView>
 
 namespace tollwick {
@@ -93,18 +94,26 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.ResultNOLabel = CountLabel(page5, "ResultNOLabel", 296, FixedHue::Red, make);
     c.ResultDontExistLabel = CountLabel(page5, "ResultDontExistLabel", 312, FixedHue::Red, make);
 
-    c.ResultView = new QTreeView(page5);
+    // A table with one fixed row height: appending rows costs no layout of
+    // the rows before, which a tree view redoes at each append.
+    c.ResultView = new QTableView(page5);
     c.ResultView->setObjectName(QStringLiteral("ResultView"));
     c.ResultView->setGeometry(8, 24, 409, 201);
-    c.ResultView->setRootIsDecorated(false);
-    c.ResultView->setItemsExpandable(false);
-    c.ResultView->setUniformRowHeights(true);
-    c.ResultView->setAllColumnsShowFocus(true);
+    c.ResultView->setShowGrid(false);
+    c.ResultView->setWordWrap(false);
+    c.ResultView->setTabKeyNavigation(false);
     c.ResultView->setSelectionBehavior(QAbstractItemView::SelectRows);
     c.ResultView->setSelectionMode(QAbstractItemView::SingleSelection);
     c.ResultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    c.ResultView->header()->setSectionsClickable(false);
-    c.ResultView->header()->setStretchLastSection(false);
+    QHeaderView* rows = c.ResultView->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(c.ResultView->fontMetrics().height() + 4);
+    QHeaderView* columns = c.ResultView->horizontalHeader();
+    columns->setSectionsClickable(false);
+    columns->setStretchLastSection(false);
+    columns->setHighlightSections(false);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     make.Add({c.ResultView->objectName(), ComponentKind::ListView, {}});
 }
 

@@ -3,7 +3,14 @@
 
 #include "window/TextBridge.h"
 
+#include <algorithm>
+
 namespace tollwick {
+namespace {
+
+constexpr std::size_t BlockSize = 1 << 20;
+
+} // namespace
 
 ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -22,22 +29,41 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= shownCount_ || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return {};
     }
-    const ResultRow& row = rows_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::ToolTipRole && !row.Reason.empty()) {
-        return FromBytes(row.Reason);
+    const Entry& row = rows_[static_cast<std::size_t>(index.row())];
+    const std::string_view reason = PartOf(row, ReasonPart);
+    if (role == Qt::ToolTipRole && !reason.empty()) {
+        return FromBytes(reason);
     }
     switch (index.column()) {
     case OldNameColumn:
-        return FromBytes(row.OldName);
+        return FromBytes(PartOf(row, OldNamePart));
     case NewNameColumn:
-        return FromBytes(row.NewName);
+        return FromBytes(PartOf(row, NewNamePart));
     case StatusColumn:
-        return FromBytes(row.StatusText);
+        return FromBytes(statusTexts_.at(static_cast<std::size_t>(row.status)));
     case DateTextColumn:
-        return FromBytes(row.DateText);
+        return FromBytes(PartOf(row, DateTextPart));
     default:
         return {};
     }
+}
+
+std::string_view ResultModel::PartOf(const Entry& entry, Part part) const
+{
+    std::size_t start = entry.offset;
+    for (int k = 0; k < part; ++k) {
+        start += entry.sizes.at(static_cast<std::size_t>(k));
+    }
+    return std::string_view(blocks_.at(entry.block)).substr(start, entry.sizes.at(static_cast<std::size_t>(part)));
+}
+
+std::string& ResultModel::BlockWithRoom(std::size_t size)
+{
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < size) {
+        std::string& block = blocks_.emplace_back();
+        block.reserve(std::max(BlockSize, size));
+    }
+    return blocks_.back();
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -57,14 +83,35 @@ void ResultModel::SetHeadings(const QStringList& headings)
 void ResultModel::Clear()
 {
     beginResetModel();
-    rows_.clear();
+    // Gives the memory back: the last run may have been large.
+    rows_ = {};
+    blocks_ = {};
     shownCount_ = 0;
     endResetModel();
 }
 
 void ResultModel::Append(const ResultRow& row)
 {
-    rows_.push_back(row);
+    const std::array<const std::string*, 4> parts = {&row.OldName, &row.NewName, &row.DateText, &row.Reason};
+    std::size_t size = 0;
+    for (const std::string* part : parts) {
+        size += part->size();
+    }
+    std::string& block = BlockWithRoom(size);
+    Entry entry;
+    entry.block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    entry.offset = static_cast<std::uint32_t>(block.size());
+    entry.status = row.Status;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        block += *parts.at(k);
+        entry.sizes.at(k) = static_cast<std::uint32_t>(parts.at(k)->size());
+    }
+    rows_.push_back(entry);
+    // The run gives every row of one status the same text.
+    std::string& statusText = statusTexts_.at(static_cast<std::size_t>(row.Status));
+    if (statusText != row.StatusText) {
+        statusText = row.StatusText;
+    }
 }
 
 void ResultModel::Flush()

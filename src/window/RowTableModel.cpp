@@ -14,12 +14,20 @@ QString ShownText(const std::string& bytes)
 } // namespace
 
 RowTableModel::RowTableModel(std::vector<Row>& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), checkable_(&rows), shownCount_(static_cast<int>(rows.size()))
+    : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows; }),
+      checkable_([&rows](std::size_t k) -> Row& { return rows[k]; }), shownCount_(static_cast<int>(rows.size()))
+{
+}
+
+RowTableModel::RowTableModel(ShownList& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows.Rows(); }),
+      checkable_([&rows](std::size_t k) -> Row& { return rows[k]; }), shownCount_(static_cast<int>(rows.size()))
 {
 }
 
 RowTableModel::RowTableModel(const std::vector<Row>& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), shownCount_(static_cast<int>(rows.size()))
+    : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows; }),
+      shownCount_(static_cast<int>(rows.size()))
 {
 }
 
@@ -36,10 +44,10 @@ int RowTableModel::columnCount(const QModelIndex& parent) const
 const Row* RowTableModel::RowAt(const QModelIndex& index) const
 {
     // A view may paint while a long change runs; rows it still knows may be gone.
-    if (!index.isValid() || index.row() >= shownCount_ || static_cast<std::size_t>(index.row()) >= rows_.size()) {
+    if (!index.isValid() || index.row() >= shownCount_ || static_cast<std::size_t>(index.row()) >= Rows().size()) {
         return nullptr;
     }
-    return &rows_[static_cast<std::size_t>(index.row())];
+    return &Rows()[static_cast<std::size_t>(index.row())];
 }
 
 QVariant RowTableModel::data(const QModelIndex& index, int role) const
@@ -79,11 +87,10 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
 
 bool RowTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (checkable_ == nullptr || role != Qt::CheckStateRole || index.column() != OldNameColumn ||
-        RowAt(index) == nullptr) {
+    if (!checkable_ || role != Qt::CheckStateRole || index.column() != OldNameColumn || RowAt(index) == nullptr) {
         return false;
     }
-    (*checkable_)[static_cast<std::size_t>(index.row())].Checked = value.value<Qt::CheckState>() == Qt::Checked;
+    checkable_(static_cast<std::size_t>(index.row())).Checked = value.value<Qt::CheckState>() == Qt::Checked;
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -94,7 +101,7 @@ Qt::ItemFlags RowTableModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     }
     Qt::ItemFlags itemFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (index.column() == OldNameColumn && checkable_ != nullptr) {
+    if (index.column() == OldNameColumn && checkable_) {
         itemFlags |= Qt::ItemIsUserCheckable;
     }
     return itemFlags;
@@ -121,7 +128,7 @@ void RowTableModel::BeginChange()
 
 void RowTableModel::EndChange()
 {
-    shownCount_ = static_cast<int>(rows_.size());
+    shownCount_ = static_cast<int>(Rows().size());
     endResetModel();
 }
 

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "rename/Row.h"
+#include "rename/ShownList.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 namespace tollwick {
@@ -24,6 +26,9 @@ public:
 
     /// Rows whose check boxes the user checks.
     RowTableModel(std::vector<Row>& rows, QObject* parent);
+    /// The shown rows, whose check boxes the user checks; read anew at
+    /// each use, as they may become the master rows or a copy.
+    RowTableModel(ShownList& rows, QObject* parent);
     /// Rows only shown.
     RowTableModel(const std::vector<Row>& rows, QObject* parent);
     ~RowTableModel() override = default;
@@ -52,8 +57,10 @@ public:
 private:
     [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
 
-    const std::vector<Row>& rows_;
-    std::vector<Row>* checkable_ = nullptr; // the same rows, when the user may check them
+    [[nodiscard]] const std::vector<Row>& Rows() const { return rows_(); }
+
+    std::function<const std::vector<Row>&()> rows_;
+    std::function<Row&(std::size_t)> checkable_; // the same rows, when the user may check them
     // The count the views know; the vector may differ while a change runs.
     int shownCount_ = 0;
     QStringList headings_;

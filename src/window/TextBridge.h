@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace tollwick {
 
@@ -14,7 +15,7 @@ inline std::string ToBytes(const QString& text)
     return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
 }
 
-inline QString FromBytes(const std::string& bytes)
+inline QString FromBytes(std::string_view bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }

@@ -3,6 +3,7 @@
 #include "rename/NameList.h"
 #include "rename/Run.h"
 #include "rename/Undo.h"
+#include "rename/WhilePainting.h"
 #include "session/RenameSession.h"
 #include "window/GeneratorSample.h"
 #include "window/ResultModel.h"
@@ -36,7 +37,9 @@ void TForm1::NextOnListPage()
     c_.PreviewCtyLabel->setText(FromBytes(preview.PreviewCtyLabel));
     c_.PreviewUndoLabel->setText(FromBytes(preview.PreviewUndoLabel));
     c_.ResultTotalLabel->setText(FromBytes(preview.ResultTotalLabel));
-    forecast_ = session_->ForecastRun(c_.UndoCheck->isChecked());
+    // The forecast lists the folder and plans every checked row: long for a big folder.
+    forecast_ = WhilePainting(
+        *progress_, [this, undoCheck = c_.UndoCheck->isChecked()] { return session_->ForecastRun(undoCheck); });
     if (c_.UndoCheck->isChecked() && !forecast_.UndoReady) {
         c_.PreviewUndoLabel->setText(
             c_.PreviewUndoLabel->text() + u'\n' +
@@ -52,6 +55,12 @@ void TForm1::NextOnListPage()
 void TForm1::NextOnPreviewPage()
 {
     const bool ordered = c_.OrderCheck->isChecked() && !c_.OrderCheck->isHidden();
+    // The run plans anew; of the forecast the preview keeps only its counts.
+    for (RunPlan* plan : {&forecast_.ShownOrder, &forecast_.Ordered}) {
+        plan->Rows = {};
+        plan->Statuses = {};
+        plan->Moves = {};
+    }
     resultModel_->Clear();
     ShowPage(5);
     runCounts_ = RunCounts{};

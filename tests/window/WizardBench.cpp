@@ -47,8 +47,13 @@ public:
         last_ = Clock::now();
         longest_ = 0;
         paints_ = 0;
+        StartStep();
     }
+    /// Starts counting the longest gap of one step anew.
+    void StartStep() { stepLongest_ = 0; }
     [[nodiscard]] double LongestGap() const { return std::max(longest_, SecondsBetween(last_, Clock::now())); }
+    /// The longest gap that ended in this step, or that is still open.
+    [[nodiscard]] double StepLongestGap() const { return std::max(stepLongest_, SecondsBetween(last_, Clock::now())); }
     [[nodiscard]] int Paints() const { return paints_; }
 
 private:
@@ -60,12 +65,14 @@ private:
             ++paints_;
         }
         longest_ = std::max(longest_, gap);
+        stepLongest_ = std::max(stepLongest_, gap);
         last_ = now;
     }
 
     QWidget* window_;
     Clock::time_point last_ = Clock::now();
     double longest_ = 0;
+    double stepLongest_ = 0;
     int paints_ = 0;
 };
 
@@ -118,11 +125,13 @@ public:
     template <typename Action> void Time(const char* name, Action action)
     {
         const Clock::time_point start = Clock::now();
+        watch_.StartStep();
         action();
         Settle();
         const double seconds = SecondsBetween(start, Clock::now());
         total_ += seconds;
-        std::printf("  %-12s %8.3f s\n", name, seconds);
+        std::printf("  %-12s %8.3f s   longest gap %.3f s   peak memory so far%s\n", name, seconds,
+                    watch_.StepLongestGap(), PeakMemory().c_str());
         std::fflush(stdout);
     }
 

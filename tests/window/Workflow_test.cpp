@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QDateEdit>
 #include <QLabel>
+#include <QTableView>
 #include <QTreeView>
 
 using namespace tollwick;
@@ -34,7 +35,7 @@ QStringList UndoFiles(const std::string& home)
 
 QStringList ResultColumn(const Driver& driver, int column)
 {
-    const QAbstractItemModel* model = driver.Find<QTreeView>("ResultView")->model();
+    const QAbstractItemModel* model = driver.Find<QTableView>("ResultView")->model();
     QStringList texts;
     for (int row = 0; row < model->rowCount(); ++row) {
         texts.append(model->index(row, column).data().toString());
@@ -308,7 +309,7 @@ void Workflow::ResultPageFillsWhileTheRunGoes()
     bool cancelMidway = true;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &driver.Form(), [&] {
-        const int rows = driver.Find<QTreeView>("ResultView")->model()->rowCount();
+        const int rows = driver.Find<QTableView>("ResultView")->model()->rowCount();
         if (rows > 0 && rows < Count && rowsMidway == 0) {
             page = driver.Form().CurrentPage();
             rowsMidway = rows;
@@ -321,7 +322,7 @@ void Workflow::ResultPageFillsWhileTheRunGoes()
     QCOMPARE(page, 5);
     QVERIFY2(rowsMidway > 0, "the result list did not grow during the run");
     QVERIFY(!cancelMidway);
-    QCOMPARE(driver.Find<QTreeView>("ResultView")->model()->rowCount(), Count);
+    QCOMPARE(driver.Find<QTableView>("ResultView")->model()->rowCount(), Count);
     QCOMPARE(driver.TextOf("ResultOKLabel"), QString::number(Count));
     QVERIFY(driver.Find("CancelBtn")->isEnabled());
     QVERIFY(files.Files().first().startsWith(u'g'));
