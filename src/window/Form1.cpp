@@ -108,7 +108,7 @@ void TForm1::SetUpListViews()
     c_.TotalList->setModel(masterModel_);
     c_.ResultView->setModel(resultModel_);
     listForecast_ = new ListForecast(
-        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck,
+        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck, *progress_,
         [this](std::string_view key) { return Text(key); }, this);
     // Every change of the shown rows but the marks' own.
     connect(shownModel_, &QAbstractItemModel::dataChanged, this,

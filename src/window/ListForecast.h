@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rename/Progress.h"
 #include "rename/RunPlan.h"
 #include "window/RowMarks.h"
 
@@ -29,7 +30,7 @@ class ListForecast final : public QObject {
 public:
     using TextOf = std::function<QString(std::string_view key)>;
     ListForecast(const RenameSession& session, RowTableModel& model, QLabel& countLabel,
-                 const QAbstractButton& undoCheck, TextOf text, QObject* parent);
+                 const QAbstractButton& undoCheck, Progress& progress, TextOf text, QObject* parent);
     ~ListForecast() override = default;
 
     /// The page is shown: forecasts at once, from a new listing.
@@ -46,6 +47,7 @@ private:
     RowTableModel& model_;
     QLabel& countLabel_;
     const QAbstractButton& undoCheck_;
+    Progress& progress_; // keeps the window painting while a long list is planned
     TextOf text_;
     RowMarks marks_;
     std::optional<FolderView> folder_; // of this visit
