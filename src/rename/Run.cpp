@@ -9,6 +9,7 @@
 #include "rename/RunOutcome.h"
 #include "rename/RunPlan.h"
 #include "rename/Undo.h"
+#include "rename/WhilePainting.h"
 
 #include <optional>
 #include <unordered_set>
@@ -130,10 +131,12 @@ private:
 };
 
 void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                     ResultReporter& reporter, ProgressPass& pass)
+                     ResultReporter& reporter, ProgressPass& pass, Progress& progress)
 {
     const bool runnable = IsRunnableFolder(options.DirName);
-    const SourceTest source(runnable ? options.DirName : std::string());
+    // One listing of a huge folder takes a while; the window paints meanwhile.
+    const SourceTest source = WhilePainting(
+        progress, [&options, runnable] { return SourceTest(runnable ? options.DirName : std::string()); });
     // Opened once: each rename then names its file relative to the folder.
     const FolderDescriptor folder(runnable ? options.DirName : std::string());
     int step = 0;
@@ -151,13 +154,14 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
 // The plan is made from a listing taken now, and the rows are reported in
 // shown order: each row's own status is what the result page is read for.
 void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                          ResultReporter& reporter, ProgressPass& pass)
+                          ResultReporter& reporter, ProgressPass& pass, Progress& progress)
 {
     PlanOptions planning;
     planning.DirName = options.DirName;
     planning.UndoCheck = options.UndoCheck;
     planning.Ordered = true;
-    const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(options.DirName));
+    const RunPlan plan = WhilePainting(
+        progress, [&list, &planning] { return PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName)); });
     RunPlannedMoves(list.FilterList, plan, options.DirName, undo, texts, [&](std::size_t slot, const RowResult& done) {
         reporter.Report(list.FilterList[plan.Rows[slot]], done);
         pass.Step(static_cast<int>(plan.Rows[slot]) + 1);
@@ -181,9 +185,9 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
         ResultReporter reporter(texts, summary.Counts, onResult);
         UndoRecorder* journal = undo ? &*undo : nullptr;
         if (options.Ordered && IsRunnableFolder(options.DirName)) {
-            RunInDependencyOrder(list, options, journal, texts, reporter, pass);
+            RunInDependencyOrder(list, options, journal, texts, reporter, pass, progress);
         } else {
-            RunInShownOrder(list, options, journal, texts, reporter, pass);
+            RunInShownOrder(list, options, journal, texts, reporter, pass, progress);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();
