@@ -193,7 +193,6 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
             const UndoRecorder::Outcome outcome = undo->Finish();
             summary.UndoPath = outcome.Path;
             summary.Undo = outcome.Result;
-            summary.UndoLines = undo->TakeLines();
         }
     }
     return summary;

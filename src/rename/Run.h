@@ -76,9 +76,6 @@ struct RunOptions {
 /// What the run leaves for the window once it is over.
 struct RunSummary {
     RunCounts Counts;
-    /// Line 1 the list folder, then one undo line per renamed row; empty
-    /// without UndoCheck.
-    std::vector<std::string> UndoLines;
     /// The undo file, when one was made.
     std::string UndoPath;
     UndoOutcome Undo = UndoOutcome::NotDue;

@@ -69,9 +69,8 @@ bool UndoFolderReady(const std::string& undoFolder)
 }
 
 UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
-    : undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
+    : dirName_(std::move(dirName)), undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
 {
-    lines_.push_back(std::move(dirName));
 }
 
 bool UndoRecorder::Open()
@@ -82,7 +81,7 @@ bool UndoRecorder::Open()
         if (!undoFolder_.empty()) {
             file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
         }
-        stopped_ = !file_ || !file_->AppendLine(lines_.front());
+        stopped_ = !file_ || !file_->AppendLine(dirName_);
     }
     return !stopped_;
 }
@@ -92,19 +91,18 @@ bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
     if (!Open()) {
         return false;
     }
-    std::string line = UndoLine(to, from);
-    if (!file_->AppendLine(line)) {
+    if (!file_->AppendLine(UndoLine(to, from))) {
         stopped_ = true;
         return false;
     }
-    lines_.push_back(std::move(line));
+    ++moves_;
     return true;
 }
 
 void UndoRecorder::MoveFailed()
 {
-    if (file_ && lines_.size() > 1 && file_->DropLastLine()) {
-        lines_.pop_back();
+    if (file_ && moves_ > 0 && file_->DropLastLine()) {
+        --moves_;
     } else {
         // The line stays and names a file that did not move; nothing more may follow it.
         stopped_ = true;
@@ -119,7 +117,7 @@ UndoRecorder::Outcome UndoRecorder::Finish()
     if (!file_) {
         return {{}, UndoOutcome::NotWritten};
     }
-    if (lines_.size() < 2) {
+    if (moves_ == 0) {
         file_->Discard();
         return {{}, stopped_ ? UndoOutcome::NotWritten : UndoOutcome::NotDue};
     }

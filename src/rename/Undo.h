@@ -70,15 +70,13 @@ public:
     /// move is removed again.
     [[nodiscard]] Outcome Finish();
 
-    /// The lines recorded: the list folder, then the undo lines.
-    [[nodiscard]] std::vector<std::string> TakeLines() { return std::move(lines_); }
-
 private:
     bool Open();
 
+    std::string dirName_; // the file's first line
     std::string undoFolder_;
     std::function<LocalDateTime()> clock_;
-    std::vector<std::string> lines_;
+    std::size_t moves_ = 0; // undo lines in the file
     std::optional<AppendFile> file_;
     bool opened_ = false;  // the file was asked for
     bool stopped_ = false; // it could not be made, or a line did not fit

@@ -145,7 +145,7 @@ TEST_F(Ordering, CycleGoesThroughATemporaryNameTheUndoFileHolds)
     EXPECT_EQ(folder.ReadFile("c"), "b");
     EXPECT_EQ(folder.ReadFile("a"), "c");
     // Four moves in the order made: aside, two direct, back from the side.
-    const Names& lines = run.summary.UndoLines;
+    const Names lines = CrLfLinesOf(run.summary.UndoPath);
     ASSERT_EQ(lines.size(), 5U);
     const std::string temporary = lines[1].substr(0, lines[1].find('>'));
     EXPECT_EQ(temporary.rfind(".tollwick-", 0), 0U);

@@ -233,7 +233,7 @@ TEST(RunProperty, OrderedRunDoesWhatItsForecastSaysAndUndoBringsEveryNameBack)
             ASSERT_EQ(after, start);
             continue;
         }
-        for (const std::string& line : run.summary.UndoLines) {
+        for (const std::string& line : CrLfLinesOf(run.summary.UndoPath)) {
             temporarySteps += line.find(".tollwick-") != std::string::npos ? 1 : 0;
         }
 

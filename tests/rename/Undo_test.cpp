@@ -57,8 +57,6 @@ TEST_F(UndoFile, RecordsEveryRenamedRowInRunOrder)
     EXPECT_EQ(run.summary.UndoPath, undo.Path() + "2005-11-30_11-30-19.twu");
     const std::string expected = folder.Path() + "\r\nHoliday 01.jpg>IMG_0001.JPG\r\nc2>c\r\n\xFF\xFE raw>b\r\n";
     EXPECT_EQ(undo.ReadFile("2005-11-30_11-30-19.twu"), expected);
-    EXPECT_EQ(run.summary.UndoLines,
-              (std::vector<std::string>{folder.Path(), "Holiday 01.jpg>IMG_0001.JPG", "c2>c", "\xFF\xFE raw>b"}));
 }
 
 TEST_F(UndoFile, NoRenameOrNoUndoCheckWritesNothing)
@@ -71,7 +69,6 @@ TEST_F(UndoFile, NoRenameOrNoUndoCheckWritesNothing)
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
     EXPECT_EQ(run.summary.Counts.Of(StatusRenamed), 1);
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);
-    EXPECT_TRUE(run.summary.UndoLines.empty());
     EXPECT_TRUE(undo.Names().empty());
 }
 
@@ -107,7 +104,6 @@ TEST_F(UndoFile, MissingUndoFolderRenamesNothing)
     EXPECT_EQ(StatusesOf(run), (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
     EXPECT_EQ(run.results[1].Reason, "<ReasonUndoStopped>");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a", "same"}));
-    EXPECT_EQ(run.summary.UndoLines, std::vector<std::string>{folder.Path()});
 
     options.UndoFolder = "";
     EXPECT_FALSE(UndoFolderReady(options.UndoFolder));

@@ -30,6 +30,9 @@ private:
     std::string path_;
 };
 
+/// The CR LF lines of the file at `path`; empty when there is none.
+[[nodiscard]] std::vector<std::string> CrLfLinesOf(const std::string& path);
+
 /// A local time as the system clock counts it.
 [[nodiscard]] std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second);
 
