@@ -44,7 +44,7 @@ tollwick::RenameList MixedList(int rows, tollwick::FolderNames& names)
     tollwick::RenameList list;
     const int third = rows / 3;
     for (int k = 0; k < rows; ++k) {
-        names.files.insert(Numbered(k));
+        names.files.Insert(Numbered(k));
         std::string target;
         if (k < third) {
             target = Numbered(k + 1 == third ? rows + k : k + 1);

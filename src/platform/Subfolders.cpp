@@ -33,7 +33,7 @@ std::optional<FolderNames> ListFolderNames(const std::string& folder)
     const WalkResult walked = WalkDirectory(folder, [&names](const DirectoryEntry& entry) {
         const std::string_view name = entry.name;
         if (name != "." && name != "..") {
-            (IsFolderAt(entry.folderFd, entry.name, entry.type) ? names.folders : names.files).emplace(name);
+            (IsFolderAt(entry.folderFd, entry.name, entry.type) ? names.folders : names.files).Insert(name);
         }
     });
     if (walked != WalkResult::Complete) {

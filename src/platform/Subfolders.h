@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/NameSet.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,14 +20,8 @@ namespace tollwick {
 /// Every name in a folder, hidden ones included, told apart as the run's
 /// existence test does: folders (links to folders included) and the rest.
 struct FolderNames {
-    /// Looked up by string_view too, with no copy of the name.
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-    };
-    using Set = std::unordered_set<std::string, Hash, std::equal_to<>>;
-    Set files;
-    Set folders;
+    NameSet files;
+    NameSet folders;
 };
 
 /// One pass over the folder; empty when it cannot be listed whole.

@@ -124,10 +124,10 @@ EntryKind FolderView::KindOf(std::string_view name) const
     if (!names_) {
         return KindOfEntry(dirName_ + std::string(name));
     }
-    if (names_->folders.contains(name)) {
+    if (names_->folders.Contains(name)) {
         return EntryKind::Folder;
     }
-    return names_->files.contains(name) ? EntryKind::File : EntryKind::None;
+    return names_->files.Contains(name) ? EntryKind::File : EntryKind::None;
 }
 
 RunPlan PlanRun(const std::vector<Row>& shown, const PlanOptions& options, const FolderView& folder)
