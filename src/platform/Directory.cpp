@@ -77,15 +77,10 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional
 
 } // namespace
 
-std::vector<FolderEntry> ListFolderFiles(const std::string& folder, const std::function<void()>& keepPainting)
+std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
 {
-    constexpr std::size_t EntriesBetweenPaints = 4096;
     std::vector<FolderEntry> entries;
-    std::size_t seen = 0;
     const WalkResult walked = WalkDirectory(folder, [&](const DirectoryEntry& entry) {
-        if (++seen % EntriesBetweenPaints == 0 && keepPainting) {
-            keepPainting();
-        }
         if (entry.name[0] == '.') {
             return;
         }

@@ -3,7 +3,6 @@
 
 #include "platform/Clock.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,10 +20,7 @@ struct FolderEntry {
 /// links; in the natural order of their names (NaturalOrder.h).
 /// A folder that is not there gives an empty list; one that is there but
 /// cannot be read whole raises "Cannot list folder %s: reason".
-/// `keepPainting` runs every few thousand entries, so a window can repaint
-/// while a large folder is listed.
-[[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder,
-                                                       const std::function<void()>& keepPainting = {});
+[[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder);
 
 [[nodiscard]] bool IsExistingDirectory(const std::string& path);
 /// A folder this process may create files in.

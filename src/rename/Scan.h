@@ -9,8 +9,9 @@ namespace tollwick {
 
 /// Starts a new list from the files of `dirName` (ending with "/"): one
 /// unchecked row per file, numbered from 0, then a filter pass. A folder
-/// that is gone or unreadable gives an empty list. Returns the filter
-/// settings as the pass left them.
+/// that is gone gives an empty list; one that exists but cannot be read
+/// whole throws with the reason and leaves the list as it was. Returns the
+/// filter settings as the pass left them.
 FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
                           Progress& progress);
 

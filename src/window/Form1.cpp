@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/ProgramVersion.h"
 #include "window/GeneratorSample.h"
 #include "window/ListForecast.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
+#include "window/TextBridge.h"
 #include "window/Widgets.h"
 #include "window/WindowProgress.h"
 #include "window/main.h"
@@ -63,7 +65,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
       dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tollwick v1.0"));
+    setWindowTitle(FromBytes(ProgramTitle));
     setFixedSize(ClientWidth, ClientHeight);
     BuildForm1(this, c_, fileDialogs_, components_);
     progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { ShowRunCounts(); });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/ProgramVersion.h"
 #include "window/Form1Layout.h"
 #include "window/LayoutBuilder.h"
+#include "window/TextBridge.h"
 #include "window/Widgets.h"
 
 #include <QAction>
@@ -131,7 +133,7 @@ void BuildPages1And2(QWidget* form, Form1Controls& c, LayoutBuilder& make)
 
     QGroupBox* page2 = c.pages[1] = make.Page(form, 2);
     c.Label1 = make.Label(page2, "Label1", {8, 24, 409, 25}, ComponentKind::FixedLabel);
-    c.Label1->setText(QStringLiteral("Tollwick v1.0"));
+    c.Label1->setText(FromBytes(ProgramTitle));
     c.Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = c.Label1->font();
     titleFont.setBold(true);

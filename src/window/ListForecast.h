@@ -38,7 +38,6 @@ public:
     /// Forecasts again after a pause, from the same listing.
     void Later();
     void SetColours(const QColor& failed, const QColor& kept);
-    [[nodiscard]] const RowMarks& Marks() const { return marks_; }
 
 private:
     void Forecast();

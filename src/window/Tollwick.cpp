@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppHome.h"
+#include "session/ProgramVersion.h"
 #include "window/Dialogs.h"
 #include "window/TextBridge.h"
 #include "window/WindowCommandLine.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[])
     const QApplication application(argc, argv);
     // The name is the X11 window class, which the desktop matches to tollwick.desktop.
     QApplication::setApplicationName(QStringLiteral("tollwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tollwick v1.0"));
+    QApplication::setApplicationDisplayName(tollwick::FromBytes(tollwick::ProgramTitle));
     QApplication::setDesktopFileName(QStringLiteral("tollwick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tollwick.svg")));
     SetApplicationFont();

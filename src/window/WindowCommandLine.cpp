@@ -2,6 +2,7 @@
 #include "window/WindowCommandLine.h"
 
 #include "platform/Directory.h"
+#include "session/ProgramVersion.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -133,7 +134,7 @@ std::string WindowHelpText()
 
 std::string WindowVersionText()
 {
-    return "Tollwick v1.0\n";
+    return std::string(ProgramTitle) + "\n";
 }
 
 } // namespace tollwick
