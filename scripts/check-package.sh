@@ -21,7 +21,6 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
 expected=(
   /usr/bin/tollwick /usr/bin/tollwick-batch
   /usr/share/tollwick/data/config.cfg /usr/share/tollwick/data/links.cfg /usr/share/tollwick/data/translit.cfg
-  /usr/share/tollwick/language/English.lng /usr/share/tollwick/language/Russian.lng
   /usr/share/applications/tollwick.desktop
   /usr/share/icons/hicolor/scalable/apps/tollwick.svg
   /usr/share/man/man1/tollwick.1.gz /usr/share/man/man1/tollwick-batch.1.gz
@@ -30,6 +29,10 @@ expected=(
   /usr/share/doc/tollwick/copyright /usr/share/doc/tollwick/changelog.Debian.gz)
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/tollwick.png")
+done
+# Every language the source tree holds, whoever added it.
+for language in language/*.lng; do
+  expected+=("/usr/share/tollwick/$language")
 done
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"

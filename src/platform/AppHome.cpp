@@ -4,11 +4,15 @@
 #include "platform/LineFile.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <initializer_list>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace tollwick {
 namespace {
@@ -38,14 +42,20 @@ std::string FirstNonEmptyEnv(std::initializer_list<const char*> names)
     return {};
 }
 
-// The shipped settings name English; a new user gets the language of the desktop.
+// The shipped settings name English; a new user gets the language of the desktop
+// when its file is there to be read.
 void ChooseLanguageOfLocale(const fs::path& home, const std::string& locale)
 {
+    const std::string languageFile = LanguageFileOfLocale(locale);
+    std::error_code error;
+    if (!fs::is_regular_file(home / "language" / languageFile, error)) {
+        return;
+    }
     const std::string config = (home / "data" / "config.cfg").string();
     const std::string prefix = "[cfg_Language,";
     try {
         std::vector<std::string> lines = ReadLines(config);
-        const std::string chosen = prefix + LanguageFileOfLocale(locale) + "]";
+        const std::string chosen = prefix + languageFile + "]";
         bool changed = false;
         for (std::string& line : lines) {
             if (line.starts_with(prefix) && line != chosen) {
@@ -58,6 +68,20 @@ void ChooseLanguageOfLocale(const fs::path& home, const std::string& locale)
         }
     } catch (const std::exception&) {
         // A seed without a readable settings file gets its error when the window loads it.
+    }
+}
+
+// A home seeded by an earlier version is offered the languages shipped since;
+// a file of the same name in the home is the user's and stays.
+void AddMissingLanguageFiles(const fs::path& shipped, const fs::path& home)
+{
+    std::error_code error;
+    for (fs::directory_iterator entry(shipped, error), end; !error && entry != end; entry.increment(error)) {
+        std::error_code kindError;
+        if (entry->path().extension() == ".lng" && entry->is_regular_file(kindError)) {
+            std::error_code copyError;
+            fs::copy_file(entry->path(), home / entry->path().filename(), fs::copy_options::skip_existing, copyError);
+        }
     }
 }
 
@@ -76,6 +100,7 @@ void SeedUserHome(const fs::path& home, const std::vector<std::string>& shareDir
                 fs::copy(fs::path(share) / part, home / part, fs::copy_options::recursive, error);
             }
         }
+        AddMissingLanguageFiles(fs::path(share) / "language", home / "language");
         if (firstStart) {
             ChooseLanguageOfLocale(home, locale);
         }
@@ -125,8 +150,22 @@ std::string ApplicationHome()
 
 std::string LanguageFileOfLocale(const std::string& locale)
 {
-    const std::string language = locale.substr(0, locale.find_first_of("_.@"));
-    return language == "ru" ? "Russian.lng" : "English.lng";
+    // Every Portuguese locale gets the Brazilian file, the only Portuguese one shipped.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 9> filesOfLanguages{{
+        {"ru", "Russian.lng"},
+        {"de", "German.lng"},
+        {"fr", "French.lng"},
+        {"es", "Spanish.lng"},
+        {"it", "Italian.lng"},
+        {"pt", "BrazilianPortuguese.lng"},
+        {"pl", "Polish.lng"},
+        {"uk", "Ukrainian.lng"},
+        {"cs", "Czech.lng"},
+    }};
+    const std::string_view language = std::string_view(locale).substr(0, locale.find_first_of("_.@"));
+    const auto* const found = std::find_if(filesOfLanguages.begin(), filesOfLanguages.end(),
+                                           [language](const auto& entry) { return entry.first == language; });
+    return std::string(found == filesOfLanguages.end() ? "English.lng" : found->second);
 }
 
 } // namespace tollwick

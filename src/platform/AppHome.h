@@ -22,11 +22,13 @@ struct HomeSources {
 /// else the program's folder when it holds data/, else the user's data
 /// folder, which is created and seeded from the installed copy on first use;
 /// a first seeding sets the language file to the one of the messages locale.
+/// Later starts copy in shipped language files the user's folder lacks.
 [[nodiscard]] std::string ResolveApplicationHome(const HomeSources& sources);
 [[nodiscard]] std::string ApplicationHome();
 
-/// The shipped language file for a locale name as "ru_RU.UTF-8": Russian.lng
-/// for Russian, English.lng for every language without a file of its own.
+/// The shipped language file for a locale name as "de_DE.UTF-8": German.lng
+/// for German, and so on; English.lng for every language without a file of
+/// its own.
 [[nodiscard]] std::string LanguageFileOfLocale(const std::string& locale);
 
 } // namespace tollwick

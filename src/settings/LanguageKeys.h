@@ -105,8 +105,9 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "DialogNo"});
 
 /// The language's own name; never shown, it picks the About page's web link
-/// ("InternetLinkLabel_" + name). The shipped links file knows "English"
-/// and "Russian"; any other name gets the fallback link.
+/// ("InternetLinkLabel_" + name). The shipped links file knows the shipped
+/// languages by their own and their English names; any other name gets the
+/// fallback link.
 inline constexpr std::string_view LanguageNameKey = "Language";
 
 /// Keys above whose text may be empty: the hints of the tool bar separators,

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace tollwick {
 namespace {
@@ -73,7 +74,19 @@ TEST(ApplicationHome, AFirstStartSpeaksTheLanguageOfTheLocale)
                           {"", "ru_UA.UTF-8", "en_GB.UTF-8", "Russian.lng"},
                           {"", "", "ru", "Russian.lng"},
                           {"", "C", "ru_RU.UTF-8", "English.lng"},
-                          {"de_DE.UTF-8", "ru_RU.UTF-8", "", "English.lng"},
+                          {"de_DE.UTF-8", "ru_RU.UTF-8", "", "German.lng"},
+                          {"", "", "de_AT@euro", "German.lng"},
+                          {"", "fr_CA.UTF-8", "", "French.lng"},
+                          {"", "", "es_MX.UTF-8", "Spanish.lng"},
+                          {"", "", "it_IT.UTF-8", "Italian.lng"},
+                          {"", "", "pt_BR.UTF-8", "BrazilianPortuguese.lng"},
+                          {"", "", "pt_PT.UTF-8", "BrazilianPortuguese.lng"},
+                          {"", "", "pl_PL.UTF-8", "Polish.lng"},
+                          {"", "", "uk_UA.UTF-8", "Ukrainian.lng"},
+                          {"", "", "cs_CZ.UTF-8", "Czech.lng"},
+                          // Neither Ukrainian by its country nor a language with no file of its own.
+                          {"", "", "en_UA.UTF-8", "English.lng"},
+                          {"", "", "nl_NL.UTF-8", "English.lng"},
                           {"", "", "", "English.lng"}};
     for (const Case& c : cases) {
         ::setenv("LC_ALL", c.lcAll, 1);
@@ -83,6 +96,9 @@ TEST(ApplicationHome, AFirstStartSpeaksTheLanguageOfTheLocale)
         root.MakeFolder("share/tollwick/data");
         root.MakeFolder("share/tollwick/language");
         root.WriteFile("share/tollwick/data/config.cfg", "[cfg_Language,English.lng]\r\n[cfg_KindSaveEdit, = ]\r\n");
+        if (std::string_view(c.expected) != "English.lng") {
+            root.WriteFile(std::string("share/tollwick/language/") + c.expected, "texts");
+        }
         HomeSources sources = HomeSourcesOfThisProcess();
         sources.tollwickHome.clear();
         sources.executableDir.clear();
@@ -102,6 +118,49 @@ TEST(ApplicationHome, AFirstStartSpeaksTheLanguageOfTheLocale)
     ::unsetenv("LC_ALL");
     ::unsetenv("LC_MESSAGES");
     ::unsetenv("LANG");
+}
+
+// A settings file naming a language file that is not there would fail to load.
+TEST(ApplicationHome, ALocaleWhoseFileIsNotShippedKeepsEnglish)
+{
+    const test::TempDir root;
+    root.MakeFolder("share/tollwick/data");
+    root.MakeFolder("share/tollwick/language");
+    root.WriteFile("share/tollwick/data/config.cfg", "[cfg_Language,English.lng]\r\n");
+    HomeSources sources;
+    sources.xdgDataHome = root.Path() + "xdg";
+    sources.installedShareDirs = {root.Path() + "share/tollwick"};
+    sources.messagesLocale = "de_DE.UTF-8";
+    EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "xdg/tollwick/");
+    EXPECT_EQ(root.ReadFile("xdg/tollwick/data/config.cfg"), "[cfg_Language,English.lng]\r\n");
+}
+
+TEST(ApplicationHome, AnEarlierHomeIsOfferedTheLanguagesShippedSince)
+{
+    const test::TempDir root;
+    root.MakeFolder("share/tollwick/data");
+    root.MakeFolder("share/tollwick/language");
+    root.WriteFile("share/tollwick/data/config.cfg", "shipped");
+    root.WriteFile("share/tollwick/language/English.lng", "texts");
+    HomeSources sources;
+    sources.xdgDataHome = root.Path() + "xdg";
+    sources.installedShareDirs = {root.Path() + "share/tollwick"};
+    EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "xdg/tollwick/");
+    root.WriteFile("xdg/tollwick/language/English.lng", "my own English");
+    root.WriteFile("xdg/tollwick/language/Mine.lng", "my language");
+    root.WriteFile("xdg/tollwick/data/config.cfg", "[cfg_Language,Mine.lng]\r\n");
+
+    root.WriteFile("share/tollwick/language/German.lng", "Texte");
+    root.WriteFile("share/tollwick/language/README.md", "notes");
+    root.WriteFile("share/tollwick/data/new.cfg", "new");
+    sources.messagesLocale = "de_DE.UTF-8";
+    EXPECT_EQ(ResolveApplicationHome(sources), root.Path() + "xdg/tollwick/");
+    EXPECT_EQ(root.ReadFile("xdg/tollwick/language/German.lng"), "Texte");
+    EXPECT_EQ(root.ReadFile("xdg/tollwick/language/English.lng"), "my own English");
+    EXPECT_EQ(root.ReadFile("xdg/tollwick/language/Mine.lng"), "my language");
+    EXPECT_EQ(root.ReadFile("xdg/tollwick/data/config.cfg"), "[cfg_Language,Mine.lng]\r\n");
+    EXPECT_FALSE(root.Exists("xdg/tollwick/language/README.md"));
+    EXPECT_FALSE(root.Exists("xdg/tollwick/data/new.cfg"));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "settings/TablesFile.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tollwick {
@@ -59,7 +58,8 @@ TEST(ShippedSettings, StartWithUsefulValues)
 TEST(ShippedLinks, GiveEveryShippedLanguageAndTheRestAnAddress)
 {
     const KeyLines keys = ShippedKeys({"data/links.cfg"});
-    for (const std::string_view language : {"English", "Russian", "Other"}) {
+    for (const std::string_view language : {"English", "Russian", "German", "French", "Spanish", "Italian",
+                                            "BrazilianPortuguese", "Polish", "Ukrainian", "Czech", "Other"}) {
         EXPECT_TRUE(keys.LookupText(std::string(InternetLinkPrefix) + std::string(language))
                         .starts_with("https://tollwick.example.org/"))
             << language;
@@ -171,64 +171,6 @@ TEST_F(ShippedTables, SpellLetterGroupsTheUsualWay)
     EXPECT_EQ(ToCyrillic("SHCHI"), "ЩИ");
     EXPECT_EQ(ToCyrillic("Xerox"), "Ксерокс");
 }
-
-/// A language file as the program reads it: followed by the links file,
-/// which supplies the link texts.
-class ShippedLanguage : public testing::TestWithParam<std::string> {
-protected:
-    void SetUp() override
-    {
-        const std::string file = "language/" + GetParam();
-        if (!std::filesystem::exists(ShippedPath(file))) {
-            GTEST_SKIP() << file << " is not in this tree yet";
-        }
-        keys_ = ShippedKeys({file, "data/links.cfg"});
-    }
-    KeyLines keys_;
-};
-
-TEST_P(ShippedLanguage, HoldsEveryTextTheProgramAsksFor)
-{
-    std::vector<std::string_view> keys{LanguageNameKey};
-    keys.insert(keys.end(), CaptionKeys.begin(), CaptionKeys.end());
-    keys.insert(keys.end(), HintKeys.begin(), HintKeys.end());
-    keys.insert(keys.end(), TitleKeys.begin(), TitleKeys.end());
-    keys.insert(keys.end(), ColumnKeys.begin(), ColumnKeys.end());
-    keys.insert(keys.end(), MessageKeys.begin(), MessageKeys.end());
-    for (const std::string_view key : keys) {
-        EXPECT_TRUE(keys_.Holds(key)) << "missing: " << key;
-        const bool mayBeEmpty = std::find(MayBeEmptyKeys.begin(), MayBeEmptyKeys.end(), key) != MayBeEmptyKeys.end();
-        if (!mayBeEmpty && keys_.Holds(key)) {
-            EXPECT_NE(keys_.LookupText(key), "") << "empty: " << key;
-        }
-    }
-    EXPECT_NE(keys_.LookupText("AddMenuPromt2").find("%s"), std::string::npos);
-    EXPECT_NE(keys_.LookupText("EditMenuPromt").find("%s"), std::string::npos);
-}
-
-TEST_P(ShippedLanguage, EveryCountMatchesItsNumberedLines)
-{
-    for (const TextFamily& family : AllFamilies()) {
-        const std::int32_t count = keys_.LookupNumber(family.countKey);
-        EXPECT_GE(count, 1) << family.countKey;
-        for (int k = 1; k <= count; ++k) {
-            EXPECT_TRUE(keys_.Holds(LineKey(family, k))) << "missing: " << LineKey(family, k);
-        }
-        EXPECT_FALSE(keys_.Holds(LineKey(family, count + 1))) << "beyond the count: " << LineKey(family, count + 1);
-    }
-}
-
-TEST_P(ShippedLanguage, HasItsOwnWebLink)
-{
-    const std::string language = keys_.LookupText(LanguageNameKey);
-    EXPECT_NE(keys_.LookupText(std::string(InternetLinkPrefix) + language), "")
-        << "data/links.cfg has no link for the language \"" << language << "\"";
-}
-
-INSTANTIATE_TEST_SUITE_P(EachFile, ShippedLanguage, testing::Values("English.lng", "Russian.lng"),
-                         [](const testing::TestParamInfo<std::string>& param) {
-                             return param.param.substr(0, param.param.find('.'));
-                         });
 
 } // namespace
 } // namespace tollwick

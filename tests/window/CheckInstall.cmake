@@ -14,8 +14,6 @@ foreach(path
     share/tollwick/data/config.cfg
     share/tollwick/data/links.cfg
     share/tollwick/data/translit.cfg
-    share/tollwick/language/English.lng
-    share/tollwick/language/Russian.lng
     share/applications/tollwick.desktop
     share/kio/servicemenus/tollwick-servicemenu.desktop
     share/icons/hicolor/scalable/apps/tollwick.svg
@@ -27,6 +25,17 @@ foreach(path
     share/doc/tollwick/changelog.Debian.gz)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+# Every language the source tree holds, whoever added it.
+file(GLOB languages RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/language/*.lng)
+list(LENGTH languages language_count)
+if(language_count LESS 2)
+  message(FATAL_ERROR "the source tree holds ${language_count} language files")
+endif()
+foreach(language ${languages})
+  if(NOT EXISTS ${PREFIX}/share/tollwick/${language})
+    message(FATAL_ERROR "not installed: ${language}")
   endif()
 endforeach()
 foreach(size 16 22 24 32 48 64 128 256)
