@@ -182,8 +182,8 @@ INSTANTIATE_TEST_SUITE_P(EachFile, ShippedLanguage, testing::ValuesIn(LanguageFi
 TEST(ShippedLanguages, AreThereForTheLocalesThatPickThem)
 {
     const std::vector<std::string> files = LanguageFiles();
-    for (const char* locale :
-         {"en_US.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8"}) {
+    for (const char* locale : {"en_US.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8",
+                               "pt_BR.UTF-8", "pl_PL.UTF-8", "uk_UA.UTF-8", "cs_CZ.UTF-8"}) {
         const bool shipped = std::find(files.begin(), files.end(), LanguageFileOfLocale(locale)) != files.end();
         EXPECT_TRUE(shipped) << locale << " picks " << LanguageFileOfLocale(locale);
     }
