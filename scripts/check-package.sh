@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as Debian's tools see it: lintian
 # without errors, every file a desktop installation needs, manual pages that
-# render without warnings, valid AppStream and desktop files.
+# render without warnings, valid AppStream and desktop files, and a folder
+# default that installing the package leaves as it was.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh lintian
+bash scripts/deps.sh lintian xdg-utils
 build_dir=${BUILD_DIR:-build-package}
 BUILD_DIR=$build_dir bash scripts/package.sh >/dev/null
 deb=$(ls "$build_dir"/tollwick_*.deb)
@@ -22,6 +23,7 @@ expected=(
   /usr/bin/tollwick /usr/bin/tollwick-batch
   /usr/share/tollwick/data/config.cfg /usr/share/tollwick/data/links.cfg /usr/share/tollwick/data/translit.cfg
   /usr/share/applications/tollwick.desktop
+  /usr/share/kio/servicemenus/tollwick-servicemenu.desktop /usr/share/nemo/actions/tollwick.nemo_action
   /usr/share/icons/hicolor/scalable/apps/tollwick.svg
   /usr/share/man/man1/tollwick.1.gz /usr/share/man/man1/tollwick-batch.1.gz
   /usr/share/bash-completion/completions/tollwick-batch
@@ -52,6 +54,7 @@ appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.xml || fail "the
 while IFS= read -r -d '' entry; do
   bash "$(dirname "$0")/validate-desktop.sh" "$entry" || fail "${entry#"$unpacked"} is not valid"
 done < <(find "$unpacked" -name '*.desktop' -print0)
+bash "$(dirname "$0")/check-folder-default.sh" "$unpacked" || fail "installing the package changes the folder default"
 
 [ $failed -eq 0 ] && echo "The package passes its checks."
 exit $failed

@@ -2,6 +2,8 @@
 // The generator steps: each fills the options of its generator and runs one pass.
 #include "batch/Session.h"
 #include "generators/Algoritms.h"
+#include "generators/RemovedChars.h"
+#include "settings/TableEditor.h"
 
 namespace tollwick::batch {
 namespace {
@@ -21,6 +23,13 @@ CaseOptions CaseOptionsOf(const CaseStep& step)
 
 } // namespace
 
+void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, const std::string& chars) const
+{
+    if (!chars.empty()) {
+        err_ << option << ' ' << text << ": " << PromptWithSource(Text("MsgCharsLeftOut"), SpacedChars(chars)) << '\n';
+    }
+}
+
 void Session::Generate(GeneratorKind generator, GeneratorOptions options)
 {
     options.ApplyCheckedOnlyCheck = checkedOnly_;
@@ -38,6 +47,9 @@ void Session::operator()(const ReplaceStep& step)
 {
     GeneratorOptions options;
     options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, step.regex};
+    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::ReplaceText, options);
+    SayWhatIsLeftOut("--replace", "FROM", removed.From);
+    SayWhatIsLeftOut("--replace", "TO", removed.To);
     Generate(GeneratorKind::ReplaceText, options);
 }
 
@@ -45,6 +57,9 @@ void Session::operator()(const MaskStep& step)
 {
     GeneratorOptions options;
     options.Mask = {step.nameMask, step.extensionMask, step.count};
+    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::ApplyMask, options);
+    SayWhatIsLeftOut("--mask", "NAME", removed.Name);
+    SayWhatIsLeftOut("--mask", "EXT", removed.Ext);
     Generate(GeneratorKind::ApplyMask, options);
 }
 

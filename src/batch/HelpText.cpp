@@ -47,6 +47,8 @@ std::string HelpText()
     }
     out << "\nName list layouts: 1 old and new name on two lines, 2 new and old name on two lines,\n"
            "3 old names, 4 new names, 5 old name S new name, 6 new name S old name.\n"
+           "A filter term (--filter-old, --filter-new, --filter-dates) switches the filter on, with the\n"
+           "filter page's stored tests, until a later --filter off; the steps after it see the shown rows only.\n"
            "Exit status: 0 every step ran, 1 a step failed (message on standard error),\n"
            "2 the command line is wrong (nothing was done).\n";
     return out.str();

@@ -71,6 +71,8 @@ void Session::operator()(const FilterTermsStep& step)
         filter.FilterOldNameCheck = true;
         filter.FilterOldNameEdit = step.terms;
     }
+    // A term alone must narrow the list: a run after it would otherwise touch every file.
+    filter.FilterOn = true;
     session_.SetFilter(filter);
     session_.ApplyFilter();
 }
@@ -81,6 +83,7 @@ void Session::operator()(const FilterDatesStep& step)
     filter.FilterDateCheck = true;
     filter.FilterFirstDateEdit = step.first;
     filter.FilterLastDateEdit = step.last;
+    filter.FilterOn = true;
     session_.SetFilter(filter);
     session_.ApplyFilter();
 }

@@ -46,6 +46,8 @@ public:
 private:
     /// One generation pass with the options of one generator and the page's check box.
     void Generate(GeneratorKind generator, GeneratorOptions options);
+    /// A line on standard error when a typed text of `option` loses `chars`, which no name can hold.
+    void SayWhatIsLeftOut(std::string_view option, std::string_view text, const std::string& chars) const;
     [[nodiscard]] std::string Text(std::string_view key) const { return session_.Text(key); }
 
     Progress progress_; // no bar to show

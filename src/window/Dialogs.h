@@ -42,6 +42,11 @@ public:
     virtual QString InputBox(QWidget* owner, const QString& title, const QString& prompt, const QString& initial) = 0;
     /// The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> ChooseFile(QWidget* owner, const FileDialogSetup& setup) = 0;
+    /// A one-line box for a folder's path that completes folder names as
+    /// they are typed (hidden ones too with `withHidden`); the text typed,
+    /// or nothing when the user cancels.
+    virtual std::optional<QString> AskFolderPath(QWidget* owner, const QString& title, const QString& prompt,
+                                                 const QString& initial, bool withHidden) = 0;
     /// Hands a file path or an address to the desktop's default application.
     virtual void OpenExternally(const QString& target) = 0;
 
@@ -59,6 +64,8 @@ public:
     bool ConfirmNoOk(QWidget* owner, const QString& text) override;
     QString InputBox(QWidget* owner, const QString& title, const QString& prompt, const QString& initial) override;
     std::optional<QString> ChooseFile(QWidget* owner, const FileDialogSetup& setup) override;
+    std::optional<QString> AskFolderPath(QWidget* owner, const QString& title, const QString& prompt,
+                                         const QString& initial, bool withHidden) override;
     void OpenExternally(const QString& target) override;
 };
 

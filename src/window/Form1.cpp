@@ -76,6 +76,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     ConnectListPage();
     ConnectOtherPages();
     SetUpKeyboard();
+    SetUpFolderPage();
     SetUpColours();
     setAcceptDrops(true);
     lastFolder_ = QDir::homePath();

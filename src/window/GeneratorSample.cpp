@@ -2,6 +2,7 @@
 #include "window/GeneratorSample.h"
 
 #include "generators/GeneratorSample.h"
+#include "generators/RemovedChars.h"
 #include "window/LayoutBuilder.h"
 #include "window/TextBridge.h"
 
@@ -114,6 +115,15 @@ void GeneratorSampleView::Refresh()
     const bool processed = !options.ApplyCheckedOnlyCheck || row.Checked;
     ShowLines(sources_.text("GenerateSampleNow") + u' ' + PathFromBytes(row.NewName),
               sources_.text("GenerateSampleNew") + u' ' + PathFromBytes(processed ? sample.NewName : row.NewName));
+    const RemovedChars removed = RemovedFromTypedTexts(GeneratorOfTab(tab), options);
+    if (removed.Any()) {
+        // The name shown is the cleaned one; the colour says it is not what was typed.
+        QLabel* label = c_.GenerateSampleLabel;
+        LayoutBuilder::SetTextColour(label, FixedHue::Red);
+        label->setToolTip(
+            label->toolTip() + u'\n' +
+            sources_.text("MsgCharsLeftOut").replace(QStringLiteral("%s"), FromBytes(SpacedChars(removed.All()))));
+    }
 }
 
 void GeneratorSampleView::ShowLines(const QString& first, const QString& second)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Mounts.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -13,29 +14,12 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QStorageInfo>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <array>
 
 namespace tollwick {
-namespace {
-
-// Filesystems that hold no files of a user.
-bool IsPseudoFilesystem(const QStorageInfo& volume)
-{
-    static const QByteArrayList pseudo{"proc",       "sysfs",   "devtmpfs", "devpts",      "cgroup",  "cgroup2",
-                                       "securityfs", "pstore",  "bpf",      "tracefs",     "debugfs", "mqueue",
-                                       "hugetlbfs",  "fusectl", "configfs", "binfmt_misc", "autofs",  "efivarfs",
-                                       "rpc_pipefs", "nsfs",    "ramfs",    "squashfs"};
-    const QString root = volume.rootPath();
-    const bool systemPlace = root.startsWith(QStringLiteral("/proc")) || root.startsWith(QStringLiteral("/sys")) ||
-                             root.startsWith(QStringLiteral("/dev")) || root.startsWith(QStringLiteral("/run"));
-    return systemPlace || pseudo.contains(volume.fileSystemType());
-}
-
-} // namespace
 
 void TForm1::ConnectOtherPages()
 {
@@ -164,12 +148,12 @@ void TForm1::FillDriveList()
             addPlace(QStandardPaths::displayName(place), folder);
         }
     }
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (!volume.isValid() || !volume.isReady() || root == QStringLiteral("/") || IsPseudoFilesystem(volume)) {
-            continue;
+    for (const std::string& mountPoint : UserMountPointsOfThisSystem()) {
+        const QString root = PathFromBytes(mountPoint);
+        // "/" comes last; a mount that is the home folder is there already.
+        if (root != QStringLiteral("/") && c_.DriveComboBox1->findData(root) < 0 && QFileInfo(root).isDir()) {
+            addPlace(root, root);
         }
-        addPlace(root, root);
     }
     addPlace(QStringLiteral("/"), QStringLiteral("/"));
 }
@@ -181,6 +165,7 @@ void TForm1::DriveChosen(int position)
     c_.DirectoryListBox1->setRootIndex(c_.folderModel->index(root));
     c_.DirectoryListBox1->setCurrentIndex({});
     ShowChosenFolder();
+    ShowHiddenOnlyLine();
 }
 
 void TForm1::ShowChosenFolder()

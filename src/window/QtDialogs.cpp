@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Dialogs.h"
 
+#include <QCompleter>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace tollwick {
 namespace {
@@ -74,6 +80,40 @@ std::optional<QString> QtDialogs::ChooseFile(QWidget* owner, const FileDialogSet
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::AskFolderPath(QWidget* owner, const QString& title, const QString& prompt,
+                                                const QString& initial, bool withHidden)
+{
+    QDialog box(owner);
+    box.setWindowTitle(title);
+    auto* label = new QLabel(prompt, &box);
+    auto* path = new QLineEdit(initial, &box);
+    path->setObjectName(QStringLiteral("FolderPathEdit"));
+    path->setMinimumWidth(360);
+    label->setBuddy(path);
+    // The folders of the whole system, read as far as the typed path reaches.
+    auto* folders = new QFileSystemModel(&box);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | (withHidden ? QDir::Hidden : QDir::Filters()));
+    folders->setReadOnly(true);
+    folders->setRootPath(QStringLiteral("/"));
+    auto* completer = new QCompleter(folders, &box);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    path->setCompleter(completer);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(Buttons().ok);
+    buttons->button(QDialogButtonBox::Cancel)->setText(Buttons().cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(label);
+    layout->addWidget(path);
+    layout->addWidget(buttons);
+    path->selectAll();
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return path->text();
 }
 
 void QtDialogs::OpenExternally(const QString& target)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppHome.h"
+#include "platform/NautilusScript.h"
 #include "session/ProgramVersion.h"
 #include "window/Dialogs.h"
+#include "window/FileManagerActions.h"
 #include "window/TextBridge.h"
 #include "window/WindowCommandLine.h"
 #include "window/main.h"
@@ -10,6 +12,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QScreen>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -32,6 +35,12 @@ void ShowCentred(QWidget& window)
     window.show();
 }
 
+std::string EnvironmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
 std::string WorkingFolder()
 {
     std::error_code error;
@@ -52,6 +61,14 @@ int main(int argc, char* argv[])
     case tollwick::WindowCommand::Action::PrintVersion:
         std::cout << tollwick::WindowVersionText();
         return 0;
+    case tollwick::WindowCommand::Action::InstallFileManagerActions:
+    case tollwick::WindowCommand::Action::RemoveFileManagerActions: {
+        const std::string script =
+            tollwick::NautilusScriptPath(EnvironmentValue("XDG_DATA_HOME"), EnvironmentValue("HOME"));
+        return command.action == tollwick::WindowCommand::Action::InstallFileManagerActions
+                   ? tollwick::InstallFileManagerActions(script, std::cout, std::cerr)
+                   : tollwick::RemoveFileManagerActions(script, std::cout, std::cerr);
+    }
     case tollwick::WindowCommand::Action::UsageError:
         std::cerr << "tollwick: " << command.message << "\nTry 'tollwick --help'.\n";
         return 2;

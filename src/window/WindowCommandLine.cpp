@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace tollwick {
 namespace {
@@ -87,6 +88,18 @@ WindowCommand ParseWindowCommandLine(const std::vector<std::string>& arguments, 
             return command;
         }
     }
+    // The file-manager commands stand alone: they open no window.
+    for (const auto& [option, action] :
+         {std::pair{"--install-file-manager-actions", WindowCommand::Action::InstallFileManagerActions},
+          std::pair{"--remove-file-manager-actions", WindowCommand::Action::RemoveFileManagerActions}}) {
+        if (std::ranges::find(arguments, option) != arguments.end()) {
+            if (arguments.size() != 1) {
+                return UsageError(std::string(option) + " takes nothing else");
+            }
+            command.action = action;
+            return command;
+        }
+    }
     bool optionsEnded = false;
     bool skipValue = false;
     for (const std::string& argument : arguments) {
@@ -128,6 +141,12 @@ std::string WindowHelpText()
            "\n"
            "  -h, --help     print this help and exit\n"
            "      --version  print the version and exit\n"
+           "      --install-file-manager-actions\n"
+           "                 add \"Rename Files with Tollwick\" to the Scripts menu of\n"
+           "                 GNOME Files for this user (Dolphin and Nemo get their entries\n"
+           "                 from the package)\n"
+           "      --remove-file-manager-actions\n"
+           "                 take that script away again\n"
            "\n"
            "tollwick-batch does the same work without a window; see tollwick-batch --help.\n";
 }

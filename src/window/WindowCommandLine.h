@@ -8,7 +8,14 @@ namespace tollwick {
 
 /// What the window's command line asks for, decided before any display is opened.
 struct WindowCommand {
-    enum class Action { OpenWindow, PrintHelp, PrintVersion, UsageError };
+    enum class Action {
+        OpenWindow,
+        PrintHelp,
+        PrintVersion,
+        InstallFileManagerActions,
+        RemoveFileManagerActions,
+        UsageError
+    };
     Action action = Action::OpenWindow;
     std::string folder;  // absolute, without a closing "/" unless it is "/"; empty: the start page
     std::string message; // for UsageError: what is wrong

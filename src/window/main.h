@@ -143,6 +143,14 @@ private:
     void PointFolderTreeAt(const QString& folder);
     void ShowChosenFolder();
     [[nodiscard]] QString ChosenFolder() const;
+    // The folder page's keys and its line for a folder of hidden folders only.
+    void SetUpFolderPage();
+    void AskForFolderPath();
+    void PasteFolderPath();
+    /// Points the tree at a typed or pasted path; says so when there is no such folder.
+    void GoToTypedFolder(const QString& typed);
+    void ToggleHiddenFolders();
+    void ShowHiddenOnlyLine();
 
     // Texts and settings.
     void LoadDataFiles();
@@ -185,8 +193,10 @@ private:
     RunCounts runCounts_;
     RunForecast forecast_; // of the last preview
     int busy_ = 0;
-    QTimer* coloursTimer_ = nullptr; // shades the layout once a palette change has gone round
-    QString lastFolder_;             // the folder the folder page opens on
+    QTimer* coloursTimer_ = nullptr;  // shades the layout once a palette change has gone round
+    QString lastFolder_;              // the folder the folder page opens on
+    bool hiddenFoldersShown_ = false; // Ctrl+H on the folder page
+    QLabel* hiddenOnlyLine_ = nullptr;
 };
 
 } // namespace tollwick

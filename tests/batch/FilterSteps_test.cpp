@@ -29,11 +29,15 @@ protected:
     TempDir folder;
 };
 
-TEST_F(FilterSteps, TermsWaitForTheToggle)
+TEST_F(FilterSteps, ATermTurnsTheFilterOnUntilOffFollows)
 {
-    EXPECT_EQ(Column(Run({"--filter-old", "jpg", "--list"}), 0).size(), 4U);
-    EXPECT_EQ(Column(Run({"--filter-old", "jpg", "--filter", "on", "--list"}), 0), (Lines{"IMG_1.JPG"}));
-    EXPECT_EQ(Column(Run({"--filter", "on", "--filter-old", "jpg", "--list"}), 0), (Lines{"IMG_1.JPG"}));
+    EXPECT_EQ(Column(Run({"--filter-old", "jpg", "--list"}), 0), (Lines{"IMG_1.JPG"}));
+    EXPECT_EQ(Column(Run({"--filter-dates", "2025-05-03", "2025-05-03", "--list"}), 0), (Lines{"Foto.gif"}));
+    EXPECT_EQ(Column(Run({"--filter", "off", "--filter-new", "txt", "--list"}), 0), (Lines{"notes.txt"}));
+    EXPECT_EQ(Column(Run({"--filter-old", "jpg", "--filter", "off", "--list"}), 0).size(), 4U);
+    // The terms stay on the filter page for a later --filter on.
+    EXPECT_EQ(Column(Run({"--filter-old", "jpg", "--filter", "off", "--filter", "on", "--list"}), 0),
+              (Lines{"IMG_1.JPG"}));
 }
 
 TEST_F(FilterSteps, TermsSplitAtSemicolonsAndIgnoreCase)
@@ -68,7 +72,8 @@ TEST_F(FilterSteps, HiddenRowsKeepTheirChecksAndNewNames)
 
 TEST_F(FilterSteps, UpdateWithTheFilterOffChangesNothing)
 {
-    const auto result = Run({"--filter-old", "txt", "--sort", "0", "--sort", "0", "--filter", "update", "--list"});
+    const auto result =
+        Run({"--filter-old", "txt", "--filter", "off", "--sort", "0", "--sort", "0", "--filter", "update", "--list"});
     EXPECT_EQ(Column(result, 0), (Lines{"notes.txt", "IMG_1.JPG", "img 2.png", "Foto.gif"}));
 }
 

@@ -53,8 +53,23 @@ TEST_F(GeneratorSteps, ReplaceOptions)
     EXPECT_EQ(NewNamesAfter({"jpg.jpg"}, {"--replace", "jpg", "png"}), Lines{"png.png"});
     EXPECT_EQ(NewNamesAfter({"Photo photo.jpg"}, {"--replace", "photo", "x", "--match-case"}), Lines{"Photo x.jpg"});
     EXPECT_EQ(NewNamesAfter({"Photo photo.jpg"}, {"--replace", "photo", "x"}), Lines{"x x.jpg"});
-    // Forbidden characters never reach a name.
-    EXPECT_EQ(NewNamesAfter({"ab.txt"}, {"--replace", "a?b", "c/d"}), Lines{"cd.txt"});
+    EXPECT_TRUE(last.err.empty()) << last.err;
+}
+
+TEST_F(GeneratorSteps, TypedTextsThatLoseForbiddenCharactersSaySo)
+{
+    // Forbidden characters never reach a name, and standard error names each text that lost some.
+    const std::string message = home.Text("MsgCharsLeftOut");
+    const auto said = [&message](const std::string& text, const std::string& chars) {
+        const std::size_t at = message.find("%s");
+        return text + ": " + message.substr(0, at) + chars + message.substr(at + 2) + "\n";
+    };
+    EXPECT_EQ(NewNamesAfter({"2024.txt"}, {"--replace", "2024", "a/b"}), Lines{"ab.txt"});
+    EXPECT_EQ(last.err, said("--replace TO", "/"));
+    EXPECT_EQ(NewNamesAfter({"ab.txt"}, {"--replace", "a?b", "c/d:"}), Lines{"cd.txt"});
+    EXPECT_EQ(last.err, said("--replace FROM", "?") + said("--replace TO", "/ :"));
+    EXPECT_EQ(NewNamesAfter({"a.txt"}, {"--mask", "*<1>", "t?t"}), Lines{"a1.tt"});
+    EXPECT_EQ(last.err, said("--mask NAME", "< >") + said("--mask EXT", "?"));
 }
 
 TEST_F(GeneratorSteps, ReplaceWithRegularExpression)

@@ -165,12 +165,12 @@ TEST_F(RunSteps, NothingCheckedRunsNothing)
     EXPECT_TRUE(home.UndoFiles().empty());
 }
 
-TEST_F(RunSteps, RunsTheShownRowsOnly)
+TEST_F(RunSteps, RunsOnlyTheRowsAFilterTermLeavesShown)
 {
     folder.WriteFile("a.txt");
     folder.WriteFile("b.jpg");
-    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--filter-old", "jpg",
-                                  "--filter", "on", "--run", "--no-undo"});
+    const auto result = home.Run(
+        {"--scan", folder.Path(), "--case", "upper", "--check-all", "--filter-old", "jpg", "--run", "--no-undo"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(folder.Names(), (Lines{"B.JPG", "a.txt"}));
 }

@@ -16,6 +16,7 @@ foreach(path
     share/tollwick/data/translit.cfg
     share/applications/tollwick.desktop
     share/kio/servicemenus/tollwick-servicemenu.desktop
+    share/nemo/actions/tollwick.nemo_action
     share/icons/hicolor/scalable/apps/tollwick.svg
     share/man/man1/tollwick.1.gz
     share/man/man1/tollwick-batch.1.gz
@@ -64,10 +65,16 @@ function(require_lines file)
     endif()
   endforeach()
 endfunction()
-require_lines(share/applications/tollwick.desktop "Exec=tollwick %f\n" "Icon=tollwick\n" "Type=Application\n"
-              "MimeType=inode/directory")
+require_lines(share/applications/tollwick.desktop "Exec=tollwick %f\n" "Icon=tollwick\n" "Type=Application\n")
+# A menu entry that claims folders can become the program that opens every folder.
+file(READ ${PREFIX}/share/applications/tollwick.desktop menu_entry)
+if(menu_entry MATCHES "MimeType=")
+  message(FATAL_ERROR "tollwick.desktop claims a MIME type")
+endif()
 require_lines(share/kio/servicemenus/tollwick-servicemenu.desktop "Type=Service\n" "MimeType=inode/directory"
               "Exec=tollwick %f\n")
+require_lines(share/nemo/actions/tollwick.nemo_action "[Nemo Action]\n" "Exec=tollwick %F\n" "Selection=s\n"
+              "Extensions=dir")
 
 # Every installed desktop file passes the freedesktop.org checker (a service
 # menu's own keys aside: scripts/validate-desktop.sh says which).

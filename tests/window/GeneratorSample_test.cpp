@@ -15,6 +15,7 @@ private slots:
     void SampleFollowsTheOptionsAndTheTab();
     void SampleIsOfTheSelectedRowAndItsCounter();
     void SettingErrorsShowInRedAndStopNext();
+    void TextsThatLoseCharactersShowTheCleanedNameInRed();
 };
 
 namespace {
@@ -115,6 +116,27 @@ void GeneratorSample::SettingErrorsShowInRedAndStopNext()
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Column(1), Names({"IMG_1.jpg"}));
     QCOMPARE(driver.Find<QLineEdit>("ChangeFromEdit")->text(), QStringLiteral("IMG_("));
+}
+
+void GeneratorSample::TextsThatLoseCharactersShowTheCleanedNameInRed()
+{
+    Folder files;
+    files.Add(QStringLiteral("2024.txt"));
+    const std::string home = FreshHome();
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 1);
+    driver.Type("ChangeFromEdit", QStringLiteral("2024"));
+    driver.Type("ChangeToEdit", QStringLiteral("a/b:"));
+    QCOMPARE(driver.TextOf("GenerateSampleLabel"), QStringLiteral("Now: 2024.txt\nNew: ab.txt"));
+    QVERIFY(ShowsRed(SampleLabel(driver)));
+    const QString why =
+        LanguageText(home, "English.lng", "MsgCharsLeftOut").replace(QStringLiteral("%s"), QStringLiteral("/ :"));
+    QVERIFY2(SampleLabel(driver)->toolTip().endsWith(why), qPrintable(SampleLabel(driver)->toolTip()));
+    driver.Type("ChangeToEdit", QStringLiteral("ab"));
+    QVERIFY(!ShowsRed(SampleLabel(driver)));
+    QVERIFY(!SampleLabel(driver)->toolTip().contains(why));
 }
 
 QTEST_MAIN(GeneratorSample)

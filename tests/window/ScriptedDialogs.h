@@ -65,6 +65,20 @@ public:
         return answer;
     }
 
+    std::optional<QString> AskFolderPath(QWidget* /*owner*/, const QString& title, const QString& prompt,
+                                         const QString& initial, bool withHidden) override
+    {
+        folderPaths.push_back({title, prompt, initial});
+        folderPathsWithHidden.push_back(withHidden);
+        if (folderPathAnswers.empty()) {
+            qWarning("unexpected folder path box: %s", qPrintable(prompt));
+            return std::nullopt;
+        }
+        const std::optional<QString> answer = folderPathAnswers.front();
+        folderPathAnswers.pop_front();
+        return answer;
+    }
+
     void OpenExternally(const QString& target) override { opened.push_back(target); }
 
     /// The texts of the messages shown so far, and forgets them.
@@ -85,6 +99,9 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> inputAnswers; // nothing: the user cancels
     std::deque<std::optional<QString>> fileAnswers;  // nothing: the user cancels
+    std::vector<Input> folderPaths;
+    std::vector<bool> folderPathsWithHidden;
+    std::deque<std::optional<QString>> folderPathAnswers; // nothing: the user cancels
 };
 
 } // namespace tollwick::test

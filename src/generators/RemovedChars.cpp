@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "generators/RemovedChars.h"
+
+#include "rename/TextRoutines.h"
+
+namespace tollwick {
+namespace {
+
+void AddOnce(std::string& chars, char ch)
+{
+    if (chars.find(ch) == std::string::npos) {
+        chars.push_back(ch);
+    }
+}
+
+// A replacement of ICU keeps the character after a backslash literally and
+// writes no backslash, so only what it writes is lost.
+std::string ForbiddenCharsWritten(std::string_view replacement)
+{
+    std::string chars;
+    for (std::size_t k = 0; k < replacement.size(); ++k) {
+        char written = replacement[k];
+        if (written == '\\' && k + 1 < replacement.size()) {
+            written = replacement[++k];
+        }
+        if (IsForbiddenChar(written)) {
+            AddOnce(chars, written);
+        }
+    }
+    return chars;
+}
+
+} // namespace
+
+std::string ForbiddenCharsIn(std::string_view text, std::optional<char> kept)
+{
+    std::string chars;
+    for (const char ch : text) {
+        if (IsForbiddenChar(ch) && !(kept && ch == *kept)) {
+            AddOnce(chars, ch);
+        }
+    }
+    return chars;
+}
+
+std::string RemovedChars::All() const
+{
+    std::string chars;
+    for (const std::string* part : {&From, &To, &Name, &Ext}) {
+        for (const char ch : *part) {
+            AddOnce(chars, ch);
+        }
+    }
+    return chars;
+}
+
+RemovedChars RemovedFromTypedTexts(std::optional<GeneratorKind> generator, const GeneratorOptions& options)
+{
+    RemovedChars removed;
+    if (generator == GeneratorKind::ReplaceText) {
+        const ReplaceOptions& replace = options.Replace;
+        if (replace.RegExpCheck) {
+            removed.To = ForbiddenCharsWritten(replace.ChangeToEdit);
+        } else {
+            removed.From = ForbiddenCharsIn(replace.ChangeFromEdit);
+            removed.To = ForbiddenCharsIn(replace.ChangeToEdit);
+        }
+    } else if (generator == GeneratorKind::ApplyMask) {
+        removed.Name = ForbiddenCharsIn(options.Mask.MaskNameEdit, '*');
+        removed.Ext = ForbiddenCharsIn(options.Mask.MaskExtEdit, '*');
+    }
+    return removed;
+}
+
+std::string SpacedChars(std::string_view chars)
+{
+    std::string spaced;
+    for (const char ch : chars) {
+        if (!spaced.empty()) {
+            spaced.push_back(' ');
+        }
+        spaced.push_back(ch);
+    }
+    return spaced;
+}
+
+} // namespace tollwick
