@@ -3,10 +3,14 @@
 
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
+#include "generators/NameMask.h"
 #include "generators/ReplaceText.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
 
 namespace tollwick::batch {
 namespace {
@@ -142,9 +146,34 @@ Step BuildReplace(const RawStep& raw)
     return step;
 }
 
+// With --count every number of a mask is read into the counter's 32 bits;
+// one beyond them is a wrong value, found before the first step runs.
+void CheckCountedNumbers(std::string_view mask, std::string_view what)
+{
+    constexpr std::string_view digits = "0123456789";
+    constexpr std::int64_t largest = std::numeric_limits<std::int32_t>::max();
+    const std::string cleaned = CleanMask(mask); // as the pass reads it: a dropped "?" joins two runs
+    const std::string_view text = cleaned;
+    for (std::size_t pos = text.find_first_of(digits); pos != std::string_view::npos;
+         pos = text.find_first_of(digits, pos)) {
+        const std::string_view run = text.substr(pos, text.find_first_not_of(digits, pos) - pos);
+        std::int64_t value = 0;
+        if (std::from_chars(run.data(), run.data() + run.size(), value).ec != std::errc() || value > largest) {
+            throw UsageError(std::string(what) + ": the number '" + std::string(run) +
+                             "' is larger than the largest value " + std::to_string(largest));
+        }
+        pos += run.size();
+    }
+}
+
 Step BuildMask(const RawStep& raw)
 {
-    return MaskStep{raw.operands[0], raw.operands[1], raw.Has("--count")};
+    const MaskStep step{raw.operands[0], raw.operands[1], raw.Has("--count")};
+    if (step.count) {
+        CheckCountedNumbers(step.nameMask, "--mask NAME");
+        CheckCountedNumbers(step.extensionMask, "--mask EXT");
+    }
+    return step;
 }
 
 Step BuildTranslit(const RawStep& raw)

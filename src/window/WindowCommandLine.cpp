@@ -2,8 +2,10 @@
 #include "window/WindowCommandLine.h"
 
 #include "platform/Directory.h"
+#include "platform/RenameFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace tollwick {
@@ -107,7 +109,10 @@ WindowCommand ParseWindowCommandLine(const std::vector<std::string>& arguments, 
             path = WithoutClosingSlashes(std::filesystem::path(path).lexically_normal().string());
             if (!IsExistingDirectory(path)) {
                 if (!EntryExists(path)) {
-                    return UsageError("no such file or folder: " + argument);
+                    // A name too long, a folder that may not be entered: the system says which.
+                    const int error = EntryError(path);
+                    return UsageError(error == 0 || error == ENOENT ? "no such file or folder: " + argument
+                                                                    : argument + ": " + SystemErrorText(error));
                 }
                 path = ParentFolder(path);
             }
