@@ -221,7 +221,7 @@ Step BuildPreview(const RawStep& raw)
 }
 Step BuildRun(const RawStep& raw)
 {
-    return RunStep{!raw.Has("--no-undo"), raw.Has("--order")};
+    return RunStep{!raw.Has("--no-undo"), raw.Has("--order"), raw.Has("--wait")};
 }
 
 const ModifierSpec LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
@@ -316,7 +316,8 @@ std::vector<StepSpec> MakeSpecs()
         {"--run",
          {},
          {{"--no-undo", {}, false, "write no undo file"},
-          {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"}},
+          {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"},
+          {"--wait", {}, false, "wait while another Tollwick run renames in the folder, instead of failing"}},
          "Rename the checked shown rows; print each result, the five counts and the undo file.",
          BuildRun},
     };
