@@ -84,6 +84,7 @@ struct PreviewStep {
 struct RunStep {
     bool writeUndo = true;
     bool ordered = false; // in an order that lets chains, swaps and cycles succeed
+    bool wait = false;    // for another Tollwick run on the folder to end, else fail
 };
 
 using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The generator steps: each fills the options of its generator and runs one pass.
 #include "batch/Session.h"
+#include "batch/UsageError.h"
 #include "generators/Algoritms.h"
 #include "generators/RemovedChars.h"
 #include "settings/TableEditor.h"
@@ -33,7 +34,12 @@ void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, c
 void Session::Generate(GeneratorKind generator, GeneratorOptions options)
 {
     options.ApplyCheckedOnlyCheck = checkedOnly_;
-    (void)session_.GenerateNewNames(generator, options);
+    try {
+        (void)session_.GenerateNewNames(generator, options);
+    } catch (const GenerationStopped& stopped) {
+        // Every stop of a pass is a value the generator cannot use.
+        throw BadValue(stopped.what());
+    }
 }
 
 void Session::operator()(const CaseStep& step)

@@ -3,6 +3,7 @@
 
 #include "batch/Session.h"
 #include "batch/StepTable.h"
+#include "batch/UsageError.h"
 #include "platform/AppHome.h"
 #include "platform/DescriptorOutput.h"
 #include "platform/Errors.h"
@@ -50,6 +51,10 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
                 throw TollwickError(OutputFailure(out));
             }
         }
+    } catch (const BadValue& error) {
+        out.flush();
+        err << error.what() << '\n';
+        return ExitUsage;
     } catch (const std::exception& error) {
         out.flush();
         err << error.what() << '\n';

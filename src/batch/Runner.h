@@ -14,7 +14,7 @@ inline constexpr int ExitUsage = 2;
 
 /// Finds the home, reads its data files and runs the steps in order. A data
 /// file or step that raises ends the run: its message goes to `err`, later
-/// steps do not run.
+/// steps do not run. A step that finds a value it cannot use ends with ExitUsage.
 [[nodiscard]] int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err);
 
 } // namespace tollwick::batch

@@ -161,12 +161,19 @@ void Session::operator()(const PreviewStep& step)
 
 void Session::operator()(const RunStep& step)
 {
+    FolderWait whenBusy;
+    whenBusy.Wait = step.wait;
+    whenBusy.OnWait = [this](bool waiting) {
+        if (waiting) {
+            err_ << "Waiting: the folder is being renamed by another Tollwick run" << std::endl;
+        }
+    };
     const RunSummary summary = session_.RunRename(
         step.writeUndo,
         [this](const ResultRow& row, const RunCounts&) {
             out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\t' << row.Reason << '\n';
         },
-        step.ordered);
+        step.ordered, whenBusy);
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);
         out_ << Text(StatusKey(status)) << '\t' << summary.Counts.Of(status) << '\n';

@@ -3,10 +3,14 @@
 
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
+#include "generators/NameMask.h"
 #include "generators/ReplaceText.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
 
 namespace tollwick::batch {
 namespace {
@@ -142,9 +146,34 @@ Step BuildReplace(const RawStep& raw)
     return step;
 }
 
+// With --count every number of a mask is read into the counter's 32 bits;
+// one beyond them is a wrong value, found before the first step runs.
+void CheckCountedNumbers(std::string_view mask, std::string_view what)
+{
+    constexpr std::string_view digits = "0123456789";
+    constexpr std::int64_t largest = std::numeric_limits<std::int32_t>::max();
+    const std::string cleaned = CleanMask(mask); // as the pass reads it: a dropped "?" joins two runs
+    const std::string_view text = cleaned;
+    for (std::size_t pos = text.find_first_of(digits); pos != std::string_view::npos;
+         pos = text.find_first_of(digits, pos)) {
+        const std::string_view run = text.substr(pos, text.find_first_not_of(digits, pos) - pos);
+        std::int64_t value = 0;
+        if (std::from_chars(run.data(), run.data() + run.size(), value).ec != std::errc() || value > largest) {
+            throw UsageError(std::string(what) + ": the number '" + std::string(run) +
+                             "' is larger than the largest value " + std::to_string(largest));
+        }
+        pos += run.size();
+    }
+}
+
 Step BuildMask(const RawStep& raw)
 {
-    return MaskStep{raw.operands[0], raw.operands[1], raw.Has("--count")};
+    const MaskStep step{raw.operands[0], raw.operands[1], raw.Has("--count")};
+    if (step.count) {
+        CheckCountedNumbers(step.nameMask, "--mask NAME");
+        CheckCountedNumbers(step.extensionMask, "--mask EXT");
+    }
+    return step;
 }
 
 Step BuildTranslit(const RawStep& raw)
@@ -192,7 +221,7 @@ Step BuildPreview(const RawStep& raw)
 }
 Step BuildRun(const RawStep& raw)
 {
-    return RunStep{!raw.Has("--no-undo"), raw.Has("--order")};
+    return RunStep{!raw.Has("--no-undo"), raw.Has("--order"), raw.Has("--wait")};
 }
 
 const ModifierSpec LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
@@ -292,7 +321,8 @@ std::vector<StepSpec> MakeSpecs()
         {"--run",
          {},
          {{"--no-undo", {}, false, "write no undo file"},
-          {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"}},
+          {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"},
+          {"--wait", {}, false, "wait while another Tollwick run renames in the folder, instead of failing"}},
          "Rename the checked shown rows; print each result, the five counts and the undo file.",
          BuildRun},
     };

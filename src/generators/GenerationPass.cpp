@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace tollwick {
 namespace {
@@ -30,6 +31,31 @@ void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress,
     }
 }
 
+// The same, for a generator that may fail at any row: every new name is
+// made first and given to its row only when all are made, so a pass that
+// stops changes no name.
+template <typename Generate>
+void ForEachProcessedRowAllOrNone(RenameList& list, bool checkedOnly, Progress& progress, Generate generate)
+{
+    int step = 0;
+    std::int64_t processed = 0;
+    std::vector<std::string> newNames;
+    for (const Row& row : list.FilterList) {
+        progress.ShowProgress(++step, 0);
+        if (checkedOnly && !row.Checked) {
+            continue;
+        }
+        generate(std::string_view(row.NewName), processed, newNames.emplace_back());
+        ++processed;
+    }
+    auto next = newNames.begin();
+    for (Row& row : list.FilterList) {
+        if (!checkedOnly || row.Checked) {
+            row.NewName = std::move(*next++);
+        }
+    }
+}
+
 GeneratedEdits RunChangeCase(RenameList& list, const GeneratorOptions& options, Progress& progress)
 {
     ForEachProcessedRow(
@@ -45,19 +71,24 @@ GeneratedEdits RunReplaceText(RenameList& list, const GeneratorOptions& options,
 {
     GeneratedEdits edits;
     std::optional<TextReplacer> replacer;
-    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
-                        [&](std::string_view name, std::int64_t, std::string& out) {
-                            if (!replacer) {
-                                try {
-                                    replacer.emplace(options.Replace);
-                                } catch (const TollwickError& error) {
-                                    throw GenerationStopped(error, edits);
-                                }
-                                edits.ChangeFromEdit = replacer->CleanedFrom();
-                                edits.ChangeToEdit = replacer->CleanedTo();
-                            }
-                            replacer->Apply(name, out);
-                        });
+    const auto replace = [&](std::string_view name, std::int64_t, std::string& out) {
+        try {
+            if (!replacer) {
+                replacer.emplace(options.Replace);
+                edits.ChangeFromEdit = replacer->CleanedFrom();
+                edits.ChangeToEdit = replacer->CleanedTo();
+            }
+            replacer->Apply(name, out);
+        } catch (const TollwickError& error) {
+            throw GenerationStopped(error, edits);
+        }
+    };
+    // Only a regular expression can give up part way through the rows.
+    if (options.Replace.RegExpCheck) {
+        ForEachProcessedRowAllOrNone(list, options.ApplyCheckedOnlyCheck, progress, replace);
+    } else {
+        ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress, replace);
+    }
     return edits;
 }
 

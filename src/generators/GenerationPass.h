@@ -72,7 +72,9 @@ private:
 /// shown rows changes. Progress: (0, rows), (k, 0) before row k whether it
 /// is processed or not, (0, 100); the cursor is restored at the end.
 /// A mask number above 2147483647 or an invalid regular expression raises
-/// GenerationStopped at the first processed row, before any name changes.
+/// GenerationStopped at the first processed row, a regular expression that
+/// needs too much work on a name (RegexReplacer) at that row; in each case
+/// before any name changes.
 GeneratedEdits GenerateNewNames(RenameList& list, std::optional<GeneratorKind> generator,
                                 const GeneratorOptions& options, Progress& progress);
 

@@ -123,6 +123,12 @@ bool EntryExists(const std::string& path)
     return !S_ISDIR(status.st_mode);
 }
 
+int EntryError(const std::string& path)
+{
+    struct stat status {};
+    return RetryOnInterrupt([&] { return lstat(path.c_str(), &status); }) == 0 ? 0 : errno;
+}
+
 std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const std::string& name)
 {
     if (name.empty() || name[0] == '.' || name.find('/') != std::string::npos) {

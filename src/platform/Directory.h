@@ -27,6 +27,8 @@ struct FolderEntry {
 [[nodiscard]] bool IsWritableFolder(const std::string& path);
 /// The run's existence test: the entry is there and is not a folder.
 [[nodiscard]] bool EntryExists(const std::string& path);
+/// Why the entry at `path` cannot be reached (the errno of lstat), or 0.
+[[nodiscard]] int EntryError(const std::string& path);
 /// The modification time of a file as the scan would take it; empty for a
 /// missing, hidden or non-file entry.
 [[nodiscard]] std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const std::string& name);

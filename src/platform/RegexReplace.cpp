@@ -95,9 +95,43 @@ void CheckReplacement(const icu::UnicodeString& replacement, int32_t groups, std
     }
 }
 
+// Work per name is bounded, so that no expression holds a pass or the
+// window's sample for long: ICU calls back once per unit of about ten
+// thousand match steps (never for a cheap match), and the units of all
+// matches on one name are added up. About a million steps at most; a name
+// of 255 characters under any sound expression needs far fewer.
+constexpr int32_t UnitsPerName = 100;
+// The backtracking stack of one match; ICU's own default is 8 MiB.
+constexpr int32_t StackLimitBytes = 1024 * 1024;
+
+struct WorkBudget {
+    mutable int32_t unitsUsed = 0;
+};
+
+UBool CountUnit(const void* context, int32_t /*steps*/)
+{
+    const auto* budget = static_cast<const WorkBudget*>(context);
+    return ++budget->unitsUsed <= UnitsPerName ? 1 : 0;
+}
+
+TollwickError TooComplex(std::string_view expression, std::string_view name, UErrorCode status)
+{
+    std::string message = "The regular expression '";
+    message.append(expression);
+    message.append(status == U_REGEX_STACK_OVERFLOW ? "' needs too much memory on the name '"
+                                                    : "' needs too many steps on the name '");
+    message.append(name);
+    message.append("' (");
+    message.append(u_errorName(status));
+    message.append("); a simpler expression will do");
+    return TollwickError{message};
+}
+
 } // namespace
 
 struct RegexReplacer::Impl {
+    std::string expression; // as typed, for the messages
+    WorkBudget budget;
     icu::UnicodeString replacement;
     std::unique_ptr<icu::RegexPattern> pattern;
     std::unique_ptr<icu::RegexMatcher> matcher; // uses the pattern, so it is destroyed first
@@ -116,9 +150,12 @@ RegexReplacer::RegexReplacer(std::string_view expression, std::string_view repla
         throw InvalidExpression(expression, pattern, status, where);
     }
     impl_->matcher.reset(impl_->pattern->matcher(status));
+    impl_->matcher->setStackLimit(StackLimitBytes, status);
+    impl_->matcher->setMatchCallback(CountUnit, &impl_->budget, status);
     if (U_FAILURE(status) != 0) {
         throw InvalidExpression(expression, pattern, status, where);
     }
+    impl_->expression = expression;
     impl_->replacement = ToUnicode(replacement);
     CheckReplacement(impl_->replacement, impl_->matcher->groupCount(), replacement);
 }
@@ -132,8 +169,18 @@ bool RegexReplacer::AppendReplaced(std::string& out, std::string_view text, bool
     Impl& impl = *impl_;
     impl.input = ToUnicode(text);
     impl.matcher->reset(impl.input);
+    impl.budget.unitsUsed = 0;
     UErrorCode status = U_ZERO_ERROR;
-    if (impl.matcher->find(status) == 0) {
+    // A match given up (too many steps, too deep a stack) is no "no match":
+    // the name would come out unchanged or half replaced.
+    const auto findNext = [&] {
+        const bool found = impl.matcher->find(status) != 0;
+        if (U_FAILURE(status) != 0) {
+            throw TooComplex(impl.expression, text, status);
+        }
+        return found;
+    };
+    if (!findNext()) {
         out.append(text);
         return false;
     }
@@ -146,7 +193,7 @@ bool RegexReplacer::AppendReplaced(std::string& out, std::string_view text, bool
         impl.matcher->appendReplacement(expanded, impl.replacement, status);
         out += clean(ToBytes(expanded.tempSubString(start - kept)));
         kept = impl.matcher->end(status);
-    } while (!onlyFirst && U_SUCCESS(status) != 0 && impl.matcher->find(status) != 0);
+    } while (!onlyFirst && U_SUCCESS(status) != 0 && findNext());
     AppendBytes(out, impl.input, kept, impl.input.length());
     return true;
 }

@@ -29,6 +29,9 @@ public:
     /// `onlyFirst`) replaced by the replacement, in which $0 is the match and
     /// $1..$9 its groups; `clean` is applied to each replaced piece. Returns
     /// whether there was a match; without one, `text` is appended unchanged.
+    /// An expression that needs more than about a million match steps or
+    /// 1 MiB of backtracking stack on `text` raises TollwickError naming the
+    /// expression and the name; `out` may then hold part of the result.
     /// Not for use by two threads at once: the matcher is reused.
     bool AppendReplaced(std::string& out, std::string_view text, bool onlyFirst, Clean clean) const;
 

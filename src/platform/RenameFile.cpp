@@ -23,13 +23,13 @@ namespace {
 constexpr int MaxReservationAttempts = 1000;
 
 // Creates `name` in the folder empty, failing when any entry holds it: 0 or the errno.
-int CreateExclusive(const FolderDescriptor& folder, const std::string& name)
+int CreateExclusive(const FolderDescriptor& folder, const std::string& name, mode_t mode = 0600)
 {
     if (!folder.IsOpen()) {
         return folder.OpenError();
     }
     const FileDescriptor file(RetryOnInterrupt(
-        [&] { return openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600); }));
+        [&] { return openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode); }));
     return file.IsOpen() ? 0 : errno;
 }
 
@@ -157,7 +157,7 @@ int JournaledMove(const FolderDescriptor& folder, const std::string& from, const
 RenameResult RenameThroughTemporary(const FolderDescriptor& folder, const std::string& oldName,
                                     const std::string& newName, MoveJournal* journal)
 {
-    const std::optional<std::string> temporary = ReserveTemporaryName(folder);
+    const std::optional<std::string> temporary = ReserveTemporaryName(folder, journal);
     if (!temporary) {
         return ResultOf(errno);
     }
@@ -228,16 +228,25 @@ RenameResult RenameNoReplace(const FolderDescriptor& folder, const std::string& 
     return ResultOf(error);
 }
 
-std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder)
+std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder, MoveJournal* journal)
 {
     std::random_device random;
     for (int attempt = 0; attempt < MaxReservationAttempts; ++attempt) {
         char number[17];
         (void)std::snprintf(number, sizeof number, "%08x%08x", random(), random());
         std::string name = ".tollwick-" + std::to_string(getpid()) + "-" + number;
-        const int error = CreateExclusive(folder, name);
+        if (journal != nullptr && !journal->BeforeReserve(name)) {
+            errno = EPERM;
+            return std::nullopt;
+        }
+        // No permission at all: a reservation left by a kill is told from
+        // any file of the user's, which the undo must never remove.
+        const int error = CreateExclusive(folder, name, 0);
         if (error == 0) {
             return name;
+        }
+        if (journal != nullptr) {
+            journal->MoveFailed();
         }
         if (error != EEXIST) {
             errno = error;
@@ -275,6 +284,20 @@ RenameResult MoveOntoReservation(const FolderDescriptor& folder, const std::stri
 void ReleaseReservation(const FolderDescriptor& folder, const std::string& reservedName)
 {
     RemoveEntry(folder, reservedName);
+}
+
+bool RemoveLeftReservation(const FolderDescriptor& folder, const std::string& reservedName, bool anyMode)
+{
+    struct stat status {};
+    if (!folder.IsOpen() || !IsPlainFileName(reservedName) ||
+        fstatat(folder.Fd(), reservedName.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        return false;
+    }
+    const bool permissionless = (status.st_mode & 07777U) == 0;
+    if (!S_ISREG(status.st_mode) || status.st_size != 0 || !(anyMode || permissionless)) {
+        return false;
+    }
+    return unlinkat(folder.Fd(), reservedName.c_str(), 0) == 0;
 }
 
 std::string SystemErrorText(int error)

@@ -42,8 +42,14 @@ public:
     virtual ~MoveJournal() = default;
     /// Before `from` moves to `to` in the folder; false forbids the move.
     virtual bool BeforeMove(const std::string& from, const std::string& to) = 0;
-    /// The move announced last did not happen.
+    /// Before the empty file that reserves a temporary name is made, so
+    /// that a record names it even when a kill comes before the move onto
+    /// it; false forbids it.
+    virtual bool BeforeReserve(const std::string& /*name*/) { return true; }
+    /// The move or reservation announced last did not happen.
     virtual void MoveFailed() = 0;
+    /// True once the journal forbids every further move.
+    [[nodiscard]] virtual bool Stopped() const { return false; }
 };
 
 /// False for names that must never reach a file call: empty, ".", "..",
@@ -59,9 +65,12 @@ public:
                                            const std::string& newName, MoveJournal* journal = nullptr);
 
 /// A recognisable name in `folder` (".tollwick-<pid>-<random hex>") that nothing
-/// else can take: an empty file holds it until MoveOntoReservation or
-/// ReleaseReservation. Empty when no such file could be made.
-[[nodiscard]] std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder);
+/// else can take: an empty file without any permission holds it until
+/// MoveOntoReservation or ReleaseReservation. The journal hears of the name
+/// before the file is made. Empty when no such file could be made or the
+/// journal forbade it.
+[[nodiscard]] std::optional<std::string> ReserveTemporaryName(const FolderDescriptor& folder,
+                                                              MoveJournal* journal = nullptr);
 
 /// Moves oldName in `folder` onto a name that ReserveTemporaryName gave,
 /// replacing the empty file that holds it; the reservation goes when the
@@ -71,6 +80,12 @@ public:
 
 /// Removes the empty file of a reservation that was not used.
 void ReleaseReservation(const FolderDescriptor& folder, const std::string& reservedName);
+
+/// Removes `reservedName` where a run that was stopped left its reservation:
+/// an empty regular file, and one without any permission (as
+/// ReserveTemporaryName makes it) unless `anyMode`, for a name no file was
+/// ever moved onto. True when it was removed.
+bool RemoveLeftReservation(const FolderDescriptor& folder, const std::string& reservedName, bool anyMode);
 
 /// The system's text for an errno ("Permission denied").
 [[nodiscard]] std::string SystemErrorText(int error);

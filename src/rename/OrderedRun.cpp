@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <utility>
 
 namespace tollwick {
 namespace {
@@ -14,7 +15,7 @@ constexpr std::size_t NoMove = static_cast<std::size_t>(-1);
 
 class MoveRunner {
 public:
-    MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
+    MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, MoveJournal* undo,
                const RunTexts& texts, const RowDone& onDone)
         : shown_(shown), plan_(plan), dirName_(dirName), folder_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
           results_(plan.Rows.size()), lastMove_(plan.Rows.size(), NoMove), temporary_(plan.Rows.size())
@@ -75,6 +76,8 @@ private:
                 ResultOfRename(dirName_, row, RenameNoReplace(folder_, *temporary_[slot], row.NewName, undo_), texts_);
             if (results_[slot].Status != RunStatus::StatusRenamed) {
                 PutBack(slot);
+            } else {
+                temporary_[slot].reset();
             }
             break;
         }
@@ -85,9 +88,10 @@ private:
     void MoveAside(std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        temporary_[slot] = ReserveTemporaryName(folder_);
+        temporary_[slot] = ReserveTemporaryName(folder_, undo_);
         if (!temporary_[slot]) {
-            Fail(slot, Refused(SystemErrorText(errno)));
+            const int error = errno;
+            Fail(slot, Refused(undo_ != nullptr && undo_->Stopped() ? texts_.UndoStopped : SystemErrorText(error)));
             return;
         }
         const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], undo_);
@@ -99,20 +103,23 @@ private:
 
     void Fail(std::size_t slot, RowResult result)
     {
+        results_[slot] = std::move(result);
         if (temporary_[slot]) {
             PutBack(slot);
         }
-        results_[slot] = std::move(result);
         lastMove_[slot] = NoMove;
     }
 
     // The file left under its temporary name goes back to its old name
-    // where that is free; else it stays where the undo file names it.
+    // where that is free; else it stays where the undo file names it, and
+    // the row says so: its status must tell where the file is.
     void PutBack(std::size_t slot)
     {
-        UndoRecorder* journal = undo_ != nullptr && !undo_->Stopped() ? undo_ : nullptr;
-        (void)RenameNoReplace(folder_, *temporary_[slot], RowAt(slot).OldName, journal);
-        temporary_[slot].reset();
+        MoveJournal* journal = undo_ != nullptr && !undo_->Stopped() ? undo_ : nullptr;
+        const std::string temporary = *std::exchange(temporary_[slot], std::nullopt);
+        if (RenameNoReplace(folder_, temporary, RowAt(slot).OldName, journal).Outcome != RenameOutcome::Renamed) {
+            results_[slot] = Refused(LeftAside(texts_, temporary));
+        }
     }
 
     void ReportReadyRows()
@@ -127,7 +134,7 @@ private:
     const RunPlan& plan_;
     const std::string& dirName_;
     const FolderDescriptor folder_; // every move is made relative to it
-    UndoRecorder* undo_;
+    MoveJournal* undo_;
     const RunTexts& texts_;
     const RowDone& onDone_;
     std::vector<RowResult> results_;
@@ -138,7 +145,7 @@ private:
 
 } // namespace
 
-void RunPlannedMoves(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
+void RunPlannedMoves(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, MoveJournal* undo,
                      const RunTexts& texts, const RowDone& onDone)
 {
     MoveRunner(shown, plan, dirName, undo, texts, onDone).Run();

@@ -6,6 +6,7 @@
 #include "platform/Subfolders.h"
 #include "platform/Utf8.h"
 #include "rename/OrderedRun.h"
+#include "rename/RunLock.h"
 #include "rename/RunOutcome.h"
 #include "rename/RunPlan.h"
 #include "rename/Undo.h"
@@ -175,6 +176,10 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
                      const ResultSink& onResult)
 {
     RunSummary summary;
+    const std::optional<FolderLock> lock = LockFolderForRun(options.DirName, options.WhenBusy, progress);
+    if (IsRunnableFolder(options.DirName)) {
+        RemoveLeftReservations(options.DirName, options.Reservations);
+    }
     const RunTexts texts = TextsOf(lookup);
     std::optional<UndoRecorder> undo;
     if (options.UndoCheck && IsRunnableFolder(options.DirName)) {

@@ -60,6 +60,14 @@ struct ResultRow {
     std::string Reason;
 };
 
+/// What a run does when another Tollwick run renames in its folder.
+struct FolderWait {
+    /// Wait until the other run ends; else raise FolderBusy at once.
+    bool Wait = false;
+    /// Told as the wait begins (true) and as it ends (false).
+    std::function<void(bool waiting)> OnWait;
+};
+
 /// What the run reads besides the rows.
 struct RunOptions {
     std::string DirName;                             // the list folder, ending with "/"
@@ -71,6 +79,10 @@ struct RunOptions {
     /// cycle goes through a temporary name. Off, the rows run strictly in
     /// shown order.
     bool Ordered = false;
+    FolderWait WhenBusy;
+    /// Of an undo file loaded: removed before the rows run, where a stopped
+    /// run left them (RemoveLeftReservations).
+    std::vector<UndoReservation> Reservations;
 };
 
 /// What the run leaves for the window once it is over.
@@ -97,6 +109,9 @@ using ResultSink = std::function<void(const ResultRow& row, const RunCounts& cou
 /// record. The rows are not changed. With Ordered, the renames follow
 /// PlanRun's order, temporary steps included, and the undo file holds
 /// every move in the order made; the result rows still come in shown order.
+/// The run holds its folder's FolderLock from before its listing to the
+/// end; a folder another run holds is waited for or raises FolderBusy, as
+/// WhenBusy says, before anything is done.
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult = {});
 

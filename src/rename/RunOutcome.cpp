@@ -33,6 +33,7 @@ RunTexts TextsOf(const TextLookup& lookup)
     texts.BadName = lookup("ReasonBadName");
     texts.UndoName = lookup("ReasonUndoName");
     texts.UndoStopped = lookup("ReasonUndoStopped");
+    texts.LeftAside = lookup("ReasonLeftAside");
     return texts;
 }
 
@@ -41,8 +42,21 @@ RowResult Refused(std::string reason)
     return {RunStatus::StatusCanNot, std::move(reason)};
 }
 
+std::string LeftAside(const RunTexts& texts, const std::string& temporaryName)
+{
+    std::string reason = texts.LeftAside;
+    const std::size_t place = reason.find("%s");
+    if (place != std::string::npos) {
+        reason.replace(place, 2, temporaryName);
+    }
+    return reason;
+}
+
 RowResult ResultOfRename(const std::string& dirName, const Row& row, const RenameResult& result, const RunTexts& texts)
 {
+    if (result.LeftInDetour) {
+        return Refused(LeftAside(texts, result.Detour));
+    }
     if (result.Unrecorded) {
         return Refused(texts.UndoStopped);
     }

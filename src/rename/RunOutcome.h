@@ -20,6 +20,7 @@ struct RunTexts {
     std::string BadName;     // "ReasonBadName"
     std::string UndoName;    // "ReasonUndoName"
     std::string UndoStopped; // "ReasonUndoStopped"
+    std::string LeftAside;   // "ReasonLeftAside"
 };
 
 [[nodiscard]] RunTexts TextsOf(const TextLookup& lookup);
@@ -30,6 +31,9 @@ struct RowResult {
 };
 
 [[nodiscard]] RowResult Refused(std::string reason);
+
+/// Why a file is under `temporaryName` after the run: "ReasonLeftAside" with the name.
+[[nodiscard]] std::string LeftAside(const RunTexts& texts, const std::string& temporaryName);
 
 /// The status of a row after the rename of its file.
 [[nodiscard]] RowResult ResultOfRename(const std::string& dirName, const Row& row, const RenameResult& result,

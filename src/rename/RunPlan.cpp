@@ -141,14 +141,52 @@ RunPlan PlanRun(const std::vector<Row>& shown, const PlanOptions& options, const
     return PlanPrepared(shown, options, rows, std::move(plan));
 }
 
-RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool undoCheck,
-                        const std::string& undoFolder)
+std::uint64_t UndoFileBytes(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName)
+{
+    constexpr std::uint64_t lineEnd = 2;
+    // ".tollwick-" + a process number + "-" + 16 hex digits.
+    constexpr std::uint64_t temporaryName = 10 + 10 + 1 + 16;
+    std::uint64_t bytes = dirName.size() + lineEnd;
+    const auto moveLine = [&](std::size_t from, std::size_t to) { bytes += from + 1 + to + lineEnd; };
+    if (plan.Moves.empty()) {
+        for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
+            if (plan.Statuses[slot] == RunStatus::StatusRenamed) {
+                const Row& row = shown[plan.Rows[slot]];
+                moveLine(row.OldName.size(), row.NewName.size());
+            }
+        }
+    }
+    for (const PlannedMove& move : plan.Moves) {
+        const Row& row = shown[move.Shown];
+        switch (move.Step) {
+        case PlannedMove::Kind::Direct:
+            moveLine(row.OldName.size(), row.NewName.size());
+            break;
+        case PlannedMove::Kind::ToTemporary:
+            bytes += temporaryName + 1 + lineEnd; // the reservation's line
+            moveLine(row.OldName.size(), temporaryName);
+            break;
+        case PlannedMove::Kind::FromTemporary:
+            moveLine(temporaryName, row.NewName.size());
+            break;
+        }
+    }
+    return bytes;
+}
+
+namespace {
+
+// The file takes whole blocks, and one more may go to the filesystem's own
+// records of where they lie.
+bool UndoFileFits(std::uint64_t bytes, const FolderSpace& space)
+{
+    const std::uint64_t blocks = (bytes + space.blockSize - 1) / space.blockSize + 1;
+    return blocks <= space.freeBytes / space.blockSize;
+}
+
+RunForecast PlanForecast(const RenameList& list, const std::string& dirName, const PlanOptions& options)
 {
     const std::vector<Row>& shown = list.FilterList;
-    PlanOptions options;
-    options.DirName = dirName;
-    options.UndoCheck = undoCheck;
-    options.UndoReady = !undoCheck || UndoFolderReady(undoFolder);
     RunForecast forecast;
     forecast.UndoReady = options.UndoReady;
     RunPlan plan = StartPlan(shown);
@@ -167,14 +205,44 @@ RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool
         forecast.Ordered = OrderedAsShown(forecast.ShownOrder);
         return forecast;
     }
-    options.Ordered = true;
-    forecast.Ordered = PlanPrepared(shown, options, rows, StartPlan(shown));
+    PlanOptions ordered = options;
+    ordered.Ordered = true;
+    forecast.Ordered = PlanPrepared(shown, ordered, rows, StartPlan(shown));
     for (std::size_t slot = 0; slot < forecast.ShownOrder.Statuses.size(); ++slot) {
         forecast.OnlyOrdered += forecast.ShownOrder.Statuses[slot] == RunStatus::StatusExist &&
                                         forecast.Ordered.Statuses[slot] == RunStatus::StatusRenamed
                                     ? 1
                                     : 0;
     }
+    return forecast;
+}
+
+} // namespace
+
+RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool undoCheck,
+                        const std::string& undoFolder, const SpaceReader& spaceOf)
+{
+    PlanOptions options;
+    options.DirName = dirName;
+    options.UndoCheck = undoCheck;
+    options.UndoReady = !undoCheck || UndoFolderReady(undoFolder);
+    RunForecast forecast = PlanForecast(list, dirName, options);
+    const bool renames = forecast.ShownOrder.Counts.Of(RunStatus::StatusRenamed) > 0 ||
+                         forecast.Ordered.Counts.Of(RunStatus::StatusRenamed) > 0;
+    // A run that renames nothing keeps no undo file.
+    if (!undoCheck || !forecast.UndoReady || !renames) {
+        return forecast;
+    }
+    const std::uint64_t bytes = std::max(UndoFileBytes(list.FilterList, forecast.ShownOrder, dirName),
+                                         UndoFileBytes(list.FilterList, forecast.Ordered, dirName));
+    const std::optional<FolderSpace> space = spaceOf(undoFolder);
+    if (!space || UndoFileFits(bytes, *space)) {
+        return forecast;
+    }
+    // The run would stop at the first line that finds no room.
+    options.UndoReady = false;
+    forecast = PlanForecast(list, dirName, options);
+    forecast.UndoFull = true;
     return forecast;
 }
 

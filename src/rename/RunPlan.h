@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FreeSpace.h"
 #include "platform/Subfolders.h"
 #include "rename/Row.h"
 #include "rename/Run.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -78,12 +80,22 @@ struct RunForecast {
     /// Rows the shown order leaves with StatusExist that ordering renames:
     /// chains, shifts, swaps and cycles.
     std::int32_t OnlyOrdered = 0;
-    bool UndoReady = true; // false: the undo folder is missing or may not be written
+    bool UndoReady = true; // false: the undo folder is missing, may not be written or is full
+    bool UndoFull = false; // the undo folder is there but has no room for the run's undo file
 };
 
+/// The bytes of the undo file a plan's run writes: the folder's line and
+/// one line per move, and per reservation of a temporary name.
+[[nodiscard]] std::uint64_t UndoFileBytes(const std::vector<Row>& shown, const RunPlan& plan,
+                                          const std::string& dirName);
+
+/// Reads the room of the undo folder's filesystem.
+using SpaceReader = std::function<std::optional<FolderSpace>(const std::string& folder)>;
+
 /// Forecasts the run of the checked shown rows from one listing of the list
-/// folder, with and without ordering.
+/// folder, with and without ordering. An undo folder without room for the
+/// larger of the two runs' undo files counts as one that cannot be written.
 [[nodiscard]] RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool undoCheck,
-                                      const std::string& undoFolder);
+                                      const std::string& undoFolder, const SpaceReader& spaceOf = SpaceOf);
 
 } // namespace tollwick

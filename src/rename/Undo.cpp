@@ -8,6 +8,8 @@
 #include "rename/FolderDates.h"
 #include "rename/TextRoutines.h"
 
+#include <unordered_set>
+
 namespace tollwick {
 namespace {
 
@@ -29,6 +31,15 @@ std::optional<std::string> FolderOfUndoFile(const std::string& firstLine)
     return WithClosingSlash(firstLine);
 }
 
+// A reservation line: a name closed by the separator, with no earlier name.
+std::optional<std::string> ReservedName(const std::string& line)
+{
+    if (line.size() < 2 || line.find(UndoSeparator) != line.size() - UndoSeparator.size()) {
+        return std::nullopt;
+    }
+    return line.substr(0, line.size() - UndoSeparator.size());
+}
+
 } // namespace
 
 std::string UndoLine(std::string_view newName, std::string_view oldName)
@@ -37,6 +48,11 @@ std::string UndoLine(std::string_view newName, std::string_view oldName)
     line.reserve(newName.size() + UndoSeparator.size() + oldName.size());
     line.append(newName).append(UndoSeparator).append(oldName);
     return line;
+}
+
+std::string ReservationLine(std::string_view reservedName)
+{
+    return UndoLine(reservedName, {});
 }
 
 bool UndoCanRecord(std::string_view dirName, std::string_view oldName, std::string_view newName)
@@ -86,23 +102,37 @@ bool UndoRecorder::Open()
     return !stopped_;
 }
 
-bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
+bool UndoRecorder::Append(const std::string& line, bool move)
 {
     if (!Open()) {
         return false;
     }
-    if (!file_->AppendLine(UndoLine(to, from))) {
+    if (!file_->AppendLine(line)) {
         stopped_ = true;
         return false;
     }
-    ++moves_;
+    ++lines_;
+    moves_ += move ? 1 : 0;
+    lastIsMove_ = move;
     return true;
+}
+
+bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
+{
+    return Append(UndoLine(to, from), true);
+}
+
+bool UndoRecorder::BeforeReserve(const std::string& name)
+{
+    return Append(ReservationLine(name), false);
 }
 
 void UndoRecorder::MoveFailed()
 {
-    if (file_ && moves_ > 0 && file_->DropLastLine()) {
-        --moves_;
+    if (file_ && lines_ > 0 && file_->DropLastLine()) {
+        --lines_;
+        moves_ -= lastIsMove_ ? 1 : 0;
+        lastIsMove_ = false; // a second drop in a row is never asked for
     } else {
         // The line stays and names a file that did not move; nothing more may follow it.
         stopped_ = true;
@@ -117,6 +147,7 @@ UndoRecorder::Outcome UndoRecorder::Finish()
     if (!file_) {
         return {{}, UndoOutcome::NotWritten};
     }
+    // Reservations alone were each moved onto or given back.
     if (moves_ == 0) {
         file_->Discard();
         return {{}, stopped_ ? UndoOutcome::NotWritten : UndoOutcome::NotDue};
@@ -129,7 +160,7 @@ UndoRecorder::Outcome UndoRecorder::Finish()
 UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
                       const FilterSettings& filter, Progress& progress)
 {
-    UndoLoad result{UndoLoadOutcome::Loaded, dirName, filter};
+    UndoLoad result{UndoLoadOutcome::Loaded, dirName, filter, {}};
     {
         ProgressPass pass(progress, 5);
         pass.Step(1);
@@ -150,8 +181,14 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
             const FolderDates dates(result.DirName, lines.size() - 1);
             // Newest first: a name freed by one rename and taken by a later
             // one is given back by the later rename before the first needs it.
+            std::unordered_set<std::string_view> movedOnto;
             for (std::size_t k = lines.size() - 1; k >= 1; --k) {
+                if (const std::optional<std::string> reserved = ReservedName(lines[k])) {
+                    result.Reservations.push_back({*reserved, movedOnto.contains(*reserved)});
+                    continue;
+                }
                 std::string present = TextBefore(lines[k], UndoSeparator);
+                movedOnto.insert(std::string_view(lines[k]).substr(0, present.size()));
                 std::string date = dates.DateTextOf(present);
                 list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
                 pass.Step(list.NextIndex);
@@ -162,6 +199,17 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
         result.Filter = ApplyFilter(list, filter, progress);
     }
     return result;
+}
+
+void RemoveLeftReservations(const std::string& dirName, const std::vector<UndoReservation>& reservations)
+{
+    if (reservations.empty()) {
+        return;
+    }
+    const FolderDescriptor folder(dirName);
+    for (const UndoReservation& reservation : reservations) {
+        (void)RemoveLeftReservation(folder, reservation.Name, !reservation.FileMovedThere);
+    }
 }
 
 } // namespace tollwick

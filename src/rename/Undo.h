@@ -16,6 +16,20 @@ namespace tollwick {
 
 /// The undo line of a renamed file: its present name, ">", its earlier name.
 [[nodiscard]] std::string UndoLine(std::string_view newName, std::string_view oldName);
+/// The line of a temporary name reserved in the folder, written before the
+/// empty file that holds it is made: the name and ">" with no earlier name
+/// (no file ever had an empty name). Loaders that know no such line load
+/// it as a row that no run can carry out, so such a file loads anywhere.
+[[nodiscard]] std::string ReservationLine(std::string_view reservedName);
+
+/// A temporary name an undo file says was reserved.
+struct UndoReservation {
+    std::string Name;
+    /// A later line moves a file onto the name: an empty file there may be
+    /// the user's, unless it has no permission at all, as reservations do.
+    bool FileMovedThere = false;
+    friend bool operator==(const UndoReservation&, const UndoReservation&) = default;
+};
 
 /// Whether a rename in `dirName` can be written to an undo file so that
 /// loading it reads back the same folder and names: no line break in any
@@ -45,9 +59,10 @@ enum class UndoLoadOutcome {
 /// Whether undo files can be made in `undoFolder`: it is there and may be written.
 [[nodiscard]] bool UndoFolderReady(const std::string& undoFolder);
 
-/// The undo file of one run, and the journal of its moves: each move is
-/// written down before it is made and taken back when it fails, so the
-/// file names every file the run moved, wherever a kill stops it. The file
+/// The undo file of one run, and the journal of its moves: each move, and
+/// each temporary name reserved, is written down before it is made and
+/// taken back when it fails, so the file names every file the run moved or
+/// made, wherever a kill stops it. The file
 /// is made before the first move, named by the local time then
 /// ("2005-11-30_11-30-19.twu", or "_2", "_3", ... before ".twu" when that
 /// name is taken), CR LF after every line. Once the file cannot be made
@@ -57,10 +72,11 @@ public:
     UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock);
 
     bool BeforeMove(const std::string& from, const std::string& to) override;
+    bool BeforeReserve(const std::string& name) override;
     void MoveFailed() override;
 
     /// True once moves are refused.
-    [[nodiscard]] bool Stopped() const { return stopped_; }
+    [[nodiscard]] bool Stopped() const override { return stopped_; }
 
     struct Outcome {
         std::string Path; // the file, when one was made and holds a renaming
@@ -72,11 +88,14 @@ public:
 
 private:
     bool Open();
+    bool Append(const std::string& line, bool move);
 
     std::string dirName_; // the file's first line
     std::string undoFolder_;
     std::function<LocalDateTime()> clock_;
-    std::size_t moves_ = 0; // undo lines in the file
+    std::size_t lines_ = 0; // lines after the folder's
+    std::size_t moves_ = 0; // of them, undo lines of moves
+    bool lastIsMove_ = false;
     std::optional<AppendFile> file_;
     bool opened_ = false;  // the file was asked for
     bool stopped_ = false; // it could not be made, or a line did not fit
@@ -90,16 +109,24 @@ struct UndoLoad {
     UndoLoadOutcome Outcome = UndoLoadOutcome::Loaded;
     std::string DirName;   // the list folder afterwards
     FilterSettings Filter; // the filter settings as the closing pass left them
+    /// The temporary names the file says were reserved, for the undo run to
+    /// remove where a stopped run left them; they make no rows.
+    std::vector<UndoReservation> Reservations;
 };
 
 /// Replaces the rename list by one unchecked row per undo line, newest
 /// first (the file's last line is row 0), each leading a file back to its
 /// earlier name, so that running the rows takes back the renames in the
 /// reverse of the order they were made. A last line without its line end
-/// (a record cut short) is not loaded. Ends with a filter pass.
+/// (a record cut short) is not loaded, nor are reservation lines, which go
+/// to Reservations. Ends with a filter pass.
 /// A file that cannot be read raises "Cannot open file %s" before anything
 /// is touched.
 UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::string& dirName,
                       const FilterSettings& filter, Progress& progress);
+
+/// Removes from `dirName` the empty files of reservations a stopped run
+/// left (RemoveLeftReservation); files moved there stay for the rows.
+void RemoveLeftReservations(const std::string& dirName, const std::vector<UndoReservation>& reservations);
 
 } // namespace tollwick

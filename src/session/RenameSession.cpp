@@ -5,6 +5,8 @@
 #include "rename/Scan.h"
 #include "rename/TextRoutines.h"
 
+#include <utility>
+
 namespace tollwick {
 
 RenameSession::RenameSession(std::string home, Progress& progress) : home_(std::move(home)), progress_(progress) {}
@@ -30,6 +32,7 @@ void RenameSession::ScanFolder(const std::string& folder)
     const std::string dirName = WithClosingSlash(folder);
     filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_);
     dirName_ = dirName;
+    reservations_.clear();
 }
 
 UndoLoadOutcome RenameSession::LoadUndoFile(const std::string& path)
@@ -37,6 +40,7 @@ UndoLoadOutcome RenameSession::LoadUndoFile(const std::string& path)
     const UndoLoad load = tollwick::LoadUndoFile(list_, path, dirName_, filter_, progress_);
     dirName_ = load.DirName;
     filter_ = load.Filter;
+    reservations_ = load.Reservations;
     return load.Outcome;
 }
 
@@ -124,13 +128,15 @@ RunForecast RenameSession::ForecastRun(bool undoCheck) const
     return tollwick::ForecastRun(list_, dirName_, undoCheck, UndoFolder());
 }
 
-RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, bool ordered)
+RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, bool ordered, FolderWait whenBusy)
 {
     RunOptions options;
     options.DirName = dirName_;
     options.UndoCheck = undoCheck;
     options.UndoFolder = UndoFolder();
     options.Ordered = ordered;
+    options.WhenBusy = std::move(whenBusy);
+    options.Reservations = std::exchange(reservations_, {});
     return tollwick::RunRename(list_, options, Lookup(), progress_, onResult);
 }
 

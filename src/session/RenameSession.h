@@ -62,7 +62,9 @@ public:
     /// that is gone gives an empty list; one that cannot be read raises its
     /// reason and keeps the present list and folder.
     void ScanFolder(const std::string& folder);
-    /// Rows that lead the files of an undo file back to their earlier names.
+    /// Rows that lead the files of an undo file back to their earlier names;
+    /// the next run also removes the reservations the file names, where a
+    /// stopped run left them.
     [[nodiscard]] UndoLoadOutcome LoadUndoFile(const std::string& path);
     /// A name list in one of the six layouts; the dates are looked up in the list folder.
     void ImportNameList(const std::string& path, NameListLayout layout, const std::string& separator);
@@ -101,8 +103,10 @@ public:
     [[nodiscard]] RunForecast ForecastRun(bool undoCheck) const;
     /// Renames the checked shown rows; with `undoCheck` the run keeps its
     /// undo file in the home's undo folder; `ordered` lets chains, shifts,
-    /// swaps and cycles succeed.
-    RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false);
+    /// swaps and cycles succeed; `whenBusy` says what to do while another
+    /// Tollwick run renames in the folder.
+    RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false,
+                         FolderWait whenBusy = {});
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
@@ -112,6 +116,7 @@ private:
     KeyLines texts_;
     RenameList list_;
     std::string dirName_;
+    std::vector<UndoReservation> reservations_; // of the undo file loaded last, for the run after it
     FilterSettings filter_;
     SortState sort_;
 };

@@ -67,7 +67,8 @@ inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text,
 /// in "Msg7" for the undo folder; in "ListForecast" "%1" is the number of
 /// checked rows the run renames and "%2" that of all checked rows. The
-/// "Reason..." texts say why the run refused a row.
+/// "Reason..." texts say why the run refused a row; in "ReasonLeftAside"
+/// "%s" stands for the temporary name the file was left under.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
                                                                      "Msg6",
@@ -79,6 +80,7 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "PreviewUndoLabel2",
                                                                      "ForecastWarning",
                                                                      "UndoFolderWarning",
+                                                                     "UndoFolderFullWarning",
                                                                      "ListForecast",
                                                                      "StatusRenamed",
                                                                      "StatusCanNot",
@@ -89,6 +91,8 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "ReasonBadName",
                                                                      "ReasonUndoName",
                                                                      "ReasonUndoStopped",
+                                                                     "ReasonLeftAside",
+                                                                     "RunWaitsForFolder",
                                                                      "NewNameCaption",
                                                                      "NewNamePromt",
                                                                      "AddMenuCaption1",

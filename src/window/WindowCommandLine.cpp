@@ -2,9 +2,11 @@
 #include "window/WindowCommandLine.h"
 
 #include "platform/Directory.h"
+#include "platform/RenameFile.h"
 #include "session/ProgramVersion.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <utility>
 
@@ -121,7 +123,10 @@ WindowCommand ParseWindowCommandLine(const std::vector<std::string>& arguments, 
             path = WithoutClosingSlashes(std::filesystem::path(path).lexically_normal().string());
             if (!IsExistingDirectory(path)) {
                 if (!EntryExists(path)) {
-                    return UsageError("no such file or folder: " + argument);
+                    // A name too long, a folder that may not be entered: the system says which.
+                    const int error = EntryError(path);
+                    return UsageError(error == 0 || error == ENOENT ? "no such file or folder: " + argument
+                                                                    : argument + ": " + SystemErrorText(error));
                 }
                 path = ParentFolder(path);
             }

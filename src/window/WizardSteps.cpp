@@ -18,7 +18,9 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
+#include <memory>
 
 namespace tollwick {
 namespace {
@@ -41,9 +43,9 @@ void TForm1::NextOnListPage()
     forecast_ = WhilePainting(
         *progress_, [this, undoCheck = c_.UndoCheck->isChecked()] { return session_->ForecastRun(undoCheck); });
     if (c_.UndoCheck->isChecked() && !forecast_.UndoReady) {
-        c_.PreviewUndoLabel->setText(
-            c_.PreviewUndoLabel->text() + u'\n' +
-            Text("UndoFolderWarning").replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
+        c_.PreviewUndoLabel->setText(c_.PreviewUndoLabel->text() + u'\n' +
+                                     Text(forecast_.UndoFull ? "UndoFolderFullWarning" : "UndoFolderWarning")
+                                         .replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
     }
     // The box is offered only where another order would rename more; it starts unchecked every time.
     c_.OrderCheck->setChecked(false);
@@ -79,7 +81,24 @@ void TForm1::NextOnPreviewPage()
         resultModel_->Append(row);
         runCounts_ = counts;
     };
-    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult, ordered);
+    // While another Tollwick run renames in the folder, a note on the empty
+    // result list says what the run waits for.
+    std::unique_ptr<QLabel> waitNote;
+    FolderWait whenBusy;
+    whenBusy.Wait = true;
+    whenBusy.OnWait = [this, &waitNote](bool waiting) {
+        waitNote.reset();
+        if (waiting) {
+            QWidget* list = c_.ResultView->viewport();
+            waitNote = std::make_unique<QLabel>(Text("RunWaitsForFolder"), list);
+            waitNote->setObjectName(QStringLiteral("FolderWaitNote"));
+            waitNote->setAlignment(Qt::AlignCenter);
+            waitNote->setWordWrap(true);
+            waitNote->setGeometry(list->rect().adjusted(8, 8, -8, -8));
+            waitNote->show();
+        }
+    };
+    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult, ordered, whenBusy);
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();

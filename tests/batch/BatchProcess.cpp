@@ -77,12 +77,13 @@ std::vector<std::string> BatchResult::OutLines() const
     return lines;
 }
 
-BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& givenOutPath)
+BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& givenOutPath,
+                     const std::string& givenErrPath)
 {
     // Output goes to files, so a child that writes much cannot block on a pipe.
     const TempDir capture;
     const std::string outPath = givenOutPath.empty() ? capture.Path() + "out" : givenOutPath;
-    const std::string errPath = capture.Path() + "err";
+    const std::string errPath = givenErrPath.empty() ? capture.Path() + "err" : givenErrPath;
     const int outFd = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (outFd < 0) {
         throw std::runtime_error("cannot create " + outPath);

@@ -18,8 +18,11 @@ struct BatchResult {
 };
 
 /// Runs the built tollwick-batch as a child process with exactly these
-/// arguments; its output goes to `outPath` when given (then `out` stays empty).
-[[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {});
+/// arguments; its output goes to `outPath` when given (then `out` stays
+/// empty), its standard error to `errPath` when given, where others can
+/// read it while it runs.
+[[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {},
+                                   const std::string& errPath = {});
 
 /// Runs tollwick-batch with standard output a pipe whose reader is gone
 /// before it starts, as in "tollwick-batch ... | head -0".

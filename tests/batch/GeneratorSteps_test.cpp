@@ -93,16 +93,34 @@ TEST_F(GeneratorSteps, MaskWithCounterNumbersShownRowsInOrder)
     EXPECT_EQ(NewNamesAfter({"README"}, {"--mask", "*", "*"}), Lines{"README."});
 }
 
-TEST_F(GeneratorSteps, MaskNumberBeyondThirtyTwoBitsFailsTheStep)
+TEST_F(GeneratorSteps, MaskNumberBeyondThirtyTwoBitsIsAWrongValue)
 {
     const TempDir folder;
     folder.WriteFile("a.txt");
     const auto result =
-        home.Run({"--scan", folder.Path(), "--list", "--mask", "img9999999999", "*", "--count", "--list"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("'9999999999' is not a valid integer value"), std::string::npos) << result.err;
-    // The list printed before the failing step, nothing after it.
-    EXPECT_EQ(result.OutLines().size(), 1U);
+        home.Run({"--scan", folder.Path(), "--list", "--mask", "img?99999999999999999999", "*", "--count", "--list"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("--mask NAME: the number '99999999999999999999' is larger than the largest value "
+                              "2147483647"),
+              std::string::npos)
+        << result.err;
+    EXPECT_TRUE(result.out.empty()); // found before any step ran
+    // Without --count the digits are text.
+    EXPECT_EQ(home.Run({"--scan", folder.Path(), "--mask", "img99999999999", "*"}).exitCode, 0);
+}
+
+// A pattern that backtracks without end on a name stops its pass there.
+TEST_F(GeneratorSteps, RegularExpressionTooCostlyForANameIsAWrongValue)
+{
+    const TempDir folder;
+    const std::string costly = std::string(22, 'a') + "b";
+    folder.WriteFile("aaa");
+    folder.WriteFile(costly);
+    const auto result = home.Run({"--scan", folder.Path(), "--list", "--replace", "(a+)+$", "X", "--regex", "--list"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("'(a+)+$' needs too many steps on the name '" + costly + "'"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.OutLines().size(), 2U); // the first list only
 }
 
 TEST_F(GeneratorSteps, TranslitUsesTheStoredTables)

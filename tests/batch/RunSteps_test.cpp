@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BatchProcess.h"
+#include "platform/FolderLock.h"
 #include "platform/LineFile.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <thread>
 
 namespace tollwick::test {
 namespace {
@@ -32,6 +39,45 @@ protected:
     BatchHome home;
     TempDir folder;
 };
+
+// Another Tollwick run holds the folder: the run fails at once, or waits
+// with --wait and runs once the other has ended.
+TEST_F(RunSteps, FolderThatAnotherRunRenamesInIsFailedOrWaitedFor)
+{
+    folder.WriteFile("a.txt", "A");
+    std::optional<FolderLock> other(std::in_place, folder.Path());
+    ASSERT_EQ(other->TryTake(), FolderLock::Attempt::Taken);
+    const Lines steps{"--home", home.Path(), "--scan", folder.Path(), "--check-all", "--replace", "a", "b", "--run"};
+    const auto refused = RunBatch(steps);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, folder.Path() + ": folder is being renamed by another Tollwick run\n");
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_TRUE(folder.Exists("a.txt"));
+
+    const TempDir capture;
+    const std::string errPath = capture.Path() + "err";
+    // The other run ends once the waiting one has said that it waits.
+    std::atomic<bool> batchEnded = false; // without having waited: a fault, but no hang
+    std::thread otherEnds([&] {
+        while (!batchEnded) {
+            std::ifstream err(errPath);
+            const std::string said{std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>()};
+            if (said.find("Waiting") != std::string::npos) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        other.reset();
+    });
+    Lines waiting = steps;
+    waiting.emplace_back("--wait");
+    const auto waited = RunBatch(waiting, {}, errPath);
+    batchEnded = true;
+    otherEnds.join();
+    EXPECT_EQ(waited.exitCode, 0) << waited.err;
+    EXPECT_EQ(waited.err, "Waiting: the folder is being renamed by another Tollwick run\n");
+    EXPECT_EQ(folder.ReadFile("b.txt"), "A");
+}
 
 TEST_F(RunSteps, TypicalRenamingAndItsUndo)
 {

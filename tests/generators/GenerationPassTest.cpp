@@ -149,6 +149,22 @@ TEST_F(GenerationPass, InvalidRegularExpressionStopsBeforeAnyNameChanges)
     EXPECT_EQ(NewNames(), names);
 }
 
+TEST_F(GenerationPass, RegularExpressionThatGivesUpOnARowStopsBeforeAnyNameChanges)
+{
+    const std::vector<std::string> names{"aaa", "ab", std::string(22, 'a') + "b", "aa"};
+    MakeList(names);
+    options.Replace = {.ChangeFromEdit = "(a+)+$", .ChangeToEdit = "X", .RegExpCheck = true};
+    try {
+        Run("Generate2");
+        FAIL() << "the pass went through";
+    } catch (const GenerationStopped& stopped) {
+        EXPECT_NE(std::string(stopped.what()).find(names[2]), std::string::npos) << stopped.what();
+        EXPECT_EQ(stopped.Edits().ChangeFromEdit, "(a+)+$");
+    }
+    EXPECT_EQ(NewNames(), names);
+    EXPECT_EQ(view.bars.back(), (std::pair<int, int>{0, 100}));
+}
+
 TEST_F(GenerationPass, PicksTheGeneratorByTheExactTabName)
 {
     MakeList({"Photo.JPG"});

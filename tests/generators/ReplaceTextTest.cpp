@@ -125,6 +125,30 @@ TEST(ReplaceText, InvalidRegularExpressionsAreRefusedWithTheReason)
     }
 }
 
+// Today's names must never meet the bound; a pattern that backtracks
+// without end meets it on the first name, also after a first match.
+TEST(ReplaceText, RegularExpressionGivesUpOnANameThatNeedsTooMuchWork)
+{
+    const std::string name = std::string(255, 'a');
+    EXPECT_EQ(ReplaceText(name + ".txt", Regex(R"(^(.*)(.*)\.txt$)", "$1")).NewName, name);
+    const std::string costly = "x" + std::string(22, 'a') + "b";
+    for (const bool onlyFirst : {false, true}) {
+        ReplaceOptions options = Regex("^x|(a+)+$", "y");
+        options.OnlyFirstCheck = onlyFirst;
+        try {
+            const std::string replaced = ReplaceText(costly, options).NewName;
+            if (!onlyFirst) {
+                ADD_FAILURE() << "gave " << replaced;
+            }
+        } catch (const TollwickError& error) {
+            EXPECT_FALSE(onlyFirst) << "the first match needs no backtracking";
+            EXPECT_STREQ(error.what(), ("The regular expression '^x|(a+)+$' needs too many steps on the name '" +
+                                        costly + "' (U_REGEX_STOPPED_BY_CALLER); a simpler expression will do")
+                                           .c_str());
+        }
+    }
+}
+
 TEST(ReplaceText, GivesBackTheCleanedEdits)
 {
     const ReplaceResult result = ReplaceText("name.txt", Replace("a?b", "c:d|"));

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tollwick {
@@ -125,6 +126,43 @@ TEST(TemporaryName, IsReservedUntilUsedOrReleased)
     EXPECT_EQ(dir.ReadFile(*first), "F");
     EXPECT_EQ(MoveOntoReservation(FolderDescriptor(dir.Path()), "gone", *second).Outcome, RenameOutcome::SourceMissing);
     EXPECT_EQ(dir.Names(), Names{*first});
+}
+
+// Hears of each reservation and sees whether its file is there yet.
+class ReservationWitness final : public MoveJournal {
+public:
+    explicit ReservationWitness(const test::TempDir& dir) : dir_(dir) {}
+    bool BeforeReserve(const std::string& name) override
+    {
+        heard.push_back(name + (dir_.Exists(name) ? " made first" : ""));
+        return allow;
+    }
+    bool BeforeMove(const std::string&, const std::string&) override { return true; }
+    void MoveFailed() override {}
+
+    Names heard;
+    bool allow = true;
+
+private:
+    const test::TempDir& dir_;
+};
+
+// A kill between the file and its record would leave a name no record holds.
+TEST(TemporaryName, IsToldBeforeItsFileIsMadeAndTheFileHasNoPermission)
+{
+    const test::TempDir dir;
+    ReservationWitness journal(dir);
+    const std::optional<std::string> reserved = ReserveTemporaryName(FolderDescriptor(dir.Path()), &journal);
+    ASSERT_TRUE(reserved);
+    EXPECT_EQ(journal.heard, Names{*reserved});
+    struct stat status {};
+    ASSERT_EQ(stat((dir.Path() + *reserved).c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777U, 0U);
+    EXPECT_EQ(status.st_size, 0);
+
+    journal.allow = false;
+    EXPECT_FALSE(ReserveTemporaryName(FolderDescriptor(dir.Path()), &journal));
+    EXPECT_EQ(dir.Names(), Names{*reserved});
 }
 
 // The folder is opened once; every call after that names entries in it,

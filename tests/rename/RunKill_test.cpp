@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rename/ListCommands.h"
+#include "rename/OrderedRun.h"
 #include "rename/RunHelpers.h"
+#include "rename/RunOutcome.h"
 #include "rename/Undo.h"
 #include "support/TempDir.h"
 
@@ -163,6 +165,107 @@ TEST(RunKilled, OrderedRunLosesNothing)
     ASSERT_EQ(names.size(), static_cast<std::size_t>(FileCount));
     for (int k = 0; k < FileCount; ++k) {
         ASSERT_EQ(folder.ReadFile(Numbered('f', k)), std::to_string(k));
+    }
+}
+
+// The undo file of a run, in a child that dies as a kill -9 would at one
+// chosen point: before or after the journal's call number `dieAt`.
+class DyingJournal final : public MoveJournal {
+public:
+    DyingJournal(UndoRecorder& record, int dieAt, bool afterCall) : record_(record), dieAt_(dieAt), after_(afterCall) {}
+    bool BeforeMove(const std::string& from, const std::string& to) override
+    {
+        return Call([&] { return record_.BeforeMove(from, to); });
+    }
+    bool BeforeReserve(const std::string& name) override
+    {
+        return Call([&] { return record_.BeforeReserve(name); });
+    }
+    void MoveFailed() override
+    {
+        Call([&] {
+            record_.MoveFailed();
+            return true;
+        });
+    }
+    [[nodiscard]] bool Stopped() const override { return record_.Stopped(); }
+
+private:
+    template <typename Forward> bool Call(Forward forward)
+    {
+        const bool dies = ++calls_ == dieAt_;
+        if (dies && !after_) {
+            _exit(9);
+        }
+        const bool allowed = forward();
+        if (dies) {
+            _exit(9);
+        }
+        return allowed;
+    }
+
+    UndoRecorder& record_;
+    int dieAt_;
+    bool after_;
+    int calls_ = 0;
+};
+
+// Every point where a kill can fall between two steps on the disk: before
+// and after each record line of a swap and a three-cycle, the reservations
+// of their temporary names among them. After each, and an undo, the folder
+// holds exactly the files it held before, no temporary name left over.
+TEST(RunKilled, AtAnyStepAnUndoGivesBackTheFolderAsItWas)
+{
+    const std::vector<std::pair<std::string, std::string>> renames = {
+        {"a", "b"}, {"b", "a"}, {"c", "d"}, {"d", "e"}, {"e", "c"}};
+    // A reservation and a move per row of each cycle, and the move back from the side.
+    constexpr int JournalCalls = 2 + 3 + 2 * 2;
+    for (int dieAt = 1; dieAt <= JournalCalls + 1; ++dieAt) {
+        for (const bool afterCall : {false, true}) {
+            TempDir folder;
+            TempDir undo;
+            for (const auto& [name, unused] : renames) {
+                folder.WriteFile(name, name);
+            }
+            const std::vector<std::string> before = folder.Names();
+            const RenameList list = ListOfRenames(renames);
+            PlanOptions planning;
+            planning.DirName = folder.Path();
+            planning.UndoCheck = true;
+            planning.Ordered = true;
+            const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(folder.Path()));
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                UndoRecorder record(folder.Path(), undo.Path(), NowLocal);
+                DyingJournal journal(record, dieAt, afterCall);
+                RunPlannedMoves(list.FilterList, plan, folder.Path(), &journal, TextsOf(KeyEchoLookup()),
+                                [](std::size_t, const RowResult&) {});
+                (void)record.Finish();
+                _exit(0);
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), dieAt <= JournalCalls ? 9 : 0) << dieAt;
+
+            // No record only when the kill came before its first line, and so before any step.
+            const std::vector<std::string> records = undo.Names();
+            ASSERT_LE(records.size(), 1U);
+            if (!records.empty()) {
+                RenameList back;
+                Progress progress;
+                const UndoLoad load = LoadUndoFile(back, undo.Path() + records[0], "/", {}, progress);
+                CheckAll(back, progress);
+                RunOptions options = OptionsFor(folder);
+                options.Reservations = load.Reservations;
+                (void)RunAndRecord(back, options);
+            }
+            EXPECT_EQ(folder.Names(), before) << "died at " << dieAt << (afterCall ? " after" : " before");
+            for (const auto& [name, unused] : renames) {
+                EXPECT_EQ(folder.ReadFile(name), name) << "died at " << dieAt;
+            }
+        }
     }
 }
 

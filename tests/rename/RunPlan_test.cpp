@@ -5,6 +5,7 @@
 #include "rename/Undo.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tollwick::test {
@@ -109,6 +110,57 @@ TEST_F(Ordering, ForecastWarnsOfAMissingUndoFolder)
     EXPECT_TRUE(ForecastRun(list, folder.Path(), false, undo.Path() + "missing/").UndoReady);
 }
 
+// A full undo folder renames nothing, so the forecast must not promise it.
+TEST_F(Ordering, ForecastWarnsOfAnUndoFolderWithoutRoomForTheRecord)
+{
+    folder.WriteFile("a");
+    folder.WriteFile("b");
+    const RenameList list = ListOfRenames({{"a", "a"}, {"a", "b2"}, {"b", "c"}});
+    const auto roomOf = [](std::uint64_t bytes) {
+        return [bytes](const std::string&) { return std::optional<FolderSpace>({bytes, 4096}); };
+    };
+    const RunForecast full = ForecastRun(list, folder.Path(), true, undo.Path(), roomOf(4096));
+    EXPECT_FALSE(full.UndoReady);
+    EXPECT_TRUE(full.UndoFull);
+    EXPECT_EQ(full.ShownOrder.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(full.Ordered.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    const RunForecast roomy = ForecastRun(list, folder.Path(), true, undo.Path(), roomOf(3 * 4096));
+    EXPECT_TRUE(roomy.UndoReady && !roomy.UndoFull);
+    EXPECT_EQ(roomy.ShownOrder.Counts.Of(StatusRenamed), 2);
+    // Without an undo file, or without a rename to record, the room does not matter.
+    EXPECT_TRUE(ForecastRun(list, folder.Path(), false, undo.Path(), roomOf(0)).UndoReady);
+    EXPECT_TRUE(ForecastRun(ListOfRenames({{"a", "a"}}), folder.Path(), true, undo.Path(), roomOf(0)).UndoReady);
+}
+
+// The room asked for is what the run writes: exact in the shown order, and
+// never short with cycles, whose temporary names vary in length.
+TEST_F(Ordering, ExpectedUndoFileIsNeverShortOfTheWrittenOne)
+{
+    for (const bool ordered : {false, true}) {
+        TempDir files;
+        TempDir records;
+        files.WriteFile("x");
+        files.WriteFile("y");
+        files.WriteFile("photo.jpg");
+        const RenameList list = ListOfRenames({{"x", "y"}, {"y", "x"}, {"photo.jpg", "Фото 1.jpg"}});
+        const RunForecast forecast = ForecastRun(list, files.Path(), true, records.Path());
+        RunOptions options = OptionsFor(files);
+        options.UndoCheck = true;
+        options.UndoFolder = records.Path();
+        options.Ordered = ordered;
+        const RecordedRun run = RunAndRecord(list, options);
+        const std::uint64_t written = std::filesystem::file_size(run.summary.UndoPath);
+        const std::uint64_t expected =
+            UndoFileBytes(list.FilterList, ordered ? forecast.Ordered : forecast.ShownOrder, files.Path());
+        if (ordered) {
+            EXPECT_GE(expected, written);
+            EXPECT_LE(expected, written + 3 * 10);
+        } else {
+            EXPECT_EQ(expected, written);
+        }
+    }
+}
+
 TEST_F(Ordering, ShiftByOneSucceedsAndComesBack)
 {
     Renames renames;
@@ -144,15 +196,18 @@ TEST_F(Ordering, CycleGoesThroughATemporaryNameTheUndoFileHolds)
     EXPECT_EQ(folder.ReadFile("b"), "a");
     EXPECT_EQ(folder.ReadFile("c"), "b");
     EXPECT_EQ(folder.ReadFile("a"), "c");
-    // Four moves in the order made: aside, two direct, back from the side.
+    // The temporary name, recorded before its file is made (a kill in
+    // between leaves no name the record lacks), then four moves in the
+    // order made: aside, two direct, back from the side.
     const Names lines = CrLfLinesOf(run.summary.UndoPath);
-    ASSERT_EQ(lines.size(), 5U);
+    ASSERT_EQ(lines.size(), 6U);
     const std::string temporary = lines[1].substr(0, lines[1].find('>'));
     EXPECT_EQ(temporary.rfind(".tollwick-", 0), 0U);
-    EXPECT_EQ(lines[1], temporary + ">a");
-    EXPECT_EQ(lines[2], "a>c");
-    EXPECT_EQ(lines[3], "c>b");
-    EXPECT_EQ(lines[4], "b>" + temporary);
+    EXPECT_EQ(lines[1], temporary + ">");
+    EXPECT_EQ(lines[2], temporary + ">a");
+    EXPECT_EQ(lines[3], "a>c");
+    EXPECT_EQ(lines[4], "c>b");
+    EXPECT_EQ(lines[5], "b>" + temporary);
 
     Undo(run, false);
     for (const char* name : {"a", "b", "c"}) {

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -318,6 +319,40 @@ TEST_F(UndoFile, RunningTheLoadedFileUndoesChainsSwapsAndCasePairs)
     }
     // The undo run keeps its own record beside the first one.
     EXPECT_EQ(back.summary.UndoPath, undo.Path() + "2005-11-30_11-30-19_2.twu");
+}
+
+// The states a kill leaves around a reservation, each with its line.
+TEST_F(UndoFile, UndoRemovesTheReservationsAStoppedRunLeftAndNothingElse)
+{
+    const auto reservation = [this](const std::string& name, mode_t mode) {
+        folder.WriteFile(name);
+        ASSERT_EQ(chmod((folder.Path() + name).c_str(), mode), 0);
+    };
+    reservation(".tollwick-1-made", 0);   // killed once the file was made
+    reservation(".tollwick-1-moving", 0); // killed after the move's line, before the move
+    folder.WriteFile("c", "C");
+    folder.WriteFile(".tollwick-1-moved", "D"); // killed once d's file was moved there
+    reservation(".tollwick-1-empty", 0644);     // an empty file of the user's moved there...
+    folder.WriteFile("e", "new");               // ...whose name another file took since
+    undo.WriteFile("r.twu", folder.Path() + "\r\n.tollwick-1-made>\r\n.tollwick-1-unmade>\r\n"
+                                            ".tollwick-1-moving>\r\n.tollwick-1-moving>c\r\n"
+                                            ".tollwick-1-moved>\r\n.tollwick-1-moved>d\r\n"
+                                            ".tollwick-1-empty>\r\n.tollwick-1-empty>e\r\n");
+    const UndoLoad load = Load(undo.Path() + "r.twu");
+    EXPECT_EQ(list.TotalList.size(), 3U); // reservations make no rows
+    EXPECT_EQ(load.Reservations, (std::vector<UndoReservation>{{".tollwick-1-empty", true},
+                                                               {".tollwick-1-moved", true},
+                                                               {".tollwick-1-moving", true},
+                                                               {".tollwick-1-unmade", false},
+                                                               {".tollwick-1-made", false}}));
+    CheckAll(list, progress);
+    RunOptions options = OptionsFor(folder);
+    options.Reservations = load.Reservations;
+    (void)RunAndRecord(list, options);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".tollwick-1-empty", "c", "d", "e"}));
+    EXPECT_EQ(folder.ReadFile("c"), "C");
+    EXPECT_EQ(folder.ReadFile("d"), "D");
+    EXPECT_EQ(folder.ReadFile("e"), "new");
 }
 
 } // namespace

@@ -87,6 +87,10 @@ void OpenFolder::CommandLineNamesAFolderOrAFileOfIt()
     QCOMPARE(styled.folder, path);
     QCOMPARE(parse({"--", "-x"}, path).action, WindowCommand::Action::UsageError);
     QCOMPARE(parse({path, "--version"}).action, WindowCommand::Action::PrintVersion);
+    // A path the system refuses gets the system's reason.
+    const std::string tooLong = path + "/" + std::string(300, 'x');
+    QCOMPARE(parse({tooLong}).message, tooLong + ": File name too long");
+    QCOMPARE(parse({path + "/gone"}).message, "no such file or folder: " + path + "/gone");
 }
 
 void OpenFolder::GivenFolderOpensOnItsList()

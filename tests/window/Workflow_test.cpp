@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowFixture.h"
+#include "platform/FolderLock.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
 #include <QLabel>
 #include <QTableView>
 #include <QTreeView>
+#include <optional>
 
 using namespace tollwick;
 using namespace tollwick::test;
@@ -21,6 +23,7 @@ private slots:
     void RunReportsEveryStatusAndTouchesOnlyCheckedRows();
     void PreviewForecastsASwapAndOrderingRunsIt();
     void ResultPageFillsWhileTheRunGoes();
+    void RunWaitsWithANoteWhileAnotherRunHoldsTheFolder();
     void FailingStepShowsItsErrorAndStaysOnThePage();
     void RootFolderKeepsItsSingleSlash();
     void DatePickersKeepTheirOrder();
@@ -326,6 +329,44 @@ void Workflow::ResultPageFillsWhileTheRunGoes()
     QCOMPARE(driver.TextOf("ResultOKLabel"), QString::number(Count));
     QVERIFY(driver.Find("CancelBtn")->isEnabled());
     QVERIFY(files.Files().first().startsWith(u'g'));
+}
+
+void Workflow::RunWaitsWithANoteWhileAnotherRunHoldsTheFolder()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    files.Add(QStringLiteral("a.txt"));
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    driver.Click("CheckAllBtn");
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 1);
+    driver.Type("ChangeFromEdit", QStringLiteral("a"));
+    driver.Type("ChangeToEdit", QStringLiteral("b"));
+    driver.Next();
+    driver.Next();
+    // Another run holds the folder until the note has shown.
+    std::optional<FolderLock> other(std::in_place, files.Path().toStdString());
+    QCOMPARE(other->TryTake(), FolderLock::Attempt::Taken);
+    QString note;
+    QStringList filesWhileWaiting;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &driver.Form(), [&] {
+        const auto* shown = driver.Form().findChild<QLabel*>(QStringLiteral("FolderWaitNote"));
+        if (other && shown != nullptr && shown->isVisible()) {
+            note = shown->text();
+            filesWhileWaiting = files.Files();
+            other.reset();
+        }
+    });
+    watch.start(0);
+    driver.Next();
+    watch.stop();
+    QCOMPARE(note, LanguageText(home, "English.lng", "RunWaitsForFolder"));
+    QCOMPARE(filesWhileWaiting, Names({"a.txt"}));
+    QCOMPARE(files.Files(), Names({"b.txt"}));
+    QVERIFY(driver.Form().findChild<QLabel*>(QStringLiteral("FolderWaitNote")) == nullptr);
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QStringLiteral("1"));
 }
 
 void Workflow::FailingStepShowsItsErrorAndStaysOnThePage()
