@@ -14,10 +14,10 @@ constexpr std::size_t NoMove = static_cast<std::size_t>(-1);
 
 class MoveRunner {
 public:
-    MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
-               const RunTexts& texts, const RowDone& onDone)
-        : shown_(shown), plan_(plan), dirName_(dirName), folder_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
-          results_(plan.Rows.size()), lastMove_(plan.Rows.size(), NoMove), temporary_(plan.Rows.size())
+    MoveRunner(const PlannedRun& run, RunStop& stop, const RowDone& onDone)
+        : shown_(run.Shown), plan_(run.Plan), dirName_(run.DirName), folder_(run.Folder), undo_(run.Undo),
+          texts_(run.Texts), stop_(stop), onDone_(onDone), results_(run.Plan.Rows.size()),
+          lastMove_(run.Plan.Rows.size(), NoMove), temporary_(run.Plan.Rows.size())
     {
         for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
             results_[slot].Status = plan_.Statuses[slot];
@@ -38,7 +38,16 @@ public:
             if (lastMove_[slot] == NoMove) {
                 continue; // an earlier move of the row failed
             }
+            if (stop_.Stopped()) {
+                Fail(slot, NotReached(stop_, texts_));
+                ReportReadyRows();
+                continue;
+            }
             Make(plan_.Moves[k], slot);
+            NoteStop(results_[slot], undo_, dirName_, stop_);
+            if (results_[slot].Status == RunStatus::StatusNotReached) {
+                Fail(slot, NotReached(stop_, texts_));
+            }
             if (lastMove_[slot] == k) {
                 lastMove_[slot] = NoMove;
             }
@@ -58,10 +67,6 @@ private:
     void Make(const PlannedMove& move, std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        if (undo_ != nullptr && undo_->Stopped()) {
-            Fail(slot, Refused(texts_.UndoStopped));
-            return;
-        }
         switch (move.Step) {
         case PlannedMove::Kind::Direct:
             results_[slot] =
@@ -87,7 +92,9 @@ private:
         const Row& row = RowAt(slot);
         temporary_[slot] = ReserveTemporaryName(folder_);
         if (!temporary_[slot]) {
-            Fail(slot, Refused(SystemErrorText(errno)));
+            RowResult refused = Refused(SystemErrorText(errno));
+            refused.Error = errno;
+            Fail(slot, std::move(refused));
             return;
         }
         const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], undo_);
@@ -126,9 +133,10 @@ private:
     const std::vector<Row>& shown_;
     const RunPlan& plan_;
     const std::string& dirName_;
-    const FolderDescriptor folder_; // every move is made relative to it
+    const FolderDescriptor& folder_;
     UndoRecorder* undo_;
     const RunTexts& texts_;
+    RunStop& stop_;
     const RowDone& onDone_;
     std::vector<RowResult> results_;
     std::vector<std::size_t> lastMove_; // the row's last move still to make, or NoMove once final
@@ -138,10 +146,9 @@ private:
 
 } // namespace
 
-void RunPlannedMoves(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, UndoRecorder* undo,
-                     const RunTexts& texts, const RowDone& onDone)
+void RunPlannedMoves(const PlannedRun& run, RunStop& stop, const RowDone& onDone)
 {
-    MoveRunner(shown, plan, dirName, undo, texts, onDone).Run();
+    MoveRunner(run, stop, onDone).Run();
 }
 
 } // namespace tollwick

@@ -68,8 +68,10 @@ bool UndoFolderReady(const std::string& undoFolder)
     return !undoFolder.empty() && IsWritableFolder(undoFolder);
 }
 
-UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
-    : dirName_(std::move(dirName)), undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
+UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock,
+                           SystemCalls& calls, std::chrono::milliseconds syncInterval)
+    : dirName_(std::move(dirName)), undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock)),
+      calls_(calls), syncInterval_(syncInterval)
 {
 }
 
@@ -79,7 +81,7 @@ bool UndoRecorder::Open()
         opened_ = true;
         // No folder given is a failure, never the folder the program was started in.
         if (!undoFolder_.empty()) {
-            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
+            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu", calls_, syncInterval_);
         }
         stopped_ = !file_ || !file_->AppendLine(dirName_);
     }
@@ -95,8 +97,26 @@ bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
         stopped_ = true;
         return false;
     }
+    // The first move waits for the disk: a power loss must never keep a
+    // rename whose line is lost. Later ones are synced a second apart.
+    if (moves_ == 0 ? !file_->Sync() : !file_->SyncWhenDue()) {
+        // The move will not be made: its line goes again where it can.
+        (void)file_->DropLastLine();
+        stopped_ = true;
+        return false;
+    }
     ++moves_;
     return true;
+}
+
+RunStop UndoRecorder::Fault() const
+{
+    if (!file_) {
+        return {RunStop::Cause::UndoNotMade, undoFolder_, 0};
+    }
+    const RecordFault& fault = file_->Fault();
+    return {RunStop::Cause::UndoRecord, fault.What == RecordFault::Kind::None ? file_->Path() : fault.Path,
+            fault.Error};
 }
 
 void UndoRecorder::MoveFailed()
