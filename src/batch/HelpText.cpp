@@ -49,8 +49,11 @@ std::string HelpText()
            "3 old names, 4 new names, 5 old name S new name, 6 new name S old name.\n"
            "A filter term (--filter-old, --filter-new, --filter-dates) switches the filter on, with the\n"
            "filter page's stored tests, until a later --filter off; the steps after it see the shown rows only.\n"
-           "Exit status: 0 every step ran, 1 a step failed (message on standard error),\n"
-           "2 the command line is wrong (nothing was done).\n";
+           "Exit status: 0 every step ran and every checked row was renamed or unchanged,\n"
+           "1 a step failed or an error stopped a run (message on standard error),\n"
+           "2 the command line is wrong (nothing was done), 3 every step ran but a run left\n"
+           "checked rows not renamed (missing, name taken, refused, not reached), or with\n"
+           "--preview the forecast says it would.\n";
     return out.str();
 }
 

@@ -31,7 +31,7 @@ std::string HomeOf(const Invocation& invocation)
 
 } // namespace
 
-int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err)
+int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err, SystemCalls& calls)
 {
     if (invocation.showHelp) {
         out << HelpText();
@@ -41,8 +41,9 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         out << CompletionTable();
         return ExitOk;
     }
+    bool rowsNotRenamed = false;
     try {
-        Session session(HomeOf(invocation), out, err);
+        Session session(HomeOf(invocation), out, err, calls);
         for (const Step& step : invocation.steps) {
             session.Run(step);
             // A step runs to its end even when nobody reads its output; the
@@ -51,6 +52,7 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
                 throw TollwickError(OutputFailure(out));
             }
         }
+        rowsNotRenamed = session.RowsNotRenamed();
     } catch (const BadValue& error) {
         out.flush();
         err << error.what() << '\n';
@@ -66,7 +68,7 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         err << OutputFailure(out) << '\n';
         return ExitStepFailed;
     }
-    return ExitOk;
+    return rowsNotRenamed ? ExitRowsNotRenamed : ExitOk;
 }
 
 } // namespace tollwick::batch

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/Commands.h"
+#include "platform/SystemCalls.h"
 
 #include <ostream>
 
@@ -11,10 +12,16 @@ namespace tollwick::batch {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitStepFailed = 1;
 inline constexpr int ExitUsage = 2;
+/// Every step ran, but a run (or the forecast of --preview) left a checked
+/// row not renamed: missing, name taken, refused or not reached.
+inline constexpr int ExitRowsNotRenamed = 3;
 
 /// Finds the home, reads its data files and runs the steps in order. A data
-/// file or step that raises ends the run: its message goes to `err`, later
-/// steps do not run. A step that finds a value it cannot use ends with ExitUsage.
-[[nodiscard]] int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err);
+/// file or step that raises, or a run that an error stopped, ends the
+/// invocation: its message goes to `err`, later steps do not run. A step
+/// that finds a value it cannot use ends with ExitUsage. The runs rename
+/// and sync through `calls`.
+[[nodiscard]] int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err,
+                                SystemCalls& calls = RealSystemCalls());
 
 } // namespace tollwick::batch

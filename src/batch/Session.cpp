@@ -3,7 +3,6 @@
 
 #include "platform/Errors.h"
 #include "rename/Undo.h"
-#include "settings/TableEditor.h"
 
 namespace tollwick::batch {
 namespace {
@@ -22,8 +21,8 @@ FilterSettings StoredFilter(const Settings& settings)
 
 } // namespace
 
-Session::Session(const std::string& home, std::ostream& out, std::ostream& err)
-    : session_(home, progress_), settings_(LayoutSettings()), out_(out), err_(err)
+Session::Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls)
+    : session_(home, progress_, calls), settings_(LayoutSettings()), out_(out), err_(err)
 {
     session_.LoadDataFiles(tables_, [](int, int) {});
     RestoreSettings(session_.Texts(), settings_);
@@ -150,6 +149,7 @@ void Session::operator()(const PreviewStep& step)
         const auto status = static_cast<RunStatus>(k);
         out_ << Text(StatusKey(status)) << '\t' << plan.Counts.Of(status) << '\n';
     }
+    rowsNotRenamed_ = rowsNotRenamed_ || LeavesRowsUnrenamed(plan.Counts);
     const std::vector<Row>& shown = session_.List().FilterList;
     for (std::size_t slot = 0; slot < plan.Rows.size(); ++slot) {
         if (plan.Statuses[slot] != RunStatus::StatusRenamed) {
@@ -181,10 +181,11 @@ void Session::operator()(const RunStep& step)
     if (!summary.UndoPath.empty()) {
         out_ << summary.UndoPath << '\n';
     }
-    if (summary.Undo == UndoOutcome::NotWritten) {
-        // Renaming stopped where the undo file failed; the renames before it stand, recorded.
-        throw TollwickError(PromptWithSource(Text(MessageKeyOf(summary.Undo)), session_.UndoFolder()));
+    if (summary.Stop.Stopped()) {
+        // The renames before the stop stand, recorded; the rows after it say "not reached".
+        throw TollwickError(session_.StopMessage(summary.Stop));
     }
+    rowsNotRenamed_ = rowsNotRenamed_ || LeavesRowsUnrenamed(summary.Counts);
 }
 
 } // namespace tollwick::batch

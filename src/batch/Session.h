@@ -18,8 +18,9 @@ namespace tollwick::batch {
 class Session {
 public:
     /// Reads the data files of `home` as the window does at start (they are
-    /// never written); raises the error of the first file that fails.
-    Session(const std::string& home, std::ostream& out, std::ostream& err);
+    /// never written); raises the error of the first file that fails. Runs
+    /// rename and sync through `calls`.
+    Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls = RealSystemCalls());
 
     /// Runs one step; a failure raises the core's error and leaves the list as the step left it.
     void Run(const Step& step);
@@ -43,6 +44,10 @@ public:
     void operator()(const PreviewStep& step);
     void operator()(const RunStep& step);
 
+    /// Whether a run, or the forecast of a preview, left a checked row not
+    /// renamed (missing, taken, refused or not reached).
+    [[nodiscard]] bool RowsNotRenamed() const { return rowsNotRenamed_; }
+
 private:
     /// One generation pass with the options of one generator and the page's check box.
     void Generate(GeneratorKind generator, GeneratorOptions options);
@@ -55,6 +60,7 @@ private:
     TranslitTables tables_;
     Settings settings_;        // the stored control states, read once
     bool checkedOnly_ = false; // the generator page's check box
+    bool rowsNotRenamed_ = false;
     std::ostream& out_;
     std::ostream& err_;
 };

@@ -323,7 +323,7 @@ std::vector<StepSpec> MakeSpecs()
          {{"--no-undo", {}, false, "write no undo file"},
           {"--order", {}, false, "rename in an order that lets chains, shifts, swaps and cycles succeed"},
           {"--wait", {}, false, "wait while another Tollwick run renames in the folder, instead of failing"}},
-         "Rename the checked shown rows; print each result, the five counts and the undo file.",
+         "Rename the checked shown rows; print each result, the count of each status and the undo file.",
          BuildRun},
     };
 }

@@ -2,33 +2,44 @@
 #pragma once
 
 #include "platform/FileDescriptor.h"
-#include "platform/SharedMapping.h"
+#include "platform/SystemCalls.h"
 
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 namespace tollwick {
+
+/// What stopped a record: the first fault, which ends every write after it.
+struct RecordFault {
+    enum class Kind {
+        None,
+        Write,   // a line could not be written (a full disk, say)
+        Sync,    // the file or its folder could not be synced to disk
+        Changed, // another program cut the file short, grew it or put another file in its place
+    };
+    Kind What = Kind::None;
+    int Error = 0;    // the system's errno; 0 for Changed
+    std::string Path; // the file, or its folder when the folder's sync failed
+};
 
 /// A record that grows line by line while work goes on, so that a crash or
 /// a kill loses at most the line being written. It never replaces another
 /// file: the name is taken by an exclusive create. Each line reaches the
-/// kernel at once, without a system call of its own: the file is mapped
-/// into memory and grown in large steps that reserve their disk space, so
-/// a full disk shows when the file grows. Until Finish trims it, the file
-/// ends in NUL bytes after its last line, as it stays after a kill;
-/// readers take the text up to the first NUL and drop a last line without
-/// its line end. Where the file cannot be mapped, each line is written by
-/// one write() instead. The disk is synced at most once per
-/// `syncInterval` and when the record is finished.
+/// kernel at once, by one pwrite() at the place the record's own lines
+/// end: never a store into a mapping, which another program cutting the
+/// file short would turn into a SIGBUS. Before each line the file's length
+/// is compared with the lines written, so a file cut short or grown by
+/// someone else stops the record at the next line instead of being
+/// written on with a hole before; every 64 lines, at each sync and at the
+/// end it is also checked to be still the file under its name.
 class AppendFile {
 public:
     /// Creates stem + extension, or stem + "_2" + extension, "_3", ... when
-    /// the name is taken. Empty when no file could be made there.
+    /// the name is taken. Empty, errno set, when no file could be made there.
     [[nodiscard]] static std::optional<AppendFile>
-    CreateUnique(const std::string& stem, const std::string& extension,
+    CreateUnique(const std::string& stem, const std::string& extension, SystemCalls& calls = RealSystemCalls(),
                  std::chrono::milliseconds syncInterval = std::chrono::seconds(1));
 
     AppendFile(AppendFile&& other) noexcept = default;
@@ -39,12 +50,16 @@ public:
     ~AppendFile() = default;
 
     /// Writes the line, which holds no line break, and CR LF; false when it
-    /// did not reach the kernel. A line that is not written whole is cut
-    /// off again and nothing more is written, so the file ends with its
-    /// last whole line.
+    /// is not in the file. A line that is not written whole is cut off
+    /// again, so the file ends with its last whole line.
     bool AppendLine(std::string_view line);
-    /// Syncs the file and its folder to disk and closes it. False when any
-    /// write, sync or the close failed.
+    /// Syncs when `syncInterval` has passed since the last sync; false when
+    /// that sync failed or the file is no longer ours.
+    bool SyncWhenDue();
+    /// Syncs the file now, and its folder the first time, so that the
+    /// record's name survives a power loss too.
+    bool Sync();
+    /// Syncs and closes. False when anything failed since the file was made.
     bool Finish();
 
     /// Cuts off the line written last; false when it cannot be cut (then
@@ -54,31 +69,26 @@ public:
     void Discard();
 
     [[nodiscard]] const std::string& Path() const { return path_; }
-    [[nodiscard]] bool Failed() const { return writeFailed_ || syncFailed_; }
+    [[nodiscard]] bool Failed() const { return fault_.What != RecordFault::Kind::None; }
+    [[nodiscard]] const RecordFault& Fault() const { return fault_; }
 
 private:
-    AppendFile(FileDescriptor fd, std::string path, std::chrono::milliseconds syncInterval);
-    bool MapLine(std::string_view line);
-    bool WriteLine(std::string_view line);
-    [[nodiscard]] bool GrowFor(std::size_t needed);
-    void StopMapping();
-    bool TrimToWholeLines();
-    void SyncWhenDue();
-    void SyncToDisk();
+    AppendFile(FileDescriptor fd, std::string path, SystemCalls& calls, std::chrono::milliseconds syncInterval);
+    bool Fail(RecordFault::Kind what, int error, const std::string& path);
+    [[nodiscard]] bool LengthIsOurs();
+    [[nodiscard]] bool StillUnderItsName();
+    bool SyncFolder();
 
     FileDescriptor fd_;
     std::string path_;
+    SystemCalls* calls_;
     std::chrono::milliseconds syncInterval_;
     std::chrono::steady_clock::time_point lastSync_;
-    SharedMapping mapping_;
-    bool mapped_ = true;        // lines go into the mapping; false once it failed
-    std::size_t size_ = 0;      // the file's length, reserved bytes included
     std::size_t wholeSize_ = 0; // bytes of the whole lines written
     std::size_t lastLineStart_ = 0;
-    unsigned linesSinceClock_ = 0;
-    bool writeFailed_ = false; // no more lines may follow
-    bool syncFailed_ = false;  // the lines may not be on disk
+    unsigned linesSinceCheck_ = 0;
     bool folderSynced_ = false;
+    RecordFault fault_;
     std::string buffer_;
 };
 

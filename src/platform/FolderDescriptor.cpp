@@ -6,8 +6,9 @@
 
 namespace tollwick {
 
-FolderDescriptor::FolderDescriptor(const std::string& path)
-    : fd_(OpenFile(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)), openError_(fd_.IsOpen() ? 0 : errno)
+FolderDescriptor::FolderDescriptor(const std::string& path, SystemCalls& calls)
+    : calls_(&calls), fd_(OpenFile(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
+      openError_(fd_.IsOpen() ? 0 : errno)
 {
 }
 

@@ -36,7 +36,7 @@ int CreateExclusive(const FolderDescriptor& folder, const std::string& name, mod
 void RemoveEntry(const FolderDescriptor& folder, const std::string& name)
 {
     if (folder.IsOpen()) {
-        (void)unlinkat(folder.Fd(), name.c_str(), 0);
+        (void)folder.Calls().UnlinkAt(folder.Fd(), name.c_str());
     }
 }
 
@@ -46,8 +46,7 @@ int MoveReplacing(const FolderDescriptor& folder, const std::string& from, const
     if (!folder.IsOpen()) {
         return folder.OpenError();
     }
-    return RetryOnInterrupt([&] { return renameat(folder.Fd(), from.c_str(), folder.Fd(), to.c_str()); }) == 0 ? 0
-                                                                                                               : errno;
+    return folder.Calls().RenameAt(folder.Fd(), from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 // 0 on success, else the errno of the attempt that decided it.
@@ -57,15 +56,16 @@ int MoveNoReplace(const FolderDescriptor& folder, const std::string& from, const
         return folder.OpenError();
     }
     const int fd = folder.Fd();
-    if (RetryOnInterrupt([&] { return renameat2(fd, from.c_str(), fd, to.c_str(), RENAME_NOREPLACE); }) == 0) {
+    SystemCalls& calls = folder.Calls();
+    if (calls.RenameAt2(fd, from.c_str(), to.c_str(), RENAME_NOREPLACE) == 0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
         return errno;
     }
     // The filesystem knows no RENAME_NOREPLACE: link refuses a taken name too.
-    if (RetryOnInterrupt([&] { return linkat(fd, from.c_str(), fd, to.c_str(), 0); }) == 0) {
-        if (RetryOnInterrupt([&] { return unlinkat(fd, from.c_str(), 0); }) == 0) {
+    if (calls.LinkAt(fd, from.c_str(), to.c_str()) == 0) {
+        if (calls.UnlinkAt(fd, from.c_str()) == 0) {
             return 0;
         }
         const int error = errno;
@@ -171,7 +171,12 @@ RenameResult RenameThroughTemporary(const FolderDescriptor& folder, const std::s
     result.Unrecorded = unrecorded;
     if (result.Outcome != RenameOutcome::Renamed) {
         bool backUnrecorded = false;
-        if (JournaledMove(folder, *temporary, oldName, journal, backUnrecorded) != 0) {
+        int back = JournaledMove(folder, *temporary, oldName, journal, backUnrecorded);
+        if (backUnrecorded) {
+            // A record that stopped names the temporary name; the old name is still better.
+            back = MoveNoReplace(folder, *temporary, oldName);
+        }
+        if (back != 0) {
             // The file stays findable: the journal heard of the temporary name.
             result.LeftInDetour = true;
         }

@@ -15,10 +15,10 @@ constexpr std::size_t NoMove = static_cast<std::size_t>(-1);
 
 class MoveRunner {
 public:
-    MoveRunner(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, MoveJournal* undo,
-               const RunTexts& texts, const RowDone& onDone)
-        : shown_(shown), plan_(plan), dirName_(dirName), folder_(dirName), undo_(undo), texts_(texts), onDone_(onDone),
-          results_(plan.Rows.size()), lastMove_(plan.Rows.size(), NoMove), temporary_(plan.Rows.size())
+    MoveRunner(const PlannedRun& run, RunStop& stop, const RowDone& onDone)
+        : shown_(run.Shown), plan_(run.Plan), dirName_(run.DirName), folder_(run.Folder), undo_(run.Undo),
+          journal_(run.Journal != nullptr ? run.Journal : run.Undo), texts_(run.Texts), stop_(stop), onDone_(onDone),
+          results_(run.Plan.Rows.size()), lastMove_(run.Plan.Rows.size(), NoMove), temporary_(run.Plan.Rows.size())
     {
         for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
             results_[slot].Status = plan_.Statuses[slot];
@@ -39,7 +39,16 @@ public:
             if (lastMove_[slot] == NoMove) {
                 continue; // an earlier move of the row failed
             }
+            if (stop_.Stopped()) {
+                Fail(slot, NotReached(stop_, texts_));
+                ReportReadyRows();
+                continue;
+            }
             Make(plan_.Moves[k], slot);
+            NoteStop(results_[slot], undo_, dirName_, stop_);
+            if (results_[slot].Status == RunStatus::StatusNotReached) {
+                Fail(slot, NotReached(stop_, texts_));
+            }
             if (lastMove_[slot] == k) {
                 lastMove_[slot] = NoMove;
             }
@@ -59,21 +68,17 @@ private:
     void Make(const PlannedMove& move, std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        if (undo_ != nullptr && undo_->Stopped()) {
-            Fail(slot, Refused(texts_.UndoStopped));
-            return;
-        }
         switch (move.Step) {
         case PlannedMove::Kind::Direct:
             results_[slot] =
-                ResultOfRename(dirName_, row, RenameNoReplace(folder_, row.OldName, row.NewName, undo_), texts_);
+                ResultOfRename(dirName_, row, RenameNoReplace(folder_, row.OldName, row.NewName, journal_), texts_);
             break;
         case PlannedMove::Kind::ToTemporary:
             MoveAside(slot);
             break;
         case PlannedMove::Kind::FromTemporary:
-            results_[slot] =
-                ResultOfRename(dirName_, row, RenameNoReplace(folder_, *temporary_[slot], row.NewName, undo_), texts_);
+            results_[slot] = ResultOfRename(dirName_, row,
+                                            RenameNoReplace(folder_, *temporary_[slot], row.NewName, journal_), texts_);
             if (results_[slot].Status != RunStatus::StatusRenamed) {
                 PutBack(slot);
             } else {
@@ -88,13 +93,20 @@ private:
     void MoveAside(std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        temporary_[slot] = ReserveTemporaryName(folder_, undo_);
+        temporary_[slot] = ReserveTemporaryName(folder_, journal_);
         if (!temporary_[slot]) {
             const int error = errno;
-            Fail(slot, Refused(undo_ != nullptr && undo_->Stopped() ? texts_.UndoStopped : SystemErrorText(error)));
+            if (journal_ != nullptr && journal_->Stopped()) {
+                // The reservation found no room in the record: the stop says why.
+                Fail(slot, RowResult{RunStatus::StatusNotReached, {}, 0});
+                return;
+            }
+            RowResult refused = Refused(SystemErrorText(error));
+            refused.Error = error;
+            Fail(slot, std::move(refused));
             return;
         }
-        const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], undo_);
+        const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], journal_);
         if (aside.Outcome != RenameOutcome::Renamed) {
             temporary_[slot].reset();
             Fail(slot, ResultOfRename(dirName_, row, aside, texts_));
@@ -115,7 +127,7 @@ private:
     // the row says so: its status must tell where the file is.
     void PutBack(std::size_t slot)
     {
-        MoveJournal* journal = undo_ != nullptr && !undo_->Stopped() ? undo_ : nullptr;
+        MoveJournal* journal = journal_ != nullptr && !journal_->Stopped() ? journal_ : nullptr;
         const std::string temporary = *std::exchange(temporary_[slot], std::nullopt);
         if (RenameNoReplace(folder_, temporary, RowAt(slot).OldName, journal).Outcome != RenameOutcome::Renamed) {
             results_[slot] = Refused(LeftAside(texts_, temporary));
@@ -133,9 +145,11 @@ private:
     const std::vector<Row>& shown_;
     const RunPlan& plan_;
     const std::string& dirName_;
-    const FolderDescriptor folder_; // every move is made relative to it
-    MoveJournal* undo_;
+    const FolderDescriptor& folder_;
+    UndoRecorder* undo_;   // its faults stop the run
+    MoveJournal* journal_; // hears of every move; the undo file unless a test listens
     const RunTexts& texts_;
+    RunStop& stop_;
     const RowDone& onDone_;
     std::vector<RowResult> results_;
     std::vector<std::size_t> lastMove_; // the row's last move still to make, or NoMove once final
@@ -145,10 +159,9 @@ private:
 
 } // namespace
 
-void RunPlannedMoves(const std::vector<Row>& shown, const RunPlan& plan, const std::string& dirName, MoveJournal* undo,
-                     const RunTexts& texts, const RowDone& onDone)
+void RunPlannedMoves(const PlannedRun& run, RunStop& stop, const RowDone& onDone)
 {
-    MoveRunner(shown, plan, dirName, undo, texts, onDone).Run();
+    MoveRunner(run, stop, onDone).Run();
 }
 
 } // namespace tollwick

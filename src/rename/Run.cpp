@@ -99,6 +99,12 @@ bool IsRunnableFolder(std::string_view dirName)
     return !dirName.empty() && dirName.front() == '/' && dirName.back() == '/';
 }
 
+bool LeavesRowsUnrenamed(const RunCounts& counts)
+{
+    return counts.Of(RunStatus::StatusDontExist) > 0 || counts.Of(RunStatus::StatusExist) > 0 ||
+           counts.Of(RunStatus::StatusCanNot) > 0 || counts.Of(RunStatus::StatusNotReached) > 0;
+}
+
 namespace {
 
 // Counts a checked row and hands its result line to the window.
@@ -132,21 +138,28 @@ private:
 };
 
 void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                     ResultReporter& reporter, ProgressPass& pass, Progress& progress)
+                     ResultReporter& reporter, ProgressPass& pass, Progress& progress, RunStop& stop)
 {
     const bool runnable = IsRunnableFolder(options.DirName);
     // One listing of a huge folder takes a while; the window paints meanwhile.
     const SourceTest source = WhilePainting(
         progress, [&options, runnable] { return SourceTest(runnable ? options.DirName : std::string()); });
     // Opened once: each rename then names its file relative to the folder.
-    const FolderDescriptor folder(runnable ? options.DirName : std::string());
+    const FolderDescriptor folder(runnable ? options.DirName : std::string(), *options.Calls);
     int step = 0;
     for (const Row& row : list.FilterList) {
-        if (row.Checked) {
-            reporter.Report(row, !runnable ? Refused(texts.NoFolder)
-                                 : undo != nullptr && undo->Stopped()
-                                     ? Refused(texts.UndoStopped)
-                                     : RunRow(options.DirName, folder, source, row, undo, texts));
+        if (!row.Checked) {
+            pass.Step(++step);
+            continue;
+        }
+        if (!runnable) {
+            reporter.Report(row, Refused(texts.NoFolder));
+        } else if (stop.Stopped()) {
+            reporter.Report(row, NotReached(stop, texts));
+        } else {
+            const RowResult done = RunRow(options.DirName, folder, source, row, undo, texts);
+            NoteStop(done, undo, options.DirName, stop);
+            reporter.Report(row, done.Status == RunStatus::StatusNotReached ? NotReached(stop, texts) : done);
         }
         pass.Step(++step);
     }
@@ -155,7 +168,7 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
 // The plan is made from a listing taken now, and the rows are reported in
 // shown order: each row's own status is what the result page is read for.
 void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                          ResultReporter& reporter, ProgressPass& pass, Progress& progress)
+                          ResultReporter& reporter, ProgressPass& pass, Progress& progress, RunStop& stop)
 {
     PlanOptions planning;
     planning.DirName = options.DirName;
@@ -163,7 +176,9 @@ void RunInDependencyOrder(const RenameList& list, const RunOptions& options, Und
     planning.Ordered = true;
     const RunPlan plan = WhilePainting(
         progress, [&list, &planning] { return PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName)); });
-    RunPlannedMoves(list.FilterList, plan, options.DirName, undo, texts, [&](std::size_t slot, const RowResult& done) {
+    const FolderDescriptor folder(options.DirName, *options.Calls);
+    const PlannedRun run{list.FilterList, plan, options.DirName, folder, undo, texts};
+    RunPlannedMoves(run, stop, [&](std::size_t slot, const RowResult& done) {
         reporter.Report(list.FilterList[plan.Rows[slot]], done);
         pass.Step(static_cast<int>(plan.Rows[slot]) + 1);
     });
@@ -183,21 +198,26 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
     const RunTexts texts = TextsOf(lookup);
     std::optional<UndoRecorder> undo;
     if (options.UndoCheck && IsRunnableFolder(options.DirName)) {
-        undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal);
+        undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal, *options.Calls,
+                     options.UndoSyncInterval);
     }
     {
         ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
         ResultReporter reporter(texts, summary.Counts, onResult);
         UndoRecorder* journal = undo ? &*undo : nullptr;
         if (options.Ordered && IsRunnableFolder(options.DirName)) {
-            RunInDependencyOrder(list, options, journal, texts, reporter, pass, progress);
+            RunInDependencyOrder(list, options, journal, texts, reporter, pass, progress, summary.Stop);
         } else {
-            RunInShownOrder(list, options, journal, texts, reporter, pass, progress);
+            RunInShownOrder(list, options, journal, texts, reporter, pass, progress, summary.Stop);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();
             summary.UndoPath = outcome.Path;
             summary.Undo = outcome.Result;
+            // The last sync may fail too, once every rename is made.
+            if (outcome.Result == UndoOutcome::NotWritten && !summary.Stop.Stopped()) {
+                summary.Stop = undo->Fault();
+            }
         }
     }
     return summary;

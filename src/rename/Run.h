@@ -2,12 +2,15 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/SystemCalls.h"
 #include "rename/Progress.h"
 #include "rename/RenameList.h"
+#include "rename/RunStop.h"
 #include "rename/TextLookup.h"
 #include "rename/Undo.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,13 +21,14 @@ namespace tollwick {
 
 /// What the run did with one checked row, in the order the run decides them.
 enum class RunStatus {
-    StatusDontExist, // no file of the old name in the list folder
-    StatusCancel,    // the new name equals the old one exactly
-    StatusExist,     // another file holds the new name
-    StatusRenamed,   // done
-    StatusCanNot,    // the system refused, or a name the run will not hand to it
+    StatusDontExist,  // no file of the old name in the list folder
+    StatusCancel,     // the new name equals the old one exactly
+    StatusExist,      // another file holds the new name
+    StatusRenamed,    // done
+    StatusCanNot,     // the system refused, or a name the run will not hand to it
+    StatusNotReached, // the run stopped before it came to the row
 };
-inline constexpr std::size_t RunStatusCount = 5;
+inline constexpr std::size_t RunStatusCount = 6;
 
 /// The language key of a status word, which is also its name: "StatusRenamed", ...
 [[nodiscard]] std::string_view StatusKey(RunStatus status);
@@ -41,7 +45,7 @@ struct PreviewInfo {
 [[nodiscard]] PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, bool undoCheck,
                                          const TextLookup& lookup, Progress& progress);
 
-/// The five counters of a run, one per status.
+/// The counters of a run, one per status.
 struct RunCounts {
     std::array<std::int32_t, RunStatusCount> ByStatus{};
     [[nodiscard]] std::int32_t Of(RunStatus status) const { return ByStatus[static_cast<std::size_t>(status)]; }
@@ -56,7 +60,8 @@ struct ResultRow {
     std::string DateText;
     RunStatus Status = RunStatus::StatusCanNot;
     /// Why a StatusCanNot row was refused: the system's text ("Permission
-    /// denied") or one of the language's reason texts; empty otherwise.
+    /// denied") or one of the language's reason texts; why the run stopped
+    /// before a StatusNotReached row; empty otherwise.
     std::string Reason;
 };
 
@@ -83,6 +88,10 @@ struct RunOptions {
     /// Of an undo file loaded: removed before the rows run, where a stopped
     /// run left them (RemoveLeftReservations).
     std::vector<UndoReservation> Reservations;
+    /// The renames and the syncs of the undo file go through these.
+    SystemCalls* Calls = &RealSystemCalls();
+    /// The least time between two syncs of the undo file during the run.
+    std::chrono::milliseconds UndoSyncInterval = std::chrono::seconds(1);
 };
 
 /// What the run leaves for the window once it is over.
@@ -91,7 +100,13 @@ struct RunSummary {
     /// The undo file, when one was made.
     std::string UndoPath;
     UndoOutcome Undo = UndoOutcome::NotDue;
+    /// What stopped the run, or left its undo file unsure at the end.
+    RunStop Stop;
 };
+
+/// Whether a run, or a forecast, of these counts leaves a checked row not
+/// renamed: missing, taken, refused or not reached. Unchanged rows are no failure.
+[[nodiscard]] bool LeavesRowsUnrenamed(const RunCounts& counts);
 
 /// Called after each checked row with its result line and the counters so far.
 using ResultSink = std::function<void(const ResultRow& row, const RunCounts& counts)>;
@@ -104,14 +119,18 @@ using ResultSink = std::function<void(const ResultRow& row, const RunCounts& cou
 /// Renames the file of every checked shown row from OldName to NewName in
 /// shown order, never replacing another file. With UndoCheck the undo file
 /// is made before the first rename and names each rename before it is
-/// made; when it cannot be made, or a line cannot be written whole, the
-/// rows from there on are refused, so nothing is renamed without its
-/// record. The rows are not changed. With Ordered, the renames follow
-/// PlanRun's order, temporary steps included, and the undo file holds
-/// every move in the order made; the result rows still come in shown order.
-/// The run holds its folder's FolderLock from before its listing to the
-/// end; a folder another run holds is waited for or raises FolderBusy, as
-/// WhenBusy says, before anything is done.
+/// made, and reaches the disk, with its folder entry, before the first
+/// rename and then at most a second apart. When it cannot be made, written
+/// or synced, the run stops before the next rename, so nothing is renamed
+/// without its record; a rename that fails for the whole folder (EIO,
+/// EROFS, ENOSPC, EDQUOT) stops it too. The rows after a stop get
+/// StatusNotReached and the summary says why. The rows are not changed.
+/// With Ordered, the renames follow PlanRun's order, temporary steps
+/// included, and the undo file holds every move in the order made; the
+/// result rows still come in shown order. The run holds its folder's
+/// FolderLock from before its listing to the end; a folder another run
+/// holds is waited for or raises FolderBusy, as WhenBusy says, before
+/// anything is done.
 RunSummary RunRename(const RenameList& list, const RunOptions& options, const TextLookup& lookup, Progress& progress,
                      const ResultSink& onResult = {});
 

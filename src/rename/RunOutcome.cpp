@@ -10,8 +10,8 @@
 namespace tollwick {
 namespace {
 
-constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {"StatusDontExist", "StatusCancel", "StatusExist",
-                                                                     "StatusRenamed", "StatusCanNot"};
+constexpr std::array<std::string_view, RunStatusCount> StatusKeys = {
+    "StatusDontExist", "StatusCancel", "StatusExist", "StatusRenamed", "StatusCanNot", "StatusNotReached"};
 
 // Longer names the system refuses.
 constexpr std::size_t NameMax = 255;
@@ -34,12 +34,38 @@ RunTexts TextsOf(const TextLookup& lookup)
     texts.UndoName = lookup("ReasonUndoName");
     texts.UndoStopped = lookup("ReasonUndoStopped");
     texts.LeftAside = lookup("ReasonLeftAside");
+    texts.RunStopped = lookup("ReasonRunStopped");
     return texts;
 }
 
 RowResult Refused(std::string reason)
 {
-    return {RunStatus::StatusCanNot, std::move(reason)};
+    return {RunStatus::StatusCanNot, std::move(reason), 0};
+}
+
+RowResult NotReached(const RunStop& stop, const RunTexts& texts)
+{
+    if (stop.Why != RunStop::Cause::Folder) {
+        return {RunStatus::StatusNotReached, texts.UndoStopped, 0};
+    }
+    std::string reason = texts.RunStopped;
+    const std::size_t at = reason.find("%s");
+    if (at != std::string::npos) {
+        reason.replace(at, 2, SystemErrorText(stop.Error));
+    }
+    return {RunStatus::StatusNotReached, std::move(reason), 0};
+}
+
+void NoteStop(const RowResult& done, const UndoRecorder* undo, const std::string& dirName, RunStop& stop)
+{
+    if (stop.Stopped()) {
+        return;
+    }
+    if (undo != nullptr && undo->Stopped()) {
+        stop = undo->Fault();
+    } else if (done.Status == RunStatus::StatusCanNot && FailsTheWholeFolder(done.Error)) {
+        stop = {RunStop::Cause::Folder, dirName, done.Error};
+    }
 }
 
 std::string LeftAside(const RunTexts& texts, const std::string& temporaryName)
@@ -58,7 +84,7 @@ RowResult ResultOfRename(const std::string& dirName, const Row& row, const Renam
         return Refused(LeftAside(texts, result.Detour));
     }
     if (result.Unrecorded) {
-        return Refused(texts.UndoStopped);
+        return {RunStatus::StatusNotReached, texts.UndoStopped, 0};
     }
     switch (result.Outcome) {
     case RenameOutcome::Renamed:
@@ -74,7 +100,9 @@ RowResult ResultOfRename(const std::string& dirName, const Row& row, const Renam
     case RenameOutcome::Refused:
         break;
     }
-    return Refused(result.Error != 0 ? SystemErrorText(result.Error) : texts.BadName);
+    RowResult refused = Refused(result.Error != 0 ? SystemErrorText(result.Error) : texts.BadName);
+    refused.Error = result.Error;
+    return refused;
 }
 
 std::string PlannedRefusal(const std::string& dirName, const Row& row, bool undoCheck, const RunTexts& texts)

@@ -7,6 +7,8 @@
 #include "platform/RenameFile.h"
 #include "rename/Row.h"
 #include "rename/Run.h"
+#include "rename/RunStop.h"
+#include "rename/Undo.h"
 
 #include <array>
 #include <string>
@@ -21,6 +23,7 @@ struct RunTexts {
     std::string UndoName;    // "ReasonUndoName"
     std::string UndoStopped; // "ReasonUndoStopped"
     std::string LeftAside;   // "ReasonLeftAside"
+    std::string RunStopped;  // "ReasonRunStopped", "%s" the system's reason
 };
 
 [[nodiscard]] RunTexts TextsOf(const TextLookup& lookup);
@@ -28,12 +31,20 @@ struct RunTexts {
 struct RowResult {
     RunStatus Status = RunStatus::StatusCanNot;
     std::string Reason;
+    int Error = 0; // the system's errno of a refused rename
 };
 
 [[nodiscard]] RowResult Refused(std::string reason);
 
 /// Why a file is under `temporaryName` after the run: "ReasonLeftAside" with the name.
 [[nodiscard]] std::string LeftAside(const RunTexts& texts, const std::string& temporaryName);
+
+/// The result of a row that a stopped run never came to.
+[[nodiscard]] RowResult NotReached(const RunStop& stop, const RunTexts& texts);
+
+/// Stops the run at a fault that every later row would meet: the undo
+/// file's, or a rename failing for the whole folder. Keeps the first stop.
+void NoteStop(const RowResult& done, const UndoRecorder* undo, const std::string& dirName, RunStop& stop);
 
 /// The status of a row after the rename of its file.
 [[nodiscard]] RowResult ResultOfRename(const std::string& dirName, const Row& row, const RenameResult& result,

@@ -47,12 +47,12 @@ bool PlanShownOrder(const std::vector<Row>& shown, const PlanRows& rows, bool un
         RunStatus& status = plan.Statuses[slot];
         // The branches follow the run's order of decisions, so two may give the same status.
         if (stopped) { // NOLINT(bugprone-branch-clone)
-            status = RunStatus::StatusCanNot;
+            status = RunStatus::StatusNotReached;
         } else if (const std::optional<RunStatus> settled = StatusBeforeMove(row, kinds)) {
             status = *settled;
         } else if (!undoReady) {
             stopped = true;
-            status = RunStatus::StatusCanNot;
+            status = RunStatus::StatusNotReached;
         } else if (row.MayBeRefused) {
             status = RunStatus::StatusCanNot;
         } else if (const EntryKind holder = kinds[row.NewId]; holder != EntryKind::None) {
@@ -67,13 +67,13 @@ bool PlanShownOrder(const std::vector<Row>& shown, const PlanRows& rows, bool un
     return chained;
 }
 
-// Without the undo file no move is made.
+// Without the undo file the run stops before its first move.
 void DropMoves(RunPlan& plan)
 {
     for (const PlannedMove& move : plan.Moves) {
         const auto slot = static_cast<std::size_t>(std::lower_bound(plan.Rows.begin(), plan.Rows.end(), move.Shown) -
                                                    plan.Rows.begin());
-        plan.Statuses[slot] = RunStatus::StatusCanNot;
+        plan.Statuses[slot] = RunStatus::StatusNotReached;
     }
     plan.Moves.clear();
 }

@@ -84,8 +84,10 @@ bool UndoFolderReady(const std::string& undoFolder)
     return !undoFolder.empty() && IsWritableFolder(undoFolder);
 }
 
-UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock)
-    : dirName_(std::move(dirName)), undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock))
+UndoRecorder::UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock,
+                           SystemCalls& calls, std::chrono::milliseconds syncInterval)
+    : dirName_(std::move(dirName)), undoFolder_(WithClosingSlash(std::move(undoFolder))), clock_(std::move(clock)),
+      calls_(calls), syncInterval_(syncInterval)
 {
 }
 
@@ -95,7 +97,7 @@ bool UndoRecorder::Open()
         opened_ = true;
         // No folder given is a failure, never the folder the program was started in.
         if (!undoFolder_.empty()) {
-            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu");
+            file_ = AppendFile::CreateUnique(undoFolder_ + DateTimeText(clock_()), ".twu", calls_, syncInterval_);
         }
         stopped_ = !file_ || !file_->AppendLine(dirName_);
     }
@@ -108,6 +110,15 @@ bool UndoRecorder::Append(const std::string& line, bool move)
         return false;
     }
     if (!file_->AppendLine(line)) {
+        stopped_ = true;
+        return false;
+    }
+    // The first line waits for the disk: a power loss must never keep a
+    // rename or a reservation whose line is lost. Later ones are synced a
+    // second apart.
+    if (lines_ == 0 ? !file_->Sync() : !file_->SyncWhenDue()) {
+        // The move will not be made: its line goes again where it can.
+        (void)file_->DropLastLine();
         stopped_ = true;
         return false;
     }
@@ -125,6 +136,16 @@ bool UndoRecorder::BeforeMove(const std::string& from, const std::string& to)
 bool UndoRecorder::BeforeReserve(const std::string& name)
 {
     return Append(ReservationLine(name), false);
+}
+
+RunStop UndoRecorder::Fault() const
+{
+    if (!file_) {
+        return {RunStop::Cause::UndoNotMade, undoFolder_, 0};
+    }
+    const RecordFault& fault = file_->Fault();
+    return {RunStop::Cause::UndoRecord, fault.What == RecordFault::Kind::None ? file_->Path() : fault.Path,
+            fault.Error};
 }
 
 void UndoRecorder::MoveFailed()

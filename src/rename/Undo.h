@@ -4,8 +4,11 @@
 #include "platform/AppendFile.h"
 #include "platform/Clock.h"
 #include "platform/RenameFile.h"
+#include "platform/SystemCalls.h"
 #include "rename/Filter.h"
+#include "rename/RunStop.h"
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -40,7 +43,7 @@ struct UndoReservation {
 enum class UndoOutcome {
     NotDue,     // no undo file was asked for, or nothing was renamed
     Written,    // the file is there, whole
-    NotWritten, // it could not be made, or a line could not be written: renaming stopped there
+    NotWritten, // it could not be made, written or synced: renaming stopped there
 };
 
 /// How an undo load ended.
@@ -65,11 +68,15 @@ enum class UndoLoadOutcome {
 /// made, wherever a kill stops it. The file
 /// is made before the first move, named by the local time then
 /// ("2005-11-30_11-30-19.twu", or "_2", "_3", ... before ".twu" when that
-/// name is taken), CR LF after every line. Once the file cannot be made
-/// or a line cannot be written whole, every further move is refused.
+/// name is taken), CR LF after every line. It is synced, with its folder,
+/// before the first move is made, then at most a second apart. Once the
+/// file cannot be made, a line cannot be written whole, a sync fails or
+/// another program changes the file, every further move is refused.
 class UndoRecorder final : public MoveJournal {
 public:
-    UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock);
+    UndoRecorder(std::string dirName, std::string undoFolder, std::function<LocalDateTime()> clock,
+                 SystemCalls& calls = RealSystemCalls(),
+                 std::chrono::milliseconds syncInterval = std::chrono::seconds(1));
 
     bool BeforeMove(const std::string& from, const std::string& to) override;
     bool BeforeReserve(const std::string& name) override;
@@ -77,6 +84,8 @@ public:
 
     /// True once moves are refused.
     [[nodiscard]] bool Stopped() const override { return stopped_; }
+    /// Why moves are refused, or why the finished file is not whole.
+    [[nodiscard]] RunStop Fault() const;
 
     struct Outcome {
         std::string Path; // the file, when one was made and holds a renaming
@@ -93,6 +102,8 @@ private:
     std::string dirName_; // the file's first line
     std::string undoFolder_;
     std::function<LocalDateTime()> clock_;
+    SystemCalls& calls_;
+    std::chrono::milliseconds syncInterval_;
     std::size_t lines_ = 0; // lines after the folder's
     std::size_t moves_ = 0; // of them, undo lines of moves
     bool lastIsMove_ = false;

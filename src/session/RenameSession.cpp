@@ -9,7 +9,10 @@
 
 namespace tollwick {
 
-RenameSession::RenameSession(std::string home, Progress& progress) : home_(std::move(home)), progress_(progress) {}
+RenameSession::RenameSession(std::string home, Progress& progress, SystemCalls& calls)
+    : home_(std::move(home)), progress_(progress), calls_(calls)
+{
+}
 
 void RenameSession::LoadDataFiles(TranslitTables& tables, const ShowProgressFunction& showProgress)
 {
@@ -137,7 +140,13 @@ RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, 
     options.Ordered = ordered;
     options.WhenBusy = std::move(whenBusy);
     options.Reservations = std::exchange(reservations_, {});
+    options.Calls = &calls_;
     return tollwick::RunRename(list_, options, Lookup(), progress_, onResult);
+}
+
+std::string RenameSession::StopMessage(const RunStop& stop) const
+{
+    return tollwick::StopMessage(stop, Lookup());
 }
 
 } // namespace tollwick

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "generators/GenerationPass.h"
+#include "platform/SystemCalls.h"
 #include "rename/Filter.h"
 #include "rename/ListCommands.h"
 #include "rename/NameList.h"
@@ -29,8 +30,9 @@ namespace tollwick {
 /// a step of its own, so both do exactly the same work.
 class RenameSession {
 public:
-    /// `home` is the application home, ending with "/"; `progress` shows every long step.
-    RenameSession(std::string home, Progress& progress);
+    /// `home` is the application home, ending with "/"; `progress` shows
+    /// every long step; the runs rename and sync through `calls`.
+    RenameSession(std::string home, Progress& progress, SystemCalls& calls = RealSystemCalls());
 
     /// Reads the settings, language, links and tables files into the texts
     /// and the tables, as the start and a language change do; raises the
@@ -107,12 +109,15 @@ public:
     /// Tollwick run renames in the folder.
     RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false,
                          FolderWait whenBusy = {});
+    /// What a stopped run is shown with, in the language; empty when it was not stopped.
+    [[nodiscard]] std::string StopMessage(const RunStop& stop) const;
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
 
     std::string home_;
     Progress& progress_;
+    SystemCalls& calls_;
     KeyLines texts_;
     RenameList list_;
     std::string dirName_;

@@ -30,8 +30,9 @@ inline constexpr auto CaptionKeys = std::to_array<std::string_view>(
      "GroupBox4", "Label2", "Label3", "PreviewCtyLabel", "Label6", "PreviewUndoLabel", "PreviewDirLabel",
      "ForecastLabel", "OrderCheck",
      // Page 5, result
-     "GroupBox5", "Label5", "Label7", "Label8", "Label9", "Label10", "Label11", "ResultTotalLabel", "ResultOKLabel",
-     "ResultCancelLabel", "ResultExistLabel", "ResultNOLabel", "ResultDontExistLabel",
+     "GroupBox5", "Label5", "Label7", "Label8", "Label9", "Label10", "Label11", "Label32", "ResultTotalLabel",
+     "ResultOKLabel", "ResultCancelLabel", "ResultExistLabel", "ResultNOLabel", "ResultDontExistLabel",
+     "ResultNotReachedLabel",
      // Page 6, import
      "GroupBox6", "Label12", "Label13", "Kind1", "Kind2", "Kind3", "Kind4", "Kind5", "Kind6",
      // Page 7, folder
@@ -65,10 +66,13 @@ inline constexpr auto ColumnKeys = std::to_array<std::string_view>({"Column1", "
 /// captions of the boxes' buttons and the words before the two names of the
 /// generator page's sample.
 /// In "AddMenuPromt2" and "EditMenuPromt" a "%s" stands for the source text,
-/// in "Msg7" for the undo folder; in "ListForecast" "%1" is the number of
-/// checked rows the run renames and "%2" that of all checked rows. The
-/// "Reason..." texts say why the run refused a row; in "ReasonLeftAside"
-/// "%s" stands for the temporary name the file was left under.
+/// in "Msg6" and "Msg7" for the undo folder, in "ReasonRunStopped" for the
+/// system's reason; in "ListForecast" "%1" is the number of checked rows the
+/// run renames and "%2" that of all checked rows; in "UndoFault" "%1" is the
+/// undo file and "%2" the system's reason (or "ReasonUndoChanged"), in
+/// "RunStopped" "%1" the list folder and "%2" the reason. The "Reason..."
+/// texts say why the run refused a row or did not reach it; in
+/// "ReasonLeftAside" "%s" stands for the temporary name the file was left under.
 inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "Msg4",
                                                                      "Msg6",
@@ -82,17 +86,23 @@ inline constexpr auto MessageKeys = std::to_array<std::string_view>({"Msg1",
                                                                      "UndoFolderWarning",
                                                                      "UndoFolderFullWarning",
                                                                      "ListForecast",
+                                                                     "NoRowChecked",
+                                                                     "UndoFault",
+                                                                     "RunStopped",
                                                                      "StatusRenamed",
                                                                      "StatusCanNot",
                                                                      "StatusExist",
                                                                      "StatusDontExist",
                                                                      "StatusCancel",
+                                                                     "StatusNotReached",
                                                                      "ReasonNoFolder",
                                                                      "ReasonBadName",
                                                                      "ReasonUndoName",
                                                                      "ReasonUndoStopped",
                                                                      "ReasonLeftAside",
                                                                      "RunWaitsForFolder",
+                                                                     "ReasonRunStopped",
+                                                                     "ReasonUndoChanged",
                                                                      "NewNameCaption",
                                                                      "NewNamePromt",
                                                                      "AddMenuCaption1",
@@ -120,7 +130,7 @@ inline constexpr std::string_view LanguageNameKey = "Language";
 inline constexpr auto MayBeEmptyKeys = std::to_array<std::string_view>(
     {"ToolButton3", "ToolButton7", "ToolButton10", "ToolButton14", "ToolButton1", "PreviewCtyLabel", "PreviewUndoLabel",
      "PreviewDirLabel", "ResultTotalLabel", "ResultOKLabel", "ResultCancelLabel", "ResultExistLabel", "ResultNOLabel",
-     "ResultDontExistLabel"});
+     "ResultDontExistLabel", "ResultNotReachedLabel"});
 
 /// Keys the shipped links file (data/links.cfg) supplies rather than the
 /// language files; a language file that holds one of them overrides it.

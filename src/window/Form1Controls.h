@@ -79,7 +79,7 @@ struct Form1Controls {
     QLabel* PreviewDirLabel = nullptr;
     QLabel* PreviewCtyLabel = nullptr;
     QLabel* PreviewUndoLabel = nullptr;
-    std::array<QLabel*, 5> PreviewStatusLabels{}; // the forecast count of each status, in status order
+    std::array<QLabel*, 6> PreviewStatusLabels{}; // the forecast count of each status, in status order
     QLabel* ForecastWarningLabel = nullptr;
     QCheckBox* OrderCheck = nullptr;
 
@@ -91,6 +91,7 @@ struct Form1Controls {
     QLabel* ResultExistLabel = nullptr;
     QLabel* ResultNOLabel = nullptr;
     QLabel* ResultDontExistLabel = nullptr;
+    QLabel* ResultNotReachedLabel = nullptr;
 
     // Page 6.
     QTabBar* KindOfLoadList = nullptr;

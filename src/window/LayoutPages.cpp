@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,7 +50,11 @@ QToolButton* ToolButton(QToolBar* bar, const char* name, const char* icon, Layou
     button->setIconSize({16, 16});
     button->setIcon(QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(icon)));
     bar->addWidget(button);
-    make.Add({objectName, ComponentKind::Hint, [button](const QString& text) { button->setToolTip(text); }});
+    // A button with a shortcut tells it in its tool tip, in the keyboard's own words.
+    make.Add({objectName, ComponentKind::Hint, [button](const QString& text) {
+                  const QString keys = button->shortcut().toString(QKeySequence::NativeText);
+                  button->setToolTip(keys.isEmpty() ? text : text + QStringLiteral(" (") + keys + u')');
+              }});
     return button;
 }
 
@@ -184,6 +189,8 @@ void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.GenerateBtn = ToolButton(bar, "GenerateBtn", "tool_02_generate.svg", make);
     Separator(bar, "ToolButton7", make);
     c.CheckAllBtn = ToolButton(bar, "CheckAllBtn", "tool_05_check_all.svg", make);
+    // The list selects one row at a time, so "select all" is free to check them all.
+    c.CheckAllBtn->setShortcut(QKeySequence::SelectAll);
     c.UnCheckBtn = ToolButton(bar, "UnCheckBtn", "tool_06_invert_checks.svg", make);
     Separator(bar, "ToolButton10", make);
     c.DelSelBtn = ToolButton(bar, "DelSelBtn", "tool_07_delete_selected.svg", make);

@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTreeView>
+#include <tuple>
 
 namespace tollwick {
 namespace {
@@ -62,43 +63,56 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
         wrapped->setWordWrap(true);
         wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    // The forecast of the run, in the status order and colours of the result page.
+    // The forecast of the run, in the status order and colours of the result
+    // page: three rows of two columns, read column by column.
     make.Label(page4, "ForecastLabel", LabelAt(8, 196));
-    const std::pair<const char*, FixedHue> forecast[] = {{"PreviewDontExistLabel", FixedHue::Red},
-                                                         {"PreviewCancelLabel", FixedHue::Teal},
-                                                         {"PreviewExistLabel", FixedHue::Red},
-                                                         {"PreviewOKLabel", FixedHue::Teal},
-                                                         {"PreviewNOLabel", FixedHue::Red}};
+    const std::pair<const char*, FixedHue> forecast[] = {
+        {"PreviewDontExistLabel", FixedHue::Red}, {"PreviewCancelLabel", FixedHue::Teal},
+        {"PreviewExistLabel", FixedHue::Red},     {"PreviewOKLabel", FixedHue::Teal},
+        {"PreviewNOLabel", FixedHue::Red},        {"PreviewNotReachedLabel", FixedHue::Red}};
     for (std::size_t k = 0; k < c.PreviewStatusLabels.size(); ++k) {
-        QLabel* label = make.Label(page4, forecast[k].first, {24, 212 + 15 * static_cast<int>(k), 393, 15},
+        const int row = static_cast<int>(k % 3);
+        const int column = static_cast<int>(k / 3);
+        QLabel* label = make.Label(page4, forecast[k].first, {24 + 200 * column, 212 + 15 * row, 193, 15},
                                    ComponentKind::FixedLabel);
         LayoutBuilder::SetTextColour(label, forecast[k].second);
         LayoutBuilder::SetBold(label);
         c.PreviewStatusLabels[k] = label;
     }
-    c.ForecastWarningLabel = make.Label(page4, "ForecastWarningLabel", {8, 289, 409, 15}, ComponentKind::FixedLabel);
+    // Two lines: "no row is checked" is long in some languages.
+    c.ForecastWarningLabel = make.Label(page4, "ForecastWarningLabel", {8, 260, 409, 30}, ComponentKind::FixedLabel);
+    c.ForecastWarningLabel->setWordWrap(true);
+    c.ForecastWarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LayoutBuilder::SetTextColour(c.ForecastWarningLabel, FixedHue::Red);
-    c.OrderCheck = make.Check(page4, "OrderCheck", {8, 308, 409, 17});
+    c.OrderCheck = make.Check(page4, "OrderCheck", {8, 296, 409, 17});
     c.OrderCheck->hide();
 
     QGroupBox* page5 = c.pages[4] = make.Page(form, 5);
-    const int tops[] = {232, 248, 264, 280, 296, 312};
-    const char* captions[] = {"Label5", "Label7", "Label8", "Label9", "Label10", "Label11"};
-    for (int k = 0; k < 6; ++k) {
-        make.Label(page5, captions[k], {8, tops[k], 340, 15});
+    const char* captions[] = {"Label5", "Label7", "Label8", "Label9", "Label10", "Label11", "Label32"};
+    constexpr int FirstCount = 216;
+    constexpr int CountStep = 16;
+    for (int k = 0; k < 7; ++k) {
+        make.Label(page5, captions[k], {8, FirstCount + CountStep * k, 340, 15});
     }
-    c.ResultTotalLabel = CountLabel(page5, "ResultTotalLabel", 232, FixedHue::Navy, make);
-    c.ResultOKLabel = CountLabel(page5, "ResultOKLabel", 248, FixedHue::Teal, make);
-    c.ResultCancelLabel = CountLabel(page5, "ResultCancelLabel", 264, FixedHue::Teal, make);
-    c.ResultExistLabel = CountLabel(page5, "ResultExistLabel", 280, FixedHue::Red, make);
-    c.ResultNOLabel = CountLabel(page5, "ResultNOLabel", 296, FixedHue::Red, make);
-    c.ResultDontExistLabel = CountLabel(page5, "ResultDontExistLabel", 312, FixedHue::Red, make);
+    const std::tuple<QLabel**, const char*, FixedHue> counts[] = {
+        {&c.ResultTotalLabel, "ResultTotalLabel", FixedHue::Navy},
+        {&c.ResultOKLabel, "ResultOKLabel", FixedHue::Teal},
+        {&c.ResultCancelLabel, "ResultCancelLabel", FixedHue::Teal},
+        {&c.ResultExistLabel, "ResultExistLabel", FixedHue::Red},
+        {&c.ResultNOLabel, "ResultNOLabel", FixedHue::Red},
+        {&c.ResultDontExistLabel, "ResultDontExistLabel", FixedHue::Red},
+        {&c.ResultNotReachedLabel, "ResultNotReachedLabel", FixedHue::Red}};
+    int top = FirstCount;
+    for (const auto& [control, name, hue] : counts) {
+        *control = CountLabel(page5, name, top, hue, make);
+        top += CountStep;
+    }
 
     // A table with one fixed row height: appending rows costs no layout of
     // the rows before, which a tree view redoes at each append.
     c.ResultView = new QTableView(page5);
     c.ResultView->setObjectName(QStringLiteral("ResultView"));
-    c.ResultView->setGeometry(8, 24, 409, 201);
+    c.ResultView->setGeometry(8, 24, 409, 185);
     c.ResultView->setShowGrid(false);
     c.ResultView->setWordWrap(false);
     c.ResultView->setTabKeyNavigation(false);

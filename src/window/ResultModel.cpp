@@ -30,11 +30,18 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const Entry& row = rows_[static_cast<std::size_t>(index.row())];
+    const QString text = CellText(row, index.column());
     const std::string_view reason = PartOf(row, ReasonPart);
+    // The whole cell, which a narrow column cuts, then why the row failed.
     if (role == Qt::ToolTipRole && !reason.empty()) {
-        return FromBytes(reason);
+        return text + u'\n' + FromBytes(reason);
     }
-    switch (index.column()) {
+    return text;
+}
+
+QString ResultModel::CellText(const Entry& row, int column) const
+{
+    switch (column) {
     case OldNameColumn:
         return FromBytes(PartOf(row, OldNamePart));
     case NewNameColumn:

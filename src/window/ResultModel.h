@@ -55,6 +55,7 @@ private:
     enum Part { OldNamePart, NewNamePart, DateTextPart, ReasonPart };
 
     [[nodiscard]] std::string_view PartOf(const Entry& entry, Part part) const;
+    [[nodiscard]] QString CellText(const Entry& row, int column) const;
     [[nodiscard]] std::string& BlockWithRoom(std::size_t size);
 
     // Fixed blocks and a deque grow without moving what they hold: a

@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 
 namespace tollwick {
 namespace {
@@ -29,6 +30,9 @@ QString ActiveTabName(const QTabBar* strip)
 {
     return strip->tabData(strip->currentIndex()).toString();
 }
+
+static_assert(std::tuple_size_v<decltype(Form1Controls::PreviewStatusLabels)> == RunStatusCount,
+              "one forecast label per status");
 
 } // namespace
 
@@ -102,12 +106,17 @@ void TForm1::NextOnPreviewPage()
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();
-    if (summary.Undo == UndoOutcome::Written) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(summary.Undo)));
-    } else if (summary.Undo == UndoOutcome::NotWritten) {
-        dialogs_.ShowMessage(
-            this, Dialogs::MessageKind::Error,
-            Text(MessageKeyOf(summary.Undo)).replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder())));
+    // The folder the file went to: the home is not always the usual one.
+    const QString written =
+        summary.Undo == UndoOutcome::Written
+            ? Text(MessageKeyOf(summary.Undo)).replace(QStringLiteral("%s"), PathFromBytes(session_->UndoFolder()))
+            : QString();
+    if (summary.Stop.Stopped()) {
+        const QString stopped = FromBytes(session_->StopMessage(summary.Stop));
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Error,
+                             written.isEmpty() ? stopped : stopped + QStringLiteral("\n\n") + written);
+    } else if (!written.isEmpty()) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, written);
     }
 }
 
@@ -122,18 +131,19 @@ void TForm1::ShowForecast()
                                            QString::number(counts.Of(status)));
         checked += counts.Of(status);
     }
-    c_.ForecastWarningLabel->setText(counts.Of(RunStatus::StatusRenamed) < checked ? Text("ForecastWarning")
-                                                                                   : QString());
+    // With nothing checked, Next runs nothing: say so before it is pressed.
+    c_.ForecastWarningLabel->setText(checked == 0                                    ? Text("NoRowChecked")
+                                     : counts.Of(RunStatus::StatusRenamed) < checked ? Text("ForecastWarning")
+                                                                                     : QString());
 }
 
 void TForm1::ShowRunCounts()
 {
     resultModel_->Flush();
-    const std::pair<QLabel*, RunStatus> counters[] = {{c_.ResultOKLabel, RunStatus::StatusRenamed},
-                                                      {c_.ResultCancelLabel, RunStatus::StatusCancel},
-                                                      {c_.ResultExistLabel, RunStatus::StatusExist},
-                                                      {c_.ResultNOLabel, RunStatus::StatusCanNot},
-                                                      {c_.ResultDontExistLabel, RunStatus::StatusDontExist}};
+    const std::pair<QLabel*, RunStatus> counters[] = {
+        {c_.ResultOKLabel, RunStatus::StatusRenamed},          {c_.ResultCancelLabel, RunStatus::StatusCancel},
+        {c_.ResultExistLabel, RunStatus::StatusExist},         {c_.ResultNOLabel, RunStatus::StatusCanNot},
+        {c_.ResultDontExistLabel, RunStatus::StatusDontExist}, {c_.ResultNotReachedLabel, RunStatus::StatusNotReached}};
     for (const auto& [label, status] : counters) {
         label->setText(QString::number(runCounts_.Of(status)));
     }

@@ -18,14 +18,15 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The five count lines of a run: status word, TAB, count.
-Lines Counts(const BatchHome& home, int missing, int unchanged, int taken, int renamed, int refused)
+// The six count lines of a run: status word, TAB, count.
+Lines Counts(const BatchHome& home, int missing, int unchanged, int taken, int renamed, int refused, int notReached = 0)
 {
     return {home.Text("StatusDontExist") + "\t" + std::to_string(missing),
             home.Text("StatusCancel") + "\t" + std::to_string(unchanged),
             home.Text("StatusExist") + "\t" + std::to_string(taken),
             home.Text("StatusRenamed") + "\t" + std::to_string(renamed),
-            home.Text("StatusCanNot") + "\t" + std::to_string(refused)};
+            home.Text("StatusCanNot") + "\t" + std::to_string(refused),
+            home.Text("StatusNotReached") + "\t" + std::to_string(notReached)};
 }
 
 Lines Slice(const Lines& lines, std::size_t from, std::size_t count)
@@ -89,13 +90,13 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string renamed = home.Text("StatusRenamed");
     const Lines lines = run.OutLines();
-    ASSERT_EQ(lines.size(), 2U + 5U + 3U + 5U + 1U);
+    ASSERT_EQ(lines.size(), 2U + 6U + 3U + 6U + 1U);
     EXPECT_EQ(Slice(lines, 0, 2), (Lines{folder.Path(), "3"}));
-    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 0, 3, 0)); // the forecast
-    EXPECT_EQ(Slice(lines, 7, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
+    EXPECT_EQ(Slice(lines, 2, 6), Counts(home, 0, 0, 0, 3, 0)); // the forecast
+    EXPECT_EQ(Slice(lines, 8, 3), (Lines{"IMG_0001.JPG\tHoliday_001.JPG\t" + renamed + "\t",
                                          "IMG_0002.jpg\tHoliday_002.jpg\t" + renamed + "\t",
                                          "IMG_0003.png\tHoliday_003.png\t" + renamed + "\t"}));
-    EXPECT_EQ(Slice(lines, 10, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(Slice(lines, 11, 6), Counts(home, 0, 0, 0, 3, 0));
     EXPECT_EQ(folder.Names(), (Lines{"Holiday_001.JPG", "Holiday_002.jpg", "Holiday_003.png"}));
     EXPECT_EQ(folder.ReadFile("Holiday_002.jpg"), "two");
 
@@ -109,13 +110,13 @@ TEST_F(RunSteps, TypicalRenamingAndItsUndo)
     const auto undo = home.Run({"--load-undo", undoPath, "--list", "--check-all", "--run", "--no-undo"});
     ASSERT_EQ(undo.exitCode, 0) << undo.err;
     const Lines undoLines = undo.OutLines();
-    ASSERT_EQ(undoLines.size(), 3U + 3U + 5U);
+    ASSERT_EQ(undoLines.size(), 3U + 3U + 6U);
     const Lines first = Fields(undoLines[0]); // the newest rename comes first
     EXPECT_EQ(first.at(0), "Holiday_003.png");
     EXPECT_EQ(first.at(1), "IMG_0003.png");
     EXPECT_EQ(first.at(2), "0");
     EXPECT_EQ(first.at(4), "0");
-    EXPECT_EQ(Slice(undoLines, 6, 5), Counts(home, 0, 0, 0, 3, 0));
+    EXPECT_EQ(Slice(undoLines, 6, 6), Counts(home, 0, 0, 0, 3, 0));
     EXPECT_EQ(folder.Names(), (Lines{"IMG_0001.JPG", "IMG_0002.jpg", "IMG_0003.png"}));
     EXPECT_EQ(home.UndoFiles().size(), 1U);
 }
@@ -135,9 +136,10 @@ TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
                              "d.txt = D2.txt\r\n");
         const auto result = home.Run({"--scan", folder.Path(), "--import", lists.Path() + "l", "--layout", "5",
                                       "--separator", " = ", "--check-all", "--run"});
-        ASSERT_EQ(result.exitCode, 0) << result.err;
+        // Rows not renamed: the run ends, and tells a script so.
+        ASSERT_EQ(result.exitCode, 3) << result.err;
         const Lines lines = result.OutLines();
-        ASSERT_EQ(lines.size(), 5U + 5U + 1U);
+        ASSERT_EQ(lines.size(), 5U + 6U + 1U);
         EXPECT_EQ(Fields(lines[0]).at(2), home.Text("StatusCancel"));
         EXPECT_EQ(Fields(lines[1]).at(2), home.Text("StatusDontExist"));
         EXPECT_EQ(Fields(lines[2]).at(2), home.Text("StatusExist"));
@@ -145,7 +147,7 @@ TEST_F(RunSteps, EveryStatusIsCountedAndOnlyRenamedRowsAreUndone)
         EXPECT_EQ(Fields(lines[3]).at(3), home.Text("ReasonBadName"));
         EXPECT_EQ(Fields(lines[4]).at(3), "");
         EXPECT_EQ(Fields(lines[4]).at(2), home.Text("StatusRenamed"));
-        EXPECT_EQ(Slice(lines, 5, 5), Counts(home, 1, 1, 1, 1, 1));
+        EXPECT_EQ(Slice(lines, 5, 6), Counts(home, 1, 1, 1, 1, 1));
         EXPECT_EQ(ReadLines(lines.back()), (Lines{folder.Path(), "D2.txt>d.txt"}));
     }
     EXPECT_EQ(folder.ReadFile("taken.txt"), "keep");
@@ -166,21 +168,22 @@ TEST_F(RunSteps, PreviewForecastsAndOrderLetsAShiftAndASwapSucceed)
     std::vector<std::string> preview = start;
     preview.insert(preview.end(), {"--preview", "--preview", "--order"});
     const auto forecast = home.Run(preview);
-    ASSERT_EQ(forecast.exitCode, 0) << forecast.err;
+    // A dry run tells whether the run would be clean.
+    ASSERT_EQ(forecast.exitCode, 3) << forecast.err;
     const Lines lines = forecast.OutLines();
-    ASSERT_EQ(lines.size(), 2U + 5U + 5U + 2U + 5U + 1U);
-    EXPECT_EQ(Slice(lines, 2, 5), Counts(home, 0, 0, 5, 2, 0));
-    EXPECT_EQ(Slice(lines, 7, 5),
+    ASSERT_EQ(lines.size(), 2U + 6U + 5U + 2U + 6U + 1U);
+    EXPECT_EQ(Slice(lines, 2, 6), Counts(home, 0, 0, 5, 2, 0));
+    EXPECT_EQ(Slice(lines, 8, 5),
               (Lines{"f1\tf2\t" + taken, "f2\tf3\t" + taken, "x\ty\t" + taken, "y\tx\t" + taken, "q\tsame\t" + taken}));
-    EXPECT_EQ(Slice(lines, 14, 5), Counts(home, 0, 0, 1, 6, 0));
-    EXPECT_EQ(lines[19], "q\tsame\t" + taken);
+    EXPECT_EQ(Slice(lines, 15, 6), Counts(home, 0, 0, 1, 6, 0));
+    EXPECT_EQ(lines[21], "q\tsame\t" + taken);
     EXPECT_EQ(folder.Names().size(), 7U);
 
     std::vector<std::string> run = start;
     run.insert(run.end(), {"--run", "--order"});
     const auto ordered = home.Run(run);
-    ASSERT_EQ(ordered.exitCode, 0) << ordered.err;
-    EXPECT_EQ(Slice(ordered.OutLines(), 7, 5), Counts(home, 0, 0, 1, 6, 0));
+    ASSERT_EQ(ordered.exitCode, 3) << ordered.err;
+    EXPECT_EQ(Slice(ordered.OutLines(), 7, 6), Counts(home, 0, 0, 1, 6, 0));
     EXPECT_EQ(folder.ReadFile("f4"), "f3");
     EXPECT_EQ(folder.ReadFile("f2"), "f1");
     EXPECT_EQ(folder.ReadFile("x"), "y");
@@ -193,7 +196,7 @@ TEST_F(RunSteps, NoUndoWritesNoFile)
     folder.WriteFile("a.txt");
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--run", "--no-undo"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.OutLines().size(), 1U + 5U);
+    EXPECT_EQ(result.OutLines().size(), 1U + 6U);
     EXPECT_EQ(folder.Names(), Lines{"A.TXT"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
@@ -204,9 +207,9 @@ TEST_F(RunSteps, NothingCheckedRunsNothing)
     const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--preview", "--run"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
-    EXPECT_EQ(Slice(result.OutLines(), 2, 5), Counts(home, 0, 0, 0, 0, 0)); // the forecast
-    EXPECT_EQ(Slice(result.OutLines(), 7, 5), Counts(home, 0, 0, 0, 0, 0)); // the run
-    EXPECT_EQ(result.OutLines().size(), 12U);
+    EXPECT_EQ(Slice(result.OutLines(), 2, 6), Counts(home, 0, 0, 0, 0, 0)); // the forecast
+    EXPECT_EQ(Slice(result.OutLines(), 8, 6), Counts(home, 0, 0, 0, 0, 0)); // the run
+    EXPECT_EQ(result.OutLines().size(), 14U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
@@ -229,13 +232,14 @@ TEST_F(RunSteps, UndoFileWithoutRowsLeavesAnEmptyListAndNoFolder)
     const auto result = home.Run({"--load-undo", undo.Path() + "u.twu", "--list", "--check-all", "--run"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find(home.Text("Msg1")), std::string::npos) << result.err;
-    EXPECT_EQ(Slice(result.OutLines(), 0, 5), Counts(home, 0, 0, 0, 0, 0));
+    EXPECT_EQ(Slice(result.OutLines(), 0, 6), Counts(home, 0, 0, 0, 0, 0));
 
     // An import after it has no folder to rename in.
     const auto imported = home.Run({"--load-undo", undo.Path() + "u.twu", "--import", undo.Path() + "names", "--layout",
                                     "3", "--copy-old", "--case", "upper", "--check-all", "--run"});
     const Lines lines = imported.OutLines();
-    ASSERT_EQ(lines.size(), 1U + 5U) << imported.err;
+    EXPECT_EQ(imported.exitCode, 3);
+    ASSERT_EQ(lines.size(), 1U + 6U) << imported.err;
     EXPECT_EQ(Fields(lines[0]), (Lines{"a.txt", "A.TXT", home.Text("StatusCanNot"), home.Text("ReasonNoFolder")}));
 }
 
@@ -248,7 +252,7 @@ TEST_F(RunSteps, FailingStepStopsTheLaterOnesWithStatusOne)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Cannot open file " + missing), std::string::npos) << result.err;
     EXPECT_EQ(Slice(result.OutLines(), 0, 2), (Lines{folder.Path(), "0"}));
-    EXPECT_EQ(result.OutLines().size(), 2U + 5U);
+    EXPECT_EQ(result.OutLines().size(), 2U + 6U);
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
     EXPECT_TRUE(home.UndoFiles().empty());
 }
@@ -263,7 +267,17 @@ TEST_F(RunSteps, MissingUndoFolderRenamesNothing)
     message.replace(message.find("%s"), 2, home.Path() + "undo/");
     EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
     EXPECT_EQ(folder.Names(), Lines{"a.txt"});
-    EXPECT_EQ(result.OutLines().size(), 1U + 5U);
+    ASSERT_EQ(result.OutLines().size(), 1U + 6U);
+    EXPECT_EQ(Fields(result.OutLines()[0]).at(2), home.Text("StatusNotReached"));
+}
+
+TEST_F(RunSteps, RenamedAndUnchangedRowsAreACleanRun)
+{
+    folder.WriteFile("a.txt");
+    folder.WriteFile("B.TXT");
+    const auto result = home.Run({"--scan", folder.Path(), "--case", "upper", "--check-all", "--preview", "--run"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(folder.Names(), (Lines{"A.TXT", "B.TXT"}));
 }
 
 TEST_F(RunSteps, AReaderThatGoesAwayNeitherStopsTheRunNorPassesForSuccess)

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -49,8 +51,8 @@ TEST(AppendFile, WritesEachLineWithCrLfAsItComes)
     EXPECT_EQ(folder.ReadFile("record.twu"), "/photos/\r\nb>a\r\n\r\n");
 }
 
-// Many growth steps, each line readable as soon as it is appended.
-TEST(AppendFile, GrowsAcrossManyStepsAndEndsExactlyAtItsLastLine)
+// Each line readable as soon as it is appended.
+TEST(AppendFile, ManyLinesEndExactlyAtTheLastOne)
 {
     TempDir folder;
     auto file = AppendFile::CreateUnique(folder.Path() + "big", ".twu");
@@ -177,6 +179,58 @@ TEST(AppendFile, StopsAtTheFirstWriteThatFails)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(folder.ReadFile("r.twu"), "12345678\r\n");
+}
+
+// Another program cuts the record short, grows it, or puts another file
+// under its name: the record stops before its next line, never writes past
+// a cut (which would leave a hole that readers stop at, or a SIGBUS for a
+// mapped file) and never touches the other program's file.
+TEST(AppendFile, AFileChangedByAnotherProgramStopsTheRecord)
+{
+    struct Change {
+        const char* what;
+        std::function<void(const std::string& path)> make;
+        bool seenAtOnce; // at the next line; else at the next check of the name
+    };
+    const Change changes[] = {
+        {"cut to nothing", [](const std::string& path) { ASSERT_EQ(truncate(path.c_str(), 0), 0); }, true},
+        {"cut by a byte", [](const std::string& path) { ASSERT_EQ(truncate(path.c_str(), 9), 0); }, true},
+        {"grown", [](const std::string& path) { ASSERT_EQ(truncate(path.c_str(), 4096), 0); }, true},
+        {"removed", [](const std::string& path) { ASSERT_EQ(unlink(path.c_str()), 0); }, false},
+        {"replaced",
+         [](const std::string& path) {
+             const std::string other = path + ".other";
+             std::FILE* file = std::fopen(other.c_str(), "w");
+             ASSERT_NE(file, nullptr);
+             std::fputs("theirs", file);
+             std::fclose(file);
+             ASSERT_EQ(rename(other.c_str(), path.c_str()), 0);
+         },
+         false},
+    };
+    for (const Change& change : changes) {
+        TempDir folder;
+        auto file = AppendFile::CreateUnique(folder.Path() + "r", ".twu");
+        ASSERT_TRUE(file);
+        ASSERT_TRUE(file->AppendLine("/photos/"));
+        ASSERT_TRUE(file->AppendLine("b>a"));
+        const std::string path = file->Path();
+        change.make(path);
+        const std::string left = folder.Exists("r.twu") ? folder.ReadFile("r.twu") : std::string("(none)");
+
+        bool stopped = !file->AppendLine("c>b");
+        EXPECT_EQ(stopped, change.seenAtOnce) << change.what;
+        for (int k = 0; k < 64 && !stopped; ++k) {
+            stopped = !file->SyncWhenDue();
+        }
+        EXPECT_TRUE(stopped) << change.what;
+        EXPECT_EQ(file->Fault().What, RecordFault::Kind::Changed) << change.what;
+        EXPECT_FALSE(file->AppendLine("d>c")) << change.what;
+        EXPECT_FALSE(file->Finish()) << change.what;
+        if (change.seenAtOnce || std::string(change.what) == "replaced") {
+            EXPECT_EQ(folder.ReadFile("r.twu"), left) << change.what;
+        }
+    }
 }
 
 TEST(AppendFile, MovedRecordKeepsWriting)

@@ -41,7 +41,10 @@ TEST(OrderedRun, FileLeftUnderItsTemporaryNameIsReportedThere)
     RunTexts texts = TextsOf(KeyEchoLookup());
     texts.LeftAside = "now named %s";
     std::vector<RowResult> results(plan.Rows.size());
-    RunPlannedMoves(list.FilterList, plan, folder.Path(), &foreign, texts,
+    const std::string dirName = folder.Path();
+    const FolderDescriptor dir(dirName);
+    RunStop stop;
+    RunPlannedMoves({list.FilterList, plan, dirName, dir, nullptr, texts, &foreign}, stop,
                     [&](std::size_t slot, const RowResult& done) { results[slot] = done; });
 
     // One file stepped aside; the other went on to its new name, the one

@@ -237,9 +237,13 @@ TEST(RunKilled, AtAnyStepAnUndoGivesBackTheFolderAsItWas)
             const pid_t child = fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
-                UndoRecorder record(folder.Path(), undo.Path(), NowLocal);
+                UndoRecorder record(folder.Path(), undo.Path(), NowLocal, RealSystemCalls());
                 DyingJournal journal(record, dieAt, afterCall);
-                RunPlannedMoves(list.FilterList, plan, folder.Path(), &journal, TextsOf(KeyEchoLookup()),
+                const std::string dirName = folder.Path();
+                const FolderDescriptor dir(dirName);
+                const RunTexts texts = TextsOf(KeyEchoLookup());
+                RunStop stop;
+                RunPlannedMoves({list.FilterList, plan, dirName, dir, &record, texts, &journal}, stop,
                                 [](std::size_t, const RowResult&) {});
                 (void)record.Finish();
                 _exit(0);

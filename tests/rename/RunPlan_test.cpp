@@ -103,8 +103,8 @@ TEST_F(Ordering, ForecastWarnsOfAMissingUndoFolder)
     const RenameList list = ListOfRenames({{"a", "a"}, {"a", "b2"}, {"b", "c"}});
     const RunForecast forecast = ForecastRun(list, folder.Path(), true, undo.Path() + "missing/");
     EXPECT_FALSE(forecast.UndoReady);
-    EXPECT_EQ(forecast.ShownOrder.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
-    EXPECT_EQ(forecast.Ordered.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(forecast.ShownOrder.Statuses, (std::vector{StatusCancel, StatusNotReached, StatusNotReached}));
+    EXPECT_EQ(forecast.Ordered.Statuses, (std::vector{StatusCancel, StatusNotReached, StatusNotReached}));
     EXPECT_TRUE(forecast.Ordered.Moves.empty());
     // Without an undo file asked for, the folder does not matter.
     EXPECT_TRUE(ForecastRun(list, folder.Path(), false, undo.Path() + "missing/").UndoReady);
@@ -122,8 +122,8 @@ TEST_F(Ordering, ForecastWarnsOfAnUndoFolderWithoutRoomForTheRecord)
     const RunForecast full = ForecastRun(list, folder.Path(), true, undo.Path(), roomOf(4096));
     EXPECT_FALSE(full.UndoReady);
     EXPECT_TRUE(full.UndoFull);
-    EXPECT_EQ(full.ShownOrder.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
-    EXPECT_EQ(full.Ordered.Statuses, (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(full.ShownOrder.Statuses, (std::vector{StatusCancel, StatusNotReached, StatusNotReached}));
+    EXPECT_EQ(full.Ordered.Statuses, (std::vector{StatusCancel, StatusNotReached, StatusNotReached}));
     const RunForecast roomy = ForecastRun(list, folder.Path(), true, undo.Path(), roomOf(3 * 4096));
     EXPECT_TRUE(roomy.UndoReady && !roomy.UndoFull);
     EXPECT_EQ(roomy.ShownOrder.Counts.Of(StatusRenamed), 2);
@@ -223,7 +223,7 @@ TEST_F(Ordering, WithoutTheUndoFolderNothingIsRenamed)
     RunOptions options = Options(true);
     options.UndoFolder = undo.Path() + "missing/";
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}, {"b", "a"}}), options);
-    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusNotReached, StatusNotReached}));
     EXPECT_EQ(run.results[0].Reason, "<ReasonUndoStopped>");
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
     EXPECT_EQ(folder.Names(), (Names{"a", "b"}));

@@ -102,7 +102,7 @@ TEST_F(UndoFile, MissingUndoFolderRenamesNothing)
 
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
     EXPECT_EQ(run.summary.UndoPath, "");
-    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCancel, StatusCanNot, StatusCanNot}));
+    EXPECT_EQ(StatusesOf(run), (std::vector{StatusCancel, StatusNotReached, StatusNotReached}));
     EXPECT_EQ(run.results[1].Reason, "<ReasonUndoStopped>");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a", "same"}));
 
@@ -143,7 +143,7 @@ TEST_F(UndoFile, UndoFolderFillingUpStopsTheRunWithAWholeRecord)
         setrlimit(RLIMIT_FSIZE, &size);
         const RecordedRun run = RunAndRecord(ListOfRenames(renames), UndoOptions());
         const bool stopped = run.summary.Undo == UndoOutcome::NotWritten && run.summary.Counts.Of(StatusRenamed) == 7 &&
-                             run.summary.Counts.Of(StatusCanNot) == 13 &&
+                             run.summary.Counts.Of(StatusNotReached) == 13 &&
                              run.results[7].Reason == "<ReasonUndoStopped>";
         _exit(stopped ? 0 : 1);
     }

@@ -41,6 +41,7 @@ const ColouredText colouredTexts[] = {{"Label1", FixedHue::Maroon},
                                       {"ResultExistLabel", FixedHue::Red},
                                       {"ResultNOLabel", FixedHue::Red},
                                       {"ResultDontExistLabel", FixedHue::Red},
+                                      {"ResultNotReachedLabel", FixedHue::Red},
                                       {"KindDemo", FixedHue::Navy},
                                       {"KindSaveDemo", FixedHue::Navy}};
 

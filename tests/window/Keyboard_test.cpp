@@ -16,6 +16,7 @@ private slots:
     void EnterIsNextAndEscIsCancelOnEveryPage();
     void ControlsThatUseEnterKeepIt();
     void F2EditsAndDeleteRemovesTheSelectedRow();
+    void CtrlAChecksEveryRowAndTheToolTipSaysSo();
 };
 
 namespace {
@@ -138,6 +139,27 @@ void Keyboard::F2EditsAndDeleteRemovesTheSelectedRow()
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(driver.Column(0), Names({"b.txt"}));
     QCOMPARE(driver.Form().CurrentPage(), 3);
+}
+
+void Keyboard::CtrlAChecksEveryRowAndTheToolTipSaysSo()
+{
+    Folder folder;
+    folder.Add(QStringLiteral("a.txt"));
+    folder.Add(QStringLiteral("b.txt"));
+    const std::string home = FreshHome();
+    Driver driver(home);
+    driver.Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.Form()));
+    driver.OpenFolder(folder.Path());
+    driver.ClickRow(0);
+    QCOMPARE(driver.Checks(), (QList<bool>{false, false}));
+
+    QTest::keyClick(driver.Find("FilterList"), Qt::Key_A, Qt::ControlModifier);
+    // A shortcut presses its button as a click would look: a moment later.
+    QTRY_COMPARE(driver.Checks(), (QList<bool>{true, true}));
+    const QString keys = QKeySequence(QKeySequence::SelectAll).toString(QKeySequence::NativeText);
+    QCOMPARE(driver.Find("CheckAllBtn")->toolTip(),
+             LanguageText(home, "English.lng", "CheckAllBtn") + QStringLiteral(" (") + keys + u')');
 }
 
 QTEST_MAIN(Keyboard)

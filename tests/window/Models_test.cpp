@@ -99,9 +99,11 @@ void Models::ResultRowsAppearOnlyWhenFlushed()
     QCOMPARE(model.index(3, ResultModel::OldNameColumn).data().toString(), QString::fromUtf8("bad\xff.txt"));
     QCOMPARE(model.index(3, ResultModel::NewNameColumn).data().toString(), QStringLiteral(u"Grüß.txt"));
     QCOMPARE(model.index(3, ResultModel::DateTextColumn).data().toString(), QStringLiteral("2005-11-30_11-30-18"));
-    // A refused row tells its reason on every cell; the others show the cell.
-    QCOMPARE(model.index(3, ResultModel::OldNameColumn).data(Qt::ToolTipRole).toString(),
-             QStringLiteral("Permission denied"));
+    // A refused row tells its whole cell and its reason; the others show the cell.
+    QCOMPARE(model.index(3, ResultModel::NewNameColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral(u"Grüß.txt\nPermission denied"));
+    QCOMPARE(model.index(3, ResultModel::StatusColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Failed\nPermission denied"));
     QCOMPARE(model.index(2, ResultModel::OldNameColumn).data(Qt::ToolTipRole).toString(), QStringLiteral("a2"));
     model.Clear();
     QCOMPARE(model.rowCount(), 0);

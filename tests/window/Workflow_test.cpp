@@ -22,6 +22,8 @@ private slots:
     void FilterHidesRowsThatKeepTheirEdits();
     void RunReportsEveryStatusAndTouchesOnlyCheckedRows();
     void PreviewForecastsASwapAndOrderingRunsIt();
+    void PreviewWarnsInRedWhenNoRowIsChecked();
+    void RowsARunNeverReachedAreCountedAndNamesShowWholeInToolTips();
     void ResultPageFillsWhileTheRunGoes();
     void RunWaitsWithANoteWhileAnotherRunHoldsTheFolder();
     void FailingStepShowsItsErrorAndStaysOnThePage();
@@ -94,7 +96,10 @@ void Workflow::TypicalRenamingAndItsUndo()
     QCOMPARE(driver.TextOf("ResultExistLabel"), QStringLiteral("0"));
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Information);
-    QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{LanguageText(home, "English.lng", "Msg6")});
+    // The message names the folder the undo file went to.
+    QCOMPARE(driver.Dialogs().TakeMessages(),
+             QStringList{LanguageText(home, "English.lng", "Msg6")
+                             .replace(QStringLiteral("%s"), QString::fromStdString(home + "undo/"))});
     QVERIFY(driver.Find("CancelBtn")->isEnabled());
     const QStringList undoFiles = UndoFiles(home);
     QCOMPARE(undoFiles.size(), 1);
@@ -286,6 +291,70 @@ void Workflow::PreviewForecastsASwapAndOrderingRunsIt()
     QCOMPARE(files.Read(QStringLiteral("a.txt")), QByteArray("B"));
     QCOMPARE(files.Read(QStringLiteral("b.txt")), QByteArray("A"));
     QCOMPARE(files.Files(), Names({"a.txt", "b.txt", "c.txt"}));
+}
+
+void Workflow::PreviewWarnsInRedWhenNoRowIsChecked()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    files.Add(QStringLiteral("a.txt"));
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    driver.ClickRow(0);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("b.txt"));
+    driver.Click("EditBtn");
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), 4);
+    auto* warning = driver.Find<QLabel>("ForecastWarningLabel");
+    QCOMPARE(warning->text(), LanguageText(home, "English.lng", "NoRowChecked"));
+    QVERIFY(warning->isVisibleTo(&driver.Form()));
+
+    driver.Prev();
+    driver.ClickRow(0);
+    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    driver.Next();
+    QCOMPARE(driver.TextOf("PreviewCtyLabel"), QStringLiteral("1"));
+    QCOMPARE(warning->text(), QString());
+}
+
+void Workflow::RowsARunNeverReachedAreCountedAndNamesShowWholeInToolTips()
+{
+    const std::string home = FreshHome();
+    const QString longName = QString(80, u'a') + QStringLiteral(".txt");
+    Folder files;
+    files.Add(longName);
+    files.Add(QStringLiteral("b.txt"));
+    Driver driver(home);
+    driver.OpenFolder(files.Path());
+    for (const char* list : {"FilterList", "TotalList"}) {
+        const QAbstractItemModel* model = driver.Find<QTreeView>(list)->model();
+        QCOMPARE(model->index(0, 0).data(Qt::ToolTipRole).toString(), longName);
+    }
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("*2"));
+    driver.Type("MaskExtEdit", QStringLiteral("*"));
+    if (driver.Find<QAbstractButton>("IncNameCheck")->isChecked()) {
+        driver.Click("IncNameCheck");
+    }
+    driver.Next();
+    driver.Click("CheckAllBtn");
+    if (!driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
+        driver.Click("UndoCheck");
+    }
+    // Without its undo folder the run stops before its first rename.
+    QDir(QString::fromStdString(home + "undo")).removeRecursively();
+    driver.Next();
+    driver.Next();
+    QCOMPARE(driver.TextOf("ResultNotReachedLabel"), QStringLiteral("2"));
+    QCOMPARE(driver.TextOf("ResultOKLabel"), QStringLiteral("0"));
+    QCOMPARE(ResultColumn(driver, 2), QStringList(2, LanguageText(home, "English.lng", "StatusNotReached")));
+    const QAbstractItemModel* results = driver.Find<QTableView>("ResultView")->model();
+    QCOMPARE(results->index(0, 1).data(Qt::ToolTipRole).toString(),
+             QString(80, u'a') + QStringLiteral("2.txt\n") + LanguageText(home, "English.lng", "ReasonUndoStopped"));
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
+    QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Error);
+    QCOMPARE(files.Files(), (QStringList{longName, QStringLiteral("b.txt")}));
 }
 
 void Workflow::ResultPageFillsWhileTheRunGoes()
