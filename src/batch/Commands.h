@@ -79,7 +79,8 @@ struct SortStep {
 };
 struct PrintListStep {};
 struct PreviewStep {
-    bool ordered = false; // forecast the run with --order
+    bool ordered = false;  // forecast the run with --order
+    bool writeUndo = true; // forecast a run with its undo file, unless --no-undo
 };
 struct RunStep {
     bool writeUndo = true;

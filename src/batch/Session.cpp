@@ -141,9 +141,9 @@ void Session::operator()(const PrintListStep&)
 
 void Session::operator()(const PreviewStep& step)
 {
-    const PreviewInfo preview = session_.PreparePreview(true);
+    const PreviewInfo preview = session_.PreparePreview(step.writeUndo);
     out_ << preview.PreviewDirLabel << '\n' << preview.PreviewCtyLabel << '\n';
-    const RunForecast forecast = session_.ForecastRun(true);
+    const RunForecast forecast = session_.ForecastRun(step.writeUndo);
     const RunPlan& plan = step.ordered ? forecast.Ordered : forecast.ShownOrder;
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);

@@ -217,7 +217,7 @@ Step BuildList(const RawStep&)
 }
 Step BuildPreview(const RawStep& raw)
 {
-    return PreviewStep{raw.Has("--order")};
+    return PreviewStep{raw.Has("--order"), !raw.Has("--no-undo")};
 }
 Step BuildRun(const RawStep& raw)
 {
@@ -314,7 +314,8 @@ std::vector<StepSpec> MakeSpecs()
          BuildList},
         {"--preview",
          {},
-         {{"--order", {}, false, "forecast the run with --order"}},
+         {{"--order", {}, false, "forecast the run with --order"},
+          {"--no-undo", {}, false, "forecast the run with --no-undo"}},
          "Print the list folder, the number of checked shown rows, the forecast count of each status and the "
          "rows that will not be renamed.",
          BuildPreview},

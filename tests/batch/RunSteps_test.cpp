@@ -271,6 +271,23 @@ TEST_F(RunSteps, MissingUndoFolderRenamesNothing)
     EXPECT_EQ(Fields(result.OutLines()[0]).at(2), home.Text("StatusNotReached"));
 }
 
+TEST_F(RunSteps, ThePreviewForecastsTheRunWithOrWithoutItsUndoFile)
+{
+    folder.WriteFile("a.txt");
+    std::filesystem::remove(home.Path() + "undo");
+    const std::vector<std::string> start = {"--scan", folder.Path(), "--case", "upper", "--check-all", "--preview"};
+    const auto withUndo = home.Run(start);
+    EXPECT_EQ(withUndo.exitCode, 3) << withUndo.err;
+    EXPECT_EQ(Slice(withUndo.OutLines(), 2, 6), Counts(home, 0, 0, 0, 0, 0, 1));
+
+    std::vector<std::string> withoutUndo = start;
+    withoutUndo.emplace_back("--no-undo");
+    const auto clean = home.Run(withoutUndo);
+    EXPECT_EQ(clean.exitCode, 0) << clean.err;
+    EXPECT_EQ(Slice(clean.OutLines(), 2, 6), Counts(home, 0, 0, 0, 1, 0));
+    EXPECT_EQ(folder.Names(), Lines{"a.txt"});
+}
+
 TEST_F(RunSteps, RenamedAndUnchangedRowsAreACleanRun)
 {
     folder.WriteFile("a.txt");
