@@ -19,7 +19,7 @@ struct PlannedRun {
     const RunPlan& Plan;
     const std::string& DirName;
     const FolderDescriptor& Folder; // the list folder, every move made relative to it
-    UndoRecorder* Undo;             // null without an undo file
+    UndoRecorder* Undo = nullptr;   // null without an undo file
     const RunTexts& Texts;
     /// Hears of every move instead of Undo, for a test that stands in for
     /// another program; null: Undo.
