@@ -3,6 +3,7 @@
 
 #include "platform/FolderDescriptor.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,8 +78,11 @@ void ReleaseReservation(const FolderDescriptor& folder, const std::string& reser
 
 namespace detail {
 /// The last way of renaming without replacing, for filesystems that know
-/// neither RENAME_NOREPLACE nor hard links: 0 or the errno.
-[[nodiscard]] int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to);
+/// neither RENAME_NOREPLACE nor hard links: 0 or the errno. afterReserving
+/// runs where another process could step in, between taking the new name
+/// and moving onto it.
+[[nodiscard]] int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to,
+                                    const std::function<void()>& afterReserving = {});
 } // namespace detail
 
 } // namespace tollwick
