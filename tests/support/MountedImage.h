@@ -24,6 +24,8 @@ inline void PrintTo(const ImageKind& kind, std::ostream* out)
     *out << kind.Type;
 }
 
+// fusefat writes only with rw+, which it calls experimental; one thread (-s)
+// keeps its requests in the order they were made.
 inline constexpr ImageKind VfatImage{"vfat", "mkfs.vfat", "dosfstools", "fusefat", "fusefat -s -o rw+", "fusefat"};
 // exfat-fuse wants a block device when run as root, so it gets a loop device.
 inline constexpr ImageKind ExfatImage{
