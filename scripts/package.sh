@@ -5,7 +5,9 @@
 # cpack. Installs the Debian packages it needs when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+# dpkg-buildflags and dpkg-shlibdeps come with dpkg-dev; cpack finds the
+# programs among the files with file.
+bash scripts/deps.sh dpkg-dev file
 build_dir=${BUILD_DIR:-build-package}
 
 # Files and folders of the package get the modes Debian expects.

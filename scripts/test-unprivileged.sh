@@ -17,8 +17,10 @@ if ! id -u "$user" >/dev/null 2>&1; then
 fi
 copy=$(mktemp -d /tmp/tollwick-unprivileged-XXXXXX)
 trap 'rm -rf "$copy"' EXIT
-# The files of the checkout as they stand, without build trees.
-git ls-files -z | xargs -0 cp --parents -t "$copy"
+# The files of the checkout as they stand, without build trees; tar rather
+# than git, which a fresh machine need not have.
+tar -C . --exclude=./.git --exclude='./build*' -cf - . | tar -C "$copy" -xf -
 chown -R "$user:" "$copy"
 chmod 755 "$copy"
-runuser -u "$user" -- env HOME="$copy" bash "$copy/scripts/test.sh"
+# The filesystem images need root to be mounted; they ran in the root stages.
+runuser -u "$user" -- env HOME="$copy" TOLLWICK_CTEST_EXCLUDE='^LoopDevice/' bash "$copy/scripts/test.sh"

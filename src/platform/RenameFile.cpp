@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <linux/fs.h>
 #include <memory>
 #include <random>
@@ -21,16 +22,25 @@ namespace {
 
 // Random names rarely meet; a folder where a thousand do is no place to work.
 constexpr int MaxReservationAttempts = 1000;
+// A reservation another process keeps removing is given up on soon.
+constexpr int MaxVanishedReservations = 3;
+
+// Creates `name` in the folder empty and keeps it open, failing when any
+// entry holds it; errno tells why.
+FileDescriptor OpenExclusive(const FolderDescriptor& folder, const std::string& name, mode_t mode = 0600)
+{
+    if (!folder.IsOpen()) {
+        errno = folder.OpenError();
+        return {};
+    }
+    return FileDescriptor(RetryOnInterrupt(
+        [&] { return openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode); }));
+}
 
 // Creates `name` in the folder empty, failing when any entry holds it: 0 or the errno.
 int CreateExclusive(const FolderDescriptor& folder, const std::string& name, mode_t mode = 0600)
 {
-    if (!folder.IsOpen()) {
-        return folder.OpenError();
-    }
-    const FileDescriptor file(RetryOnInterrupt(
-        [&] { return openat(folder.Fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode); }));
-    return file.IsOpen() ? 0 : errno;
+    return OpenExclusive(folder, name, mode).IsOpen() ? 0 : errno;
 }
 
 void RemoveEntry(const FolderDescriptor& folder, const std::string& name)
@@ -184,24 +194,84 @@ RenameResult RenameThroughTemporary(const FolderDescriptor& folder, const std::s
     return result;
 }
 
+enum class Reservation { Held, Taken, Vanished };
+
+// A name taken with an empty file, which a path descriptor holds: the inode
+// cannot go to another file while it is held, and the file is not open,
+// which a FUSE driver answers by keeping a replaced file under a hidden name.
+struct HeldReservation {
+    FileDescriptor Pin;
+    struct stat Identity {};
+    int Error = 0; // why the name could not be taken
+};
+
+HeldReservation Reserve(const FolderDescriptor& folder, const std::string& name)
+{
+    HeldReservation held;
+    const FileDescriptor created = OpenExclusive(folder, name);
+    if (!created.IsOpen() || fstat(created.Get(), &held.Identity) != 0) {
+        held.Error = errno;
+        return held;
+    }
+    held.Pin = FileDescriptor(
+        RetryOnInterrupt([&] { return openat(folder.Fd(), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC); }));
+    return held;
+}
+
+// Whether `name` is still the empty file of the reservation: another process
+// may have renamed its file onto the name, written into ours, or removed it.
+Reservation StateOf(const FolderDescriptor& folder, const HeldReservation& held, const std::string& name)
+{
+    const auto isOurs = [&](const struct stat& found) {
+        return found.st_dev == held.Identity.st_dev && found.st_ino == held.Identity.st_ino && S_ISREG(found.st_mode) &&
+               found.st_size == 0;
+    };
+    struct stat pinned {};
+    if (fstat(held.Pin.Get(), &pinned) != 0 || !isOurs(pinned)) {
+        return held.Pin.IsOpen() ? Reservation::Taken : Reservation::Vanished;
+    }
+    struct stat named {};
+    if (fstatat(folder.Fd(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT ? Reservation::Vanished : Reservation::Taken;
+    }
+    return isOurs(named) ? Reservation::Held : Reservation::Taken;
+}
+
 } // namespace
 
 namespace detail {
 
-int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to)
+int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to,
+                      const std::function<void()>& afterReserving)
 {
     // The reservation is ours alone, so replacing it replaces nothing else;
     // a test of the name followed by a rename could lose a file that
     // turned up in between.
-    const int reserved = CreateExclusive(folder, to);
-    if (reserved != 0) {
-        return reserved;
+    for (int attempt = 0; attempt < MaxVanishedReservations; ++attempt) {
+        const HeldReservation held = Reserve(folder, to);
+        if (held.Error != 0) {
+            return held.Error;
+        }
+        if (afterReserving) {
+            afterReserving();
+        }
+        // Another process may have put its own file under the name since:
+        // looked at last thing before the rename, which narrows the loss to
+        // a file that arrives between these two calls.
+        const Reservation state = StateOf(folder, held, to);
+        if (state == Reservation::Vanished) {
+            continue;
+        }
+        if (state == Reservation::Taken) {
+            return EEXIST;
+        }
+        const int error = MoveReplacing(folder, from, to);
+        if (error != 0 && StateOf(folder, held, to) == Reservation::Held) {
+            RemoveEntry(folder, to);
+        }
+        return error;
     }
-    const int error = MoveReplacing(folder, from, to);
-    if (error != 0) {
-        RemoveEntry(folder, to);
-    }
-    return error;
+    return EEXIST;
 }
 
 } // namespace detail

@@ -3,6 +3,7 @@
 
 #include "platform/FolderDescriptor.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,8 +93,11 @@ bool RemoveLeftReservation(const FolderDescriptor& folder, const std::string& re
 
 namespace detail {
 /// The last way of renaming without replacing, for filesystems that know
-/// neither RENAME_NOREPLACE nor hard links: 0 or the errno.
-[[nodiscard]] int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to);
+/// neither RENAME_NOREPLACE nor hard links: 0 or the errno. afterReserving
+/// runs where another process could step in, between taking the new name
+/// and moving onto it.
+[[nodiscard]] int MoveByReservation(const FolderDescriptor& folder, const std::string& from, const std::string& to,
+                                    const std::function<void()>& afterReserving = {});
 } // namespace detail
 
 } // namespace tollwick

@@ -3,9 +3,12 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace tollwick {
 namespace {
@@ -199,6 +202,51 @@ TEST(MoveByReservation, MovesButNeverOntoATakenName)
     EXPECT_EQ(detail::MoveByReservation(folder, "a", "c"), 0);
     EXPECT_EQ(dir.ReadFile("c"), "A");
     EXPECT_EQ(dir.Names(), (Names{"b", "c"}));
+}
+
+// Between taking the new name and moving onto it another process may put
+// its own file there; the move must then stop, or that file is lost.
+TEST(MoveByReservation, StopsWhenAnotherFileTookTheReservedName)
+{
+    const std::vector<std::pair<std::string, std::function<void(const test::TempDir&)>>> interferences = {
+        {"a file renamed onto the name",
+         [](const test::TempDir& dir) {
+             dir.WriteFile("theirs", "theirs");
+             ASSERT_EQ(rename((dir.Path() + "theirs").c_str(), (dir.Path() + "b").c_str()), 0);
+         }},
+        {"the reservation removed and a file made",
+         [](const test::TempDir& dir) {
+             ASSERT_EQ(unlink((dir.Path() + "b").c_str()), 0);
+             dir.WriteFile("b", "theirs");
+         }},
+        {"bytes written into the reservation", [](const test::TempDir& dir) { dir.WriteFile("b", "theirs"); }},
+    };
+    for (const auto& interference : interferences) {
+        const std::string& what = interference.first;
+        const test::TempDir dir;
+        dir.WriteFile("a", "A");
+        const auto interfere = [&] { interference.second(dir); };
+        EXPECT_EQ(detail::MoveByReservation(FolderDescriptor(dir.Path()), "a", "b", interfere), EEXIST) << what;
+        EXPECT_EQ(dir.ReadFile("a"), "A") << what;
+        EXPECT_EQ(dir.ReadFile("b"), "theirs") << what;
+        EXPECT_EQ(dir.Names(), (Names{"a", "b"})) << what;
+    }
+}
+
+TEST(MoveByReservation, TakesTheNameAgainWhenItsReservationWasRemoved)
+{
+    const test::TempDir dir;
+    dir.WriteFile("a", "A");
+    int removals = 0;
+    const auto removeOnce = [&] {
+        if (removals++ == 0) {
+            ASSERT_EQ(unlink((dir.Path() + "b").c_str()), 0);
+        }
+    };
+    EXPECT_EQ(detail::MoveByReservation(FolderDescriptor(dir.Path()), "a", "b", removeOnce), 0);
+    EXPECT_EQ(removals, 2);
+    EXPECT_EQ(dir.Names(), Names{"b"});
+    EXPECT_EQ(dir.ReadFile("b"), "A");
 }
 
 } // namespace
