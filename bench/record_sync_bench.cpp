@@ -5,6 +5,7 @@
 // without a record, alternately.
 // Usage: record_sync_bench [rows] [parent folder]
 
+#include "BenchFolder.h"
 #include "platform/SystemCalls.h"
 #include "rename/Run.h"
 
@@ -51,12 +52,7 @@ double Median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-std::string Name(char prefix, int k)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "%c-photo-%07d.jpg", prefix, k);
-    return name;
-}
+using tollwick::bench::PhotoName;
 
 Timing Run(const std::string& folder, const std::string& undoFolder, int rows, char from, char to, bool undo,
            tollwick::SystemCalls& calls)
@@ -64,7 +60,7 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     tollwick::RenameList list;
     list.TotalList.reserve(static_cast<std::size_t>(rows));
     for (int k = 0; k < rows; ++k) {
-        list.AddMasterRow(Name(from, k), Name(to, k), "2005-11-30_11-30-18").Checked = true;
+        list.AddMasterRow(PhotoName(from, k), PhotoName(to, k), "2005-11-30_11-30-18").Checked = true;
     }
     list.FilterList = list.TotalList;
     tollwick::RunOptions options;
@@ -92,25 +88,13 @@ int main(int argc, char** argv)
 {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     const std::filesystem::path parent = argc > 2 ? argv[2] : std::filesystem::temp_directory_path();
-    std::string base = (parent / "tollwick-sync-bench-XXXXXX").string();
-    if (mkdtemp(base.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto folders = tollwick::bench::MakeBenchFolders(parent, "tollwick-sync-bench", rows);
+    if (!folders) {
         return 1;
     }
-    const std::string folder = base + "/list/";
-    const std::string undoFolder = base + "/undo/";
-    std::filesystem::create_directories(folder);
-    std::filesystem::create_directories(undoFolder);
-    std::printf("creating %d files in %s\n", rows, folder.c_str());
-    for (int k = 0; k < rows; ++k) {
-        std::FILE* file = std::fopen((folder + Name('a', k)).c_str(), "w");
-        if (file == nullptr) {
-            std::perror("fopen");
-            return 1;
-        }
-        std::fclose(file);
-    }
-    sync();
+    const std::string& base = folders->Base;
+    const std::string& folder = folders->List;
+    const std::string& undoFolder = folders->Undo;
 
     NoSyncs noSyncs;
     tollwick::SystemCalls& real = tollwick::RealSystemCalls();

@@ -4,6 +4,7 @@
 // renameat2(RENAME_NOREPLACE) relative to the open folder, as the run does.
 // Usage: run_bench [rows] [parent folder]
 
+#include "BenchFolder.h"
 #include "rename/Run.h"
 
 #include <algorithm>
@@ -58,18 +59,13 @@ double Median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-std::string Name(char prefix, int k)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "%c-photo-%07d.jpg", prefix, k);
-    return name;
-}
+using tollwick::bench::PhotoName;
 
 Timing BareLoop(const std::string& folder, int rows, char from, char to)
 {
     const Stopwatch watch;
     for (int k = 0; k < rows; ++k) {
-        if (std::rename((folder + Name(from, k)).c_str(), (folder + Name(to, k)).c_str()) != 0) {
+        if (std::rename((folder + PhotoName(from, k)).c_str(), (folder + PhotoName(to, k)).c_str()) != 0) {
             std::perror("rename");
             std::exit(1);
         }
@@ -86,7 +82,7 @@ Timing BareAtLoop(const std::string& folder, int rows, char from, char to)
         std::exit(1);
     }
     for (int k = 0; k < rows; ++k) {
-        if (renameat2(dir, Name(from, k).c_str(), dir, Name(to, k).c_str(), RENAME_NOREPLACE) != 0) {
+        if (renameat2(dir, PhotoName(from, k).c_str(), dir, PhotoName(to, k).c_str(), RENAME_NOREPLACE) != 0) {
             std::perror("renameat2");
             std::exit(1);
         }
@@ -100,7 +96,7 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     tollwick::RenameList list;
     list.TotalList.reserve(static_cast<std::size_t>(rows));
     for (int k = 0; k < rows; ++k) {
-        list.AddMasterRow(Name(from, k), Name(to, k), "2005-11-30_11-30-18").Checked = true;
+        list.AddMasterRow(PhotoName(from, k), PhotoName(to, k), "2005-11-30_11-30-18").Checked = true;
     }
     list.FilterList = list.TotalList;
     tollwick::RunOptions options;
@@ -131,28 +127,13 @@ int main(int argc, char** argv)
 {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     const std::filesystem::path parent = argc > 2 ? argv[2] : std::filesystem::temp_directory_path();
-    std::string base = (parent / "tollwick-run-bench-XXXXXX").string();
-    if (mkdtemp(base.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto folders = tollwick::bench::MakeBenchFolders(parent, "tollwick-run-bench", rows);
+    if (!folders) {
         return 1;
     }
-    const std::string folder = base + "/list/";
-    const std::string undoFolder = base + "/undo/";
-    std::filesystem::create_directories(folder);
-    std::filesystem::create_directories(undoFolder);
-
-    std::printf("creating %d files in %s\n", rows, folder.c_str());
-    for (int k = 0; k < rows; ++k) {
-        std::FILE* file = std::fopen((folder + Name('a', k)).c_str(), "w");
-        if (file == nullptr) {
-            std::perror("fopen");
-            return 1;
-        }
-        std::fclose(file);
-    }
-    // Let the creation reach the disk first, so its writeback does not
-    // slow whichever loop comes first.
-    sync();
+    const std::string& base = folders->Base;
+    const std::string& folder = folders->List;
+    const std::string& undoFolder = folders->Undo;
 
     // Alternate the two so that neither gains from the folder's state or
     // from a quiet moment of the machine.
