@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "generators/Steps.h"
 #include "platform/Clock.h"
 
 #include <optional>
@@ -41,34 +42,6 @@ struct FilterToggleStep {
     FilterToggle toggle = FilterToggle::On;
 };
 struct CheckedOnlyStep {};
-
-enum class CaseMode { Lower, Upper, First, Swap, Words };
-struct CaseStep {
-    CaseMode mode = CaseMode::Lower;
-    int firstCount = 1;                // characters put in upper case by First
-    bool underscoreStartsWord = false; // for Words
-};
-struct ReplaceStep {
-    std::string from;
-    std::string to;
-    bool firstOnly = false;
-    bool matchCase = false;
-    bool keepExtension = false;
-    bool regex = false; // FROM is a regular expression
-};
-struct MaskStep {
-    std::string nameMask;
-    std::string extensionMask;
-    bool count = false;
-};
-struct TranslitStep {
-    bool cyrillicToLatin = true;
-};
-struct DeleteStep {
-    int from = 1;
-    int count = 1;
-    bool fromEnd = false;
-};
 
 enum class ListCommand { CopyOld, CheckAll, InvertChecks, RemoveChecked, RemoveAll };
 struct ListCommandStep {

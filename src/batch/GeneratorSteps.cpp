@@ -46,41 +46,41 @@ void Session::operator()(const CaseStep& step)
 {
     GeneratorOptions options;
     options.Case = CaseOptionsOf(step);
-    Generate(GeneratorKind::ChangeCase, options);
+    Generate(GeneratorKind::Case, options);
 }
 
 void Session::operator()(const ReplaceStep& step)
 {
     GeneratorOptions options;
     options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, step.regex};
-    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::ReplaceText, options);
+    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::Replace, options);
     SayWhatIsLeftOut("--replace", "FROM", removed.From);
     SayWhatIsLeftOut("--replace", "TO", removed.To);
-    Generate(GeneratorKind::ReplaceText, options);
+    Generate(GeneratorKind::Replace, options);
 }
 
 void Session::operator()(const MaskStep& step)
 {
     GeneratorOptions options;
     options.Mask = {step.nameMask, step.extensionMask, step.count};
-    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::ApplyMask, options);
+    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::Mask, options);
     SayWhatIsLeftOut("--mask", "NAME", removed.Name);
     SayWhatIsLeftOut("--mask", "EXT", removed.Ext);
-    Generate(GeneratorKind::ApplyMask, options);
+    Generate(GeneratorKind::Mask, options);
 }
 
 void Session::operator()(const TranslitStep& step)
 {
     GeneratorOptions options;
     options.Translit = {step.cyrillicToLatin, !step.cyrillicToLatin, tables_};
-    Generate(GeneratorKind::Transliterate, options);
+    Generate(GeneratorKind::Translit, options);
 }
 
 void Session::operator()(const DeleteStep& step)
 {
     GeneratorOptions options;
     options.Delete = {step.from, step.count, step.fromEnd};
-    Generate(GeneratorKind::DeleteChars, options);
+    Generate(GeneratorKind::Delete, options);
 }
 
 } // namespace tollwick::batch

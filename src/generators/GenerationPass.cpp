@@ -150,15 +150,15 @@ GeneratorRun RunOf(std::optional<GeneratorKind> generator)
         return RunNothing;
     }
     switch (*generator) {
-    case GeneratorKind::ChangeCase:
+    case GeneratorKind::Case:
         return RunChangeCase;
-    case GeneratorKind::ReplaceText:
+    case GeneratorKind::Replace:
         return RunReplaceText;
-    case GeneratorKind::ApplyMask:
+    case GeneratorKind::Mask:
         return RunApplyMask;
-    case GeneratorKind::Transliterate:
+    case GeneratorKind::Translit:
         return RunTransliterate;
-    case GeneratorKind::DeleteChars:
+    case GeneratorKind::Delete:
         return RunDeleteChars;
     }
     return RunNothing;
@@ -169,9 +169,9 @@ GeneratorRun RunOf(std::optional<GeneratorKind> generator)
 std::optional<GeneratorKind> GeneratorOfTab(std::string_view tabName)
 {
     static constexpr std::pair<std::string_view, GeneratorKind> tabs[] = {
-        {"Generate1", GeneratorKind::ChangeCase},  {"Generate2", GeneratorKind::ReplaceText},
-        {"Generate3", GeneratorKind::ApplyMask},   {"Generate4", GeneratorKind::Transliterate},
-        {"Generate5", GeneratorKind::DeleteChars},
+        {"Generate1", GeneratorKind::Case},  {"Generate2", GeneratorKind::Replace},
+        {"Generate3", GeneratorKind::Mask},   {"Generate4", GeneratorKind::Translit},
+        {"Generate5", GeneratorKind::Delete},
     };
     for (const auto& [name, kind] : tabs) {
         if (name == tabName) {

@@ -5,6 +5,7 @@
 #include "generators/DeleteChars.h"
 #include "generators/NameMask.h"
 #include "generators/ReplaceText.h"
+#include "generators/Steps.h"
 #include "generators/Transliteration.h"
 #include "platform/Errors.h"
 #include "rename/Progress.h"
@@ -16,15 +17,6 @@
 #include <utility>
 
 namespace tollwick {
-
-/// The five generators, one per tab of the generator page.
-enum class GeneratorKind {
-    ChangeCase,    // tab "Generate1"
-    ReplaceText,   // tab "Generate2"
-    ApplyMask,     // tab "Generate3"
-    Transliterate, // tab "Generate4"
-    DeleteChars,   // tab "Generate5"
-};
 
 /// The generator of a tab, by its exact name "Generate1".."Generate5"; none
 /// for any other name.

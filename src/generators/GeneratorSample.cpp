@@ -11,15 +11,15 @@ std::string NewNameOf(std::string_view name, std::optional<GeneratorKind> genera
         return std::string(name);
     }
     switch (*generator) {
-    case GeneratorKind::ChangeCase:
+    case GeneratorKind::Case:
         return ChangeCase(name, options.Case);
-    case GeneratorKind::ReplaceText:
+    case GeneratorKind::Replace:
         return ReplaceText(name, options.Replace).NewName;
-    case GeneratorKind::ApplyMask:
+    case GeneratorKind::Mask:
         return ApplyMask(name, counter, options.Mask).NewName;
-    case GeneratorKind::Transliterate:
+    case GeneratorKind::Translit:
         return Transliterate(name, options.Translit);
-    case GeneratorKind::DeleteChars:
+    case GeneratorKind::Delete:
         return DeleteChars(name, options.Delete);
     }
     return std::string(name);

@@ -57,7 +57,7 @@ std::string RemovedChars::All() const
 RemovedChars RemovedFromTypedTexts(std::optional<GeneratorKind> generator, const GeneratorOptions& options)
 {
     RemovedChars removed;
-    if (generator == GeneratorKind::ReplaceText) {
+    if (generator == GeneratorKind::Replace) {
         const ReplaceOptions& replace = options.Replace;
         if (replace.RegExpCheck) {
             removed.To = ForbiddenCharsWritten(replace.ChangeToEdit);
@@ -65,7 +65,7 @@ RemovedChars RemovedFromTypedTexts(std::optional<GeneratorKind> generator, const
             removed.From = ForbiddenCharsIn(replace.ChangeFromEdit);
             removed.To = ForbiddenCharsIn(replace.ChangeToEdit);
         }
-    } else if (generator == GeneratorKind::ApplyMask) {
+    } else if (generator == GeneratorKind::Mask) {
         removed.Name = ForbiddenCharsIn(options.Mask.MaskNameEdit, '*');
         removed.Ext = ForbiddenCharsIn(options.Mask.MaskExtEdit, '*');
     }

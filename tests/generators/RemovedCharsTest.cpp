@@ -25,18 +25,18 @@ MaskOptions Mask(std::string name, std::string ext)
 }
 
 const RemovedCase removedCases[] = {
-    {GeneratorKind::ReplaceText, Replace("2024", "a/b"), {}, {.To = "/"}},
+    {GeneratorKind::Replace, Replace("2024", "a/b"), {}, {.To = "/"}},
     // Each character once, in the order typed.
-    {GeneratorKind::ReplaceText, Replace("a:b?c:", "x"), {}, {.From = ":?"}},
+    {GeneratorKind::Replace, Replace("a:b?c:", "x"), {}, {.From = ":?"}},
     // An expression is used as typed; its replacement loses what it writes.
-    {GeneratorKind::ReplaceText, Replace(R"(^(\d+)|x)", "$1:$2", true), {}, {.To = ":"}},
-    {GeneratorKind::ReplaceText, Replace("x", R"(\$1 \\ \/)", true), {}, {.To = "\\/"}},
-    {GeneratorKind::ReplaceText, Replace("x", R"(a\$b)", true), {}, {}},
+    {GeneratorKind::Replace, Replace(R"(^(\d+)|x)", "$1:$2", true), {}, {.To = ":"}},
+    {GeneratorKind::Replace, Replace("x", R"(\$1 \\ \/)", true), {}, {.To = "\\/"}},
+    {GeneratorKind::Replace, Replace("x", R"(a\$b)", true), {}, {}},
     // The masks keep their "*".
-    {GeneratorKind::ApplyMask, {}, Mask("*_<1>", "*|"), {.Name = "<>", .Ext = "|"}},
-    {GeneratorKind::ApplyMask, Replace("a", "/"), Mask("*", "*"), {}},
+    {GeneratorKind::Mask, {}, Mask("*_<1>", "*|"), {.Name = "<>", .Ext = "|"}},
+    {GeneratorKind::Mask, Replace("a", "/"), Mask("*", "*"), {}},
     // The other tabs type no text.
-    {GeneratorKind::DeleteChars, Replace("a", "/"), Mask("?", "?"), {}},
+    {GeneratorKind::Delete, Replace("a", "/"), Mask("?", "?"), {}},
     {std::nullopt, Replace("a", "/"), Mask("?", "?"), {}},
 };
 
