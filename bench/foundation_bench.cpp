@@ -42,9 +42,9 @@ void BenchFilter()
     tollwick::Progress progress;
     tollwick::FilterSettings off;
     tollwick::FilterSettings on;
-    on.FilterOn = true;
-    on.FilterOldNameCheck = true;
-    on.FilterOldNameEdit = "фото;_7";
+    on.on = true;
+    on.oldNameTest = true;
+    on.oldNameTerms = "фото;_7";
     (void)tollwick::ApplyFilter(list, off, progress);
     const double passOff = BestOf(3, [&] { (void)tollwick::ApplyFilter(list, off, progress); });
     const double passOn = BestOf(3, [&] {

@@ -15,7 +15,7 @@
 
 namespace {
 
-using tollwick::GeneratorOptions;
+using tollwick::CaseMode;
 
 constexpr std::size_t RowCount = 1'000'000;
 
@@ -79,7 +79,7 @@ tollwick::TranslitTables RussianTables()
 
 // The best of three runs, so that other work on the machine disturbs less.
 void Measure(const char* only, const char* title, tollwick::RenameList& list, const std::vector<std::string>& names,
-             const char* tab, const GeneratorOptions& options)
+             const tollwick::GeneratorStep& step, const tollwick::TranslitTables& tables)
 {
     if (only != nullptr && std::strstr(title, only) == nullptr) {
         return;
@@ -93,7 +93,7 @@ void Measure(const char* only, const char* title, tollwick::RenameList& list, co
         tollwick::Progress progress;
         const std::clock_t cpuStart = std::clock();
         const auto start = std::chrono::steady_clock::now();
-        (void)tollwick::GenerateNewNames(list, tollwick::GeneratorOfTab(tab), options, progress);
+        (void)tollwick::GenerateNewNames(list, step, {false, tables}, progress);
         const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
         best = std::min(best, seconds.count());
         bestCpu = std::min(bestCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
@@ -119,28 +119,24 @@ int main(int argc, char** argv)
     const tollwick::TranslitTables tables = RussianTables();
     std::printf("%zu shown rows\n", names.size());
 
-    GeneratorOptions options;
-    options.Case = {.GenDownCheck = true};
-    Measure(only, "case: all lower", list, names, "Generate1", options);
-    options.Case = {.GenFirstUpCheck = true, .GenFirstUpCty = 3};
-    Measure(only, "case: first 3 upper", list, names, "Generate1", options);
-    options.Case = {.GenInvertCheck = true};
-    Measure(only, "case: swap", list, names, "Generate1", options);
-    options.Case = {.GenAllFirstUpCheck = true, .GenSymbol_Check = true};
-    Measure(only, "case: each word upper", list, names, "Generate1", options);
-    options.Replace = {.ChangeFromEdit = "photo", .ChangeToEdit = "Bild"};
-    Measure(only, "replace: case ignored", list, names, "Generate2", options);
-    options.Replace = {.ChangeFromEdit = "фото", .ChangeToEdit = "photo", .CaseCheck = true};
-    Measure(only, "replace: case matched", list, names, "Generate2", options);
-    options.Replace = {.ChangeFromEdit = R"(_(\d+))", .ChangeToEdit = "-$1", .RegExpCheck = true};
-    Measure(only, "replace: regular expression", list, names, "Generate2", options);
-    options.Mask = {.MaskNameEdit = "Holiday_2005_*_0001", .MaskExtEdit = "*", .IncNameCheck = true};
-    Measure(only, "mask with counter", list, names, "Generate3", options);
-    options.Translit = {.CyrToLatCheck = true, .Tables = tables};
-    Measure(only, "transliterate: Cyrillic to Latin", list, names, "Generate4", options);
-    options.Translit = {.LatToCyrCheck = true, .Tables = tables};
-    Measure(only, "transliterate: Latin to Cyrillic", list, names, "Generate4", options);
-    options.Delete = {.DeleteFromEdit = 2, .DeleteCtyEdit = 4, .DeleteInvertCheck = true};
-    Measure(only, "delete characters", list, names, "Generate5", options);
+    Measure(only, "case: all lower", list, names, tollwick::CaseStep{.mode = CaseMode::Lower}, tables);
+    Measure(only, "case: first 3 upper", list, names, tollwick::CaseStep{.mode = CaseMode::First, .firstCount = 3},
+            tables);
+    Measure(only, "case: swap", list, names, tollwick::CaseStep{.mode = CaseMode::Swap}, tables);
+    Measure(only, "case: each word upper", list, names,
+            tollwick::CaseStep{.mode = CaseMode::Words, .underscoreStartsWord = true}, tables);
+    Measure(only, "replace: case ignored", list, names, tollwick::ReplaceStep{.from = "photo", .to = "Bild"}, tables);
+    Measure(only, "replace: case matched", list, names,
+            tollwick::ReplaceStep{.from = "фото", .to = "photo", .matchCase = true}, tables);
+    Measure(only, "replace: regular expression", list, names,
+            tollwick::ReplaceStep{.from = R"(_(\d+))", .to = "-$1", .regex = true}, tables);
+    Measure(only, "mask with counter", list, names,
+            tollwick::MaskStep{.nameMask = "Holiday_2005_*_0001", .extensionMask = "*", .count = true}, tables);
+    Measure(only, "transliterate: Cyrillic to Latin", list, names, tollwick::TranslitStep{.cyrillicToLatin = true},
+            tables);
+    Measure(only, "transliterate: Latin to Cyrillic", list, names, tollwick::TranslitStep{.cyrillicToLatin = false},
+            tables);
+    Measure(only, "delete characters", list, names, tollwick::DeleteStep{.from = 2, .count = 4, .fromEnd = true},
+            tables);
     return 0;
 }

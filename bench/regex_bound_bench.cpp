@@ -31,9 +31,8 @@ double CpuSecondsSince(std::clock_t start)
 
 int main()
 {
-    tollwick::GeneratorOptions options;
-    options.Replace = {.ChangeFromEdit = "(a+)+$", .ChangeToEdit = "X", .RegExpCheck = true};
-    const auto tab = tollwick::GeneratorOfTab("Generate2");
+    const tollwick::ReplaceStep step{.from = "(a+)+$", .to = "X", .regex = true};
+    const tollwick::TranslitTables tables;
 
     tollwick::RenameList list;
     for (std::size_t k = 0; k < RowCount; ++k) {
@@ -52,7 +51,7 @@ int main()
         const std::clock_t cpuStart = std::clock();
         const auto start = std::chrono::steady_clock::now();
         try {
-            (void)tollwick::GenerateNewNames(list, tab, options, progress);
+            (void)tollwick::GenerateNewNames(list, step, {false, tables}, progress);
             message = "(the pass went through)";
         } catch (const tollwick::GenerationStopped& stopped) {
             message = stopped.what();
@@ -69,7 +68,7 @@ int main()
     for (int run = 0; run < 20; ++run) {
         const std::clock_t cpuStart = std::clock();
         const auto start = std::chrono::steady_clock::now();
-        (void)tollwick::SampleNewName(list.FilterList[0].NewName, tab, options, 0);
+        (void)tollwick::SampleNewName(list.FilterList[0].NewName, step, tables, 0);
         worstSample = std::max(worstSample, SecondsSince(start));
         worstSampleCpu = std::max(worstSampleCpu, CpuSecondsSince(cpuStart));
     }

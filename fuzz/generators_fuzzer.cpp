@@ -20,10 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto [to, rest2] = tollwick::fuzz::CutAt(rest, '\t');
     const auto [name, tableText] = tollwick::fuzz::CutAt(rest2, '\t');
 
-    const tollwick::ReplaceOptions replace{std::string(from), std::string(to), (checks & 1U) != 0, (checks & 2U) != 0,
-                                           (checks & 4U) != 0};
+    const tollwick::ReplaceStep replace{std::string(from), std::string(to), (checks & 1U) != 0, (checks & 2U) != 0,
+                                        (checks & 4U) != 0};
     const tollwick::ReplaceResult replaced = tollwick::ReplaceText(name, replace);
-    if (replaced.ChangeFromEdit.empty() && replaced.NewName != name) {
+    if (replaced.from.empty() && replaced.newName != name) {
         std::abort(); // an empty search text changes nothing
     }
 
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tables.LatLongList = entries;
     tables.CyrLongList.assign(entries.rbegin(), entries.rend());
     tables.LatList = {entries.empty() ? std::string() : entries.front()};
-    const tollwick::TranslitOptions translit{(checks & 8U) != 0, (checks & 8U) == 0, tables};
-    const tollwick::Transliterator transliterator(translit);
+    const tollwick::TranslitStep translit{(checks & 8U) != 0};
+    const tollwick::Transliterator transliterator(translit, tables);
     const std::string once = transliterator.Apply(name);
     if (transliterator.Apply(name) != once) {
         std::abort(); // the working buffer must not leak from one name into the next

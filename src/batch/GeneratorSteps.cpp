@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The generator steps: each fills the options of its generator and runs one pass.
+// The generator steps: each runs one pass.
 #include "batch/Session.h"
 #include "batch/UsageError.h"
 #include "generators/Algoritms.h"
@@ -7,22 +7,6 @@
 #include "settings/TableEditor.h"
 
 namespace tollwick::batch {
-namespace {
-
-CaseOptions CaseOptionsOf(const CaseStep& step)
-{
-    CaseOptions options;
-    options.GenDownCheck = step.mode == CaseMode::Lower;
-    options.GenUpCheck = step.mode == CaseMode::Upper;
-    options.GenFirstUpCheck = step.mode == CaseMode::First;
-    options.GenInvertCheck = step.mode == CaseMode::Swap;
-    options.GenAllFirstUpCheck = step.mode == CaseMode::Words;
-    options.GenFirstUpCty = step.firstCount;
-    options.GenSymbol_Check = step.underscoreStartsWord;
-    return options;
-}
-
-} // namespace
 
 void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, const std::string& chars) const
 {
@@ -31,11 +15,10 @@ void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, c
     }
 }
 
-void Session::Generate(GeneratorKind generator, GeneratorOptions options)
+void Session::Generate(const GeneratorStep& step)
 {
-    options.ApplyCheckedOnlyCheck = checkedOnly_;
     try {
-        (void)session_.GenerateNewNames(generator, options);
+        (void)session_.GenerateNewNames(step, {checkedOnly_, tables_});
     } catch (const GenerationStopped& stopped) {
         // Every stop of a pass is a value the generator cannot use.
         throw BadValue(stopped.what());
@@ -44,43 +27,33 @@ void Session::Generate(GeneratorKind generator, GeneratorOptions options)
 
 void Session::operator()(const CaseStep& step)
 {
-    GeneratorOptions options;
-    options.Case = CaseOptionsOf(step);
-    Generate(GeneratorKind::Case, options);
+    Generate(step);
 }
 
 void Session::operator()(const ReplaceStep& step)
 {
-    GeneratorOptions options;
-    options.Replace = {step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, step.regex};
-    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::Replace, options);
+    const RemovedChars removed = RemovedFromTypedTexts(step);
     SayWhatIsLeftOut("--replace", "FROM", removed.From);
     SayWhatIsLeftOut("--replace", "TO", removed.To);
-    Generate(GeneratorKind::Replace, options);
+    Generate(step);
 }
 
 void Session::operator()(const MaskStep& step)
 {
-    GeneratorOptions options;
-    options.Mask = {step.nameMask, step.extensionMask, step.count};
-    const RemovedChars removed = RemovedFromTypedTexts(GeneratorKind::Mask, options);
+    const RemovedChars removed = RemovedFromTypedTexts(step);
     SayWhatIsLeftOut("--mask", "NAME", removed.Name);
     SayWhatIsLeftOut("--mask", "EXT", removed.Ext);
-    Generate(GeneratorKind::Mask, options);
+    Generate(step);
 }
 
 void Session::operator()(const TranslitStep& step)
 {
-    GeneratorOptions options;
-    options.Translit = {step.cyrillicToLatin, !step.cyrillicToLatin, tables_};
-    Generate(GeneratorKind::Translit, options);
+    Generate(step);
 }
 
 void Session::operator()(const DeleteStep& step)
 {
-    GeneratorOptions options;
-    options.Delete = {step.from, step.count, step.fromEnd};
-    Generate(GeneratorKind::Delete, options);
+    Generate(step);
 }
 
 } // namespace tollwick::batch

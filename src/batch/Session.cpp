@@ -11,11 +11,11 @@ namespace {
 FilterSettings StoredFilter(const Settings& settings)
 {
     FilterSettings filter;
-    filter.FilterOldNameCheck = settings.At("FilterOldNameCheck").checked;
-    filter.FilterOldNameEdit = settings.At("FilterOldNameEdit").text;
-    filter.FilterNewNameCheck = settings.At("FilterNewNameCheck").checked;
-    filter.FilterNewNameEdit = settings.At("FilterNewNameEdit").text;
-    filter.FilterDateCheck = settings.At("FilterDateCheck").checked;
+    filter.oldNameTest = settings.At("FilterOldNameCheck").checked;
+    filter.oldNameTerms = settings.At("FilterOldNameEdit").text;
+    filter.newNameTest = settings.At("FilterNewNameCheck").checked;
+    filter.newNameTerms = settings.At("FilterNewNameEdit").text;
+    filter.dateTest = settings.At("FilterDateCheck").checked;
     return filter;
 }
 
@@ -64,14 +64,14 @@ void Session::operator()(const FilterTermsStep& step)
 {
     FilterSettings filter = session_.Filter();
     if (step.newNames) {
-        filter.FilterNewNameCheck = true;
-        filter.FilterNewNameEdit = step.terms;
+        filter.newNameTest = true;
+        filter.newNameTerms = step.terms;
     } else {
-        filter.FilterOldNameCheck = true;
-        filter.FilterOldNameEdit = step.terms;
+        filter.oldNameTest = true;
+        filter.oldNameTerms = step.terms;
     }
     // A term alone must narrow the list: a run after it would otherwise touch every file.
-    filter.FilterOn = true;
+    filter.on = true;
     session_.SetFilter(filter);
     session_.ApplyFilter();
 }
@@ -79,10 +79,10 @@ void Session::operator()(const FilterTermsStep& step)
 void Session::operator()(const FilterDatesStep& step)
 {
     FilterSettings filter = session_.Filter();
-    filter.FilterDateCheck = true;
-    filter.FilterFirstDateEdit = step.first;
-    filter.FilterLastDateEdit = step.last;
-    filter.FilterOn = true;
+    filter.dateTest = true;
+    filter.firstDate = step.first;
+    filter.lastDate = step.last;
+    filter.on = true;
     session_.SetFilter(filter);
     session_.ApplyFilter();
 }
@@ -142,7 +142,7 @@ void Session::operator()(const PrintListStep&)
 void Session::operator()(const PreviewStep& step)
 {
     const PreviewInfo preview = session_.PreparePreview(step.writeUndo);
-    out_ << preview.PreviewDirLabel << '\n' << preview.PreviewCtyLabel << '\n';
+    out_ << preview.folder << '\n' << preview.checkedCount << '\n';
     const RunForecast forecast = session_.ForecastRun(step.writeUndo);
     const RunPlan& plan = step.ordered ? forecast.Ordered : forecast.ShownOrder;
     for (std::size_t k = 0; k < RunStatusCount; ++k) {

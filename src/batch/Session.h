@@ -49,8 +49,8 @@ public:
     [[nodiscard]] bool RowsNotRenamed() const { return rowsNotRenamed_; }
 
 private:
-    /// One generation pass with the options of one generator and the page's check box.
-    void Generate(GeneratorKind generator, GeneratorOptions options);
+    /// One generation pass of `step` over the rows the page's check box chooses.
+    void Generate(const GeneratorStep& step);
     /// A line on standard error when a typed text of `option` loses `chars`, which no name can hold.
     void SayWhatIsLeftOut(std::string_view option, std::string_view text, const std::string& chars) const;
     [[nodiscard]] std::string Text(std::string_view key) const { return session_.Text(key); }

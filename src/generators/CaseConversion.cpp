@@ -48,33 +48,42 @@ void SwapNamePartCase(std::string_view name, std::string& out)
 
 } // namespace
 
-void ChangeCase(std::string_view name, const CaseOptions& options, std::string& out)
+void ChangeCase(std::string_view name, const CaseStep& step, std::string& out)
 {
     out.clear();
-    if (options.GenDownCheck || options.GenUpCheck) {
-        AppendMapped(out, name, options.GenDownCheck ? LowerOfChar : UpperOfChar);
-    } else if (options.GenFirstUpCheck) {
-        const std::int32_t count = options.GenFirstUpCty;
+    switch (step.mode) {
+    case CaseMode::Lower:
+        AppendMapped(out, name, LowerOfChar);
+        return;
+    case CaseMode::Upper:
+        AppendMapped(out, name, UpperOfChar);
+        return;
+    case CaseMode::First: {
+        const int count = step.firstCount;
         LowerExceptPicked(name, out, [count](std::size_t index, char32_t) {
             return count > 0 && index < static_cast<std::size_t>(count);
         });
-    } else if (options.GenInvertCheck) {
+        return;
+    }
+    case CaseMode::Swap:
         SwapNamePartCase(name, out);
-    } else if (options.GenAllFirstUpCheck) {
-        const bool underscoreToo = options.GenSymbol_Check;
+        return;
+    case CaseMode::Words: {
+        const bool underscoreToo = step.underscoreStartsWord;
         LowerExceptPicked(name, out, [underscoreToo](std::size_t index, char32_t previous) {
             return index == 0 || previous == U' ' || (underscoreToo && previous == U'_');
         });
-    } else {
-        // A pass with no mode leaves the names as they are rather than emptying them.
-        out = name;
+        return;
     }
+    }
+    // A mode read from outside the enumeration leaves the name as it is rather than emptying it.
+    out = name;
 }
 
-std::string ChangeCase(std::string_view name, const CaseOptions& options)
+std::string ChangeCase(std::string_view name, const CaseStep& step)
 {
     std::string out;
-    ChangeCase(name, options, out);
+    ChangeCase(name, step, out);
     return out;
 }
 

@@ -8,12 +8,12 @@
 
 namespace tollwick {
 
-void DeleteChars(std::string_view name, const DeleteOptions& options, std::string& out)
+void DeleteChars(std::string_view name, const DeleteStep& step, std::string& out)
 {
     const NameSplit split = SplitName(name);
     const auto length = static_cast<std::int64_t>(CountCharsFast(split.NamePart));
-    const std::int64_t position = options.DeleteFromEdit;
-    const std::int64_t count = options.DeleteCtyEdit;
+    const std::int64_t position = step.from;
+    const std::int64_t count = step.count;
     if (position < 1 || position > length || count < 1) {
         out = name;
         return;
@@ -23,7 +23,7 @@ void DeleteChars(std::string_view name, const DeleteOptions& options, std::strin
     // and reversing back.
     std::int64_t first = position;
     std::int64_t last = std::min(position + count - 1, length);
-    if (options.DeleteInvertCheck) {
+    if (step.fromEnd) {
         first = length - last + 1;
         last = length - position + 1;
     }
@@ -35,10 +35,10 @@ void DeleteChars(std::string_view name, const DeleteOptions& options, std::strin
     out += split.Extension;
 }
 
-std::string DeleteChars(std::string_view name, const DeleteOptions& options)
+std::string DeleteChars(std::string_view name, const DeleteStep& step)
 {
     std::string out;
-    DeleteChars(name, options, out);
+    DeleteChars(name, step, out);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace tollwick {
@@ -56,85 +57,83 @@ void ForEachProcessedRowAllOrNone(RenameList& list, bool checkedOnly, Progress& 
     }
 }
 
-GeneratedEdits RunChangeCase(RenameList& list, const GeneratorOptions& options, Progress& progress)
+CleanedTexts RunStep(RenameList& list, const CaseStep& step, const PassContext& context, Progress& progress)
 {
-    ForEachProcessedRow(
-        list, options.ApplyCheckedOnlyCheck, progress,
-        [&](std::string_view name, std::int64_t, std::string& out) { ChangeCase(name, options.Case, out); });
+    ForEachProcessedRow(list, context.checkedOnly, progress,
+                        [&](std::string_view name, std::int64_t, std::string& out) { ChangeCase(name, step, out); });
     return {};
 }
 
-// The generators that clean their edits or read their tables do so once, at
-// the first processed row: a pass that processes no row leaves the edits as
+// The generators that clean their texts or read their tables do so once, at
+// the first processed row: a pass that processes no row leaves the texts as
 // typed and raises no error.
-GeneratedEdits RunReplaceText(RenameList& list, const GeneratorOptions& options, Progress& progress)
+CleanedTexts RunStep(RenameList& list, const ReplaceStep& step, const PassContext& context, Progress& progress)
 {
-    GeneratedEdits edits;
+    CleanedTexts cleaned;
     std::optional<TextReplacer> replacer;
     const auto replace = [&](std::string_view name, std::int64_t, std::string& out) {
         try {
             if (!replacer) {
-                replacer.emplace(options.Replace);
-                edits.ChangeFromEdit = replacer->CleanedFrom();
-                edits.ChangeToEdit = replacer->CleanedTo();
+                replacer.emplace(step);
+                cleaned.replaceFrom = replacer->CleanedFrom();
+                cleaned.replaceTo = replacer->CleanedTo();
             }
             replacer->Apply(name, out);
         } catch (const TollwickError& error) {
-            throw GenerationStopped(error, edits);
+            throw GenerationStopped(error, cleaned);
         }
     };
     // Only a regular expression can give up part way through the rows.
-    if (options.Replace.RegExpCheck) {
-        ForEachProcessedRowAllOrNone(list, options.ApplyCheckedOnlyCheck, progress, replace);
+    if (step.regex) {
+        ForEachProcessedRowAllOrNone(list, context.checkedOnly, progress, replace);
     } else {
-        ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress, replace);
+        ForEachProcessedRow(list, context.checkedOnly, progress, replace);
     }
-    return edits;
+    return cleaned;
 }
 
-GeneratedEdits RunApplyMask(RenameList& list, const GeneratorOptions& options, Progress& progress)
+CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)
 {
-    GeneratedEdits edits;
+    CleanedTexts cleaned;
     std::optional<NameMask> mask;
-    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
+    ForEachProcessedRow(list, context.checkedOnly, progress,
                         [&](std::string_view name, std::int64_t counter, std::string& out) {
                             if (!mask) {
-                                edits.MaskNameEdit = CleanMask(options.Mask.MaskNameEdit);
-                                edits.MaskExtEdit = CleanMask(options.Mask.MaskExtEdit);
+                                cleaned.nameMask = CleanMask(step.nameMask);
+                                cleaned.extensionMask = CleanMask(step.extensionMask);
                                 try {
-                                    mask.emplace(options.Mask);
+                                    mask.emplace(step);
                                 } catch (const TollwickError& error) {
-                                    throw GenerationStopped(error, edits);
+                                    throw GenerationStopped(error, cleaned);
                                 }
                             }
                             mask->Apply(name, counter, out);
                         });
-    return edits;
+    return cleaned;
 }
 
-GeneratedEdits RunTransliterate(RenameList& list, const GeneratorOptions& options, Progress& progress)
+CleanedTexts RunStep(RenameList& list, const TranslitStep& step, const PassContext& context, Progress& progress)
 {
     std::optional<Transliterator> transliterator;
-    ForEachProcessedRow(list, options.ApplyCheckedOnlyCheck, progress,
+    ForEachProcessedRow(list, context.checkedOnly, progress,
                         [&](std::string_view name, std::int64_t, std::string& out) {
                             if (!transliterator) {
-                                transliterator.emplace(options.Translit);
+                                transliterator.emplace(step, context.tables);
                             }
                             transliterator->Apply(name, out);
                         });
     return {};
 }
 
-GeneratedEdits RunDeleteChars(RenameList& list, const GeneratorOptions& options, Progress& progress)
+CleanedTexts RunStep(RenameList& list, const DeleteStep& step, const PassContext& context, Progress& progress)
 {
-    ForEachProcessedRow(
-        list, options.ApplyCheckedOnlyCheck, progress,
-        [&](std::string_view name, std::int64_t, std::string& out) { DeleteChars(name, options.Delete, out); });
+    ForEachProcessedRow(list, context.checkedOnly, progress,
+                        [&](std::string_view name, std::int64_t, std::string& out) { DeleteChars(name, step, out); });
     return {};
 }
 
 // No generator belongs to the tab; the bar still runs through the rows.
-GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions& /*options*/, Progress& progress)
+CleanedTexts RunNothing(const RenameList& list, Progress& progress)
 {
     for (std::size_t step = 1; step <= list.FilterList.size(); ++step) {
         progress.ShowProgress(static_cast<int>(std::min<std::size_t>(step, INT_MAX)), 0);
@@ -142,50 +141,16 @@ GeneratedEdits RunNothing(RenameList& list, const GeneratorOptions& /*options*/,
     return {};
 }
 
-using GeneratorRun = GeneratedEdits (*)(RenameList&, const GeneratorOptions&, Progress&);
-
-GeneratorRun RunOf(std::optional<GeneratorKind> generator)
-{
-    if (!generator) {
-        return RunNothing;
-    }
-    switch (*generator) {
-    case GeneratorKind::Case:
-        return RunChangeCase;
-    case GeneratorKind::Replace:
-        return RunReplaceText;
-    case GeneratorKind::Mask:
-        return RunApplyMask;
-    case GeneratorKind::Translit:
-        return RunTransliterate;
-    case GeneratorKind::Delete:
-        return RunDeleteChars;
-    }
-    return RunNothing;
-}
-
 } // namespace
 
-std::optional<GeneratorKind> GeneratorOfTab(std::string_view tabName)
-{
-    static constexpr std::pair<std::string_view, GeneratorKind> tabs[] = {
-        {"Generate1", GeneratorKind::Case},  {"Generate2", GeneratorKind::Replace},
-        {"Generate3", GeneratorKind::Mask},   {"Generate4", GeneratorKind::Translit},
-        {"Generate5", GeneratorKind::Delete},
-    };
-    for (const auto& [name, kind] : tabs) {
-        if (name == tabName) {
-            return kind;
-        }
-    }
-    return std::nullopt;
-}
-
-GeneratedEdits GenerateNewNames(RenameList& list, std::optional<GeneratorKind> generator,
-                                const GeneratorOptions& options, Progress& progress)
+CleanedTexts GenerateNewNames(RenameList& list, const std::optional<GeneratorStep>& step, const PassContext& context,
+                              Progress& progress)
 {
     const ProgressPass pass(progress, BarMaximum(list.FilterList.size()));
-    return RunOf(generator)(list, options, progress);
+    if (!step) {
+        return RunNothing(list, progress);
+    }
+    return std::visit([&](const auto& alternative) { return RunStep(list, alternative, context, progress); }, *step);
 }
 
 } // namespace tollwick

@@ -13,53 +13,44 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace tollwick {
 
-/// The generator of a tab, by its exact name "Generate1".."Generate5"; none
-/// for any other name.
-[[nodiscard]] std::optional<GeneratorKind> GeneratorOfTab(std::string_view tabName);
-
-/// Everything the generator page shows, read from its controls just before
-/// the pass.
-struct GeneratorOptions {
-    CaseOptions Case;         // tab "Generate1"
-    ReplaceOptions Replace;   // tab "Generate2"
-    MaskOptions Mask;         // tab "Generate3"
-    TranslitOptions Translit; // tab "Generate4"
-    DeleteOptions Delete;     // tab "Generate5"
-    bool ApplyCheckedOnlyCheck = false;
+/// What a pass needs besides its step.
+struct PassContext {
+    bool checkedOnly = false;     // only checked rows are processed, and counted by the mask
+    const TranslitTables& tables; // for a transliteration step
 };
 
-/// The edit texts a pass has cleaned, to be written back into their edits.
-/// An edit is cleaned only when its generator processed a row; the others
+/// The texts a pass has cleaned, to be written back where they were typed.
+/// A text is cleaned only when its generator processed a row; the others
 /// stay empty here and keep their text as typed.
-struct GeneratedEdits {
-    std::optional<std::string> ChangeFromEdit;
-    std::optional<std::string> ChangeToEdit;
-    std::optional<std::string> MaskNameEdit;
-    std::optional<std::string> MaskExtEdit;
+struct CleanedTexts {
+    std::optional<std::string> replaceFrom;
+    std::optional<std::string> replaceTo;
+    std::optional<std::string> nameMask;
+    std::optional<std::string> extensionMask;
 };
 
 /// The error that stopped a pass (its text is the message to show), with the
-/// edits the generator had cleaned before it stopped: the window writes them
+/// texts the generator had cleaned before it stopped: the window writes them
 /// back as after a pass that ended well.
 class GenerationStopped : public TollwickError {
 public:
-    GenerationStopped(const TollwickError& cause, GeneratedEdits edits) : TollwickError(cause), edits_(std::move(edits))
+    GenerationStopped(const TollwickError& cause, CleanedTexts cleaned)
+        : TollwickError(cause), cleaned_(std::move(cleaned))
     {
     }
-    [[nodiscard]] const GeneratedEdits& Edits() const { return edits_; }
+    [[nodiscard]] const CleanedTexts& Cleaned() const { return cleaned_; }
 
 private:
-    GeneratedEdits edits_;
+    CleanedTexts cleaned_;
 };
 
 /// The generation pass: gives every shown row, in display order, a new name
-/// from its current NewName with `generator` (none changes nothing, while
-/// the bar still runs through the rows). With ApplyCheckedOnlyCheck only checked rows are processed, and
+/// from its current NewName with `step` (none changes nothing, while the
+/// bar still runs through the rows). With checkedOnly only checked rows are processed, and
 /// the mask's counter counts processed rows only, from 0. Only NewName of
 /// shown rows changes. Progress: (0, rows), (k, 0) before row k whether it
 /// is processed or not, (0, 100); the cursor is restored at the end.
@@ -67,7 +58,7 @@ private:
 /// GenerationStopped at the first processed row, a regular expression that
 /// needs too much work on a name (RegexReplacer) at that row; in each case
 /// before any name changes.
-GeneratedEdits GenerateNewNames(RenameList& list, std::optional<GeneratorKind> generator,
-                                const GeneratorOptions& options, Progress& progress);
+CleanedTexts GenerateNewNames(RenameList& list, const std::optional<GeneratorStep>& step, const PassContext& context,
+                              Progress& progress);
 
 } // namespace tollwick

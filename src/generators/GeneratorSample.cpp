@@ -1,37 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/GeneratorSample.h"
 
+#include <variant>
+
 namespace tollwick {
 namespace {
 
-std::string NewNameOf(std::string_view name, std::optional<GeneratorKind> generator, const GeneratorOptions& options,
-                      std::int64_t counter)
-{
-    if (!generator) {
-        return std::string(name);
-    }
-    switch (*generator) {
-    case GeneratorKind::Case:
-        return ChangeCase(name, options.Case);
-    case GeneratorKind::Replace:
-        return ReplaceText(name, options.Replace).NewName;
-    case GeneratorKind::Mask:
-        return ApplyMask(name, counter, options.Mask).NewName;
-    case GeneratorKind::Translit:
-        return Transliterate(name, options.Translit);
-    case GeneratorKind::Delete:
-        return DeleteChars(name, options.Delete);
-    }
-    return std::string(name);
-}
+struct NewNameOf {
+    std::string_view name;
+    const TranslitTables& tables;
+    std::int64_t counter;
+
+    std::string operator()(const CaseStep& step) const { return ChangeCase(name, step); }
+    std::string operator()(const ReplaceStep& step) const { return ReplaceText(name, step).newName; }
+    std::string operator()(const MaskStep& step) const { return ApplyMask(name, counter, step).newName; }
+    std::string operator()(const TranslitStep& step) const { return Transliterate(name, step, tables); }
+    std::string operator()(const DeleteStep& step) const { return DeleteChars(name, step); }
+};
 
 } // namespace
 
-GeneratorSample SampleNewName(std::string_view name, std::optional<GeneratorKind> generator,
-                              const GeneratorOptions& options, std::int64_t processedBefore)
+GeneratorSample SampleNewName(std::string_view name, const std::optional<GeneratorStep>& step,
+                              const TranslitTables& tables, std::int64_t processedBefore)
 {
+    if (!step) {
+        return {std::string(name), std::nullopt};
+    }
     try {
-        return {NewNameOf(name, generator, options, processedBefore), std::nullopt};
+        return {std::visit(NewNameOf{name, tables, processedBefore}, *step), std::nullopt};
     } catch (const TollwickError& error) {
         return {std::string(name), std::string(error.what())};
     }

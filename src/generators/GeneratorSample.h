@@ -16,9 +16,9 @@ struct GeneratorSample {
     std::optional<std::string> Error; // or the error that would stop the pass, as the pass words it
 };
 
-/// The name `generator` (none leaves it as it is) would give `name` when it
-/// is processed after `processedBefore` rows of a pass: the mask's counter.
-[[nodiscard]] GeneratorSample SampleNewName(std::string_view name, std::optional<GeneratorKind> generator,
-                                            const GeneratorOptions& options, std::int64_t processedBefore);
+/// The name `step` (none leaves it as it is) would give `name` when it is
+/// processed after `processedBefore` rows of a pass: the mask's counter.
+[[nodiscard]] GeneratorSample SampleNewName(std::string_view name, const std::optional<GeneratorStep>& step,
+                                            const TranslitTables& tables, std::int64_t processedBefore);
 
 } // namespace tollwick

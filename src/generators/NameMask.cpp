@@ -95,11 +95,10 @@ std::string AddToNumbers(std::string_view text, std::int64_t counter)
     return out;
 }
 
-NameMask::NameMask(const MaskOptions& options)
-    : nameMask_(CleanMask(options.MaskNameEdit)), extMask_(CleanMask(options.MaskExtEdit)),
-      nameNumbers_(options.IncNameCheck ? std::string_view(nameMask_) : std::string_view()),
-      extNumbers_(options.IncNameCheck ? std::string_view(extMask_) : std::string_view()),
-      counting_(options.IncNameCheck)
+NameMask::NameMask(const MaskStep& step)
+    : nameMask_(CleanMask(step.nameMask)), extMask_(CleanMask(step.extensionMask)),
+      nameNumbers_(step.count ? std::string_view(nameMask_) : std::string_view()),
+      extNumbers_(step.count ? std::string_view(extMask_) : std::string_view()), counting_(step.count)
 {
 }
 
@@ -133,9 +132,9 @@ void NameMask::Apply(std::string_view name, std::int64_t counter, std::string& j
     std::erase_if(joined, IsForbiddenChar);
 }
 
-MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskOptions& options)
+MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskStep& step)
 {
-    const NameMask mask(options);
+    const NameMask mask(step);
     return {mask.Apply(name, counter), mask.CleanedName(), mask.CleanedExt()};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "generators/Steps.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,18 +10,11 @@
 
 namespace tollwick {
 
-/// The controls of the name mask tab.
-struct MaskOptions {
-    std::string MaskNameEdit = "*"; // mask of the name part; its first "*" is the current name part
-    std::string MaskExtEdit = "*";  // mask of the extension; its first "*" is the current extension without "."
-    bool IncNameCheck = false;      // add the counter to every number of both masks
-};
-
 /// A new name and the cleaned masks the window writes back into its edits.
 struct MaskResult {
-    std::string NewName;
-    std::string MaskNameEdit;
-    std::string MaskExtEdit;
+    std::string newName;
+    std::string nameMask;
+    std::string extensionMask;
 };
 
 /// A mask as the user typed it, without the forbidden characters but "*".
@@ -56,13 +51,13 @@ private:
 class NameMask {
 public:
     /// Raises NotValidInteger for a number that does not fit 32 bits, when
-    /// IncNameCheck is set.
-    explicit NameMask(const MaskOptions& options);
+    /// the step counts.
+    explicit NameMask(const MaskStep& step);
 
     /// The new name: the name mask with its first "*" replaced by the name
     /// part, ".", the extension mask with its first "*" replaced by the
     /// extension without its dot; later stars and every other forbidden
-    /// character dropped from the whole. With IncNameCheck, `counter` (the
+    /// character dropped from the whole. When the step counts, `counter` (the
     /// number of rows the pass processed before) is first added to every
     /// number of both masks; digits of the name never count.
     [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
@@ -80,6 +75,6 @@ private:
 };
 
 /// One call of the mask generator with the pass's counter.
-[[nodiscard]] MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskOptions& options);
+[[nodiscard]] MaskResult ApplyMask(std::string_view name, std::int64_t counter, const MaskStep& step);
 
 } // namespace tollwick

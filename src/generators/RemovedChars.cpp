@@ -3,6 +3,8 @@
 
 #include "rename/TextRoutines.h"
 
+#include <variant>
+
 namespace tollwick {
 namespace {
 
@@ -54,20 +56,19 @@ std::string RemovedChars::All() const
     return chars;
 }
 
-RemovedChars RemovedFromTypedTexts(std::optional<GeneratorKind> generator, const GeneratorOptions& options)
+RemovedChars RemovedFromTypedTexts(const std::optional<GeneratorStep>& step)
 {
     RemovedChars removed;
-    if (generator == GeneratorKind::Replace) {
-        const ReplaceOptions& replace = options.Replace;
-        if (replace.RegExpCheck) {
-            removed.To = ForbiddenCharsWritten(replace.ChangeToEdit);
+    if (const auto* replace = step ? std::get_if<ReplaceStep>(&*step) : nullptr) {
+        if (replace->regex) {
+            removed.To = ForbiddenCharsWritten(replace->to);
         } else {
-            removed.From = ForbiddenCharsIn(replace.ChangeFromEdit);
-            removed.To = ForbiddenCharsIn(replace.ChangeToEdit);
+            removed.From = ForbiddenCharsIn(replace->from);
+            removed.To = ForbiddenCharsIn(replace->to);
         }
-    } else if (generator == GeneratorKind::Mask) {
-        removed.Name = ForbiddenCharsIn(options.Mask.MaskNameEdit, '*');
-        removed.Ext = ForbiddenCharsIn(options.Mask.MaskExtEdit, '*');
+    } else if (const auto* mask = step ? std::get_if<MaskStep>(&*step) : nullptr) {
+        removed.Name = ForbiddenCharsIn(mask->nameMask, '*');
+        removed.Ext = ForbiddenCharsIn(mask->extensionMask, '*');
     }
     return removed;
 }

@@ -25,8 +25,7 @@ struct RemovedChars {
 };
 
 /// What the generator's texts lose; nothing for the generators that take no text.
-[[nodiscard]] RemovedChars RemovedFromTypedTexts(std::optional<GeneratorKind> generator,
-                                                 const GeneratorOptions& options);
+[[nodiscard]] RemovedChars RemovedFromTypedTexts(const std::optional<GeneratorStep>& step);
 
 /// The forbidden characters of `text`, but `kept`, each once in the order they first appear.
 [[nodiscard]] std::string ForbiddenCharsIn(std::string_view text, std::optional<char> kept = std::nullopt);

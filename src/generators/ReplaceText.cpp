@@ -36,16 +36,15 @@ std::string CleanPiece(std::string_view piece)
 
 } // namespace
 
-TextReplacer::TextReplacer(const ReplaceOptions& options)
-    : from_(CleanedText(options.ChangeFromEdit, options.RegExpCheck)),
-      to_(CleanedText(options.ChangeToEdit, options.RegExpCheck)),
-      search_(options.RegExpCheck ? std::string_view() : from_, !options.CaseCheck), onlyFirst_(options.OnlyFirstCheck),
-      keepExtension_(options.DoNotChangeExtCheck)
+TextReplacer::TextReplacer(const ReplaceStep& step)
+    : from_(CleanedText(step.from, step.regex)), to_(CleanedText(step.to, step.regex)),
+      search_(step.regex ? std::string_view() : from_, !step.matchCase), onlyFirst_(step.firstOnly),
+      keepExtension_(step.keepExtension)
 {
     // An empty expression would match between every two characters; like
     // an empty search text it changes nothing.
-    if (options.RegExpCheck && !from_.empty()) {
-        regex_.emplace(from_, to_, !options.CaseCheck);
+    if (step.regex && !from_.empty()) {
+        regex_.emplace(from_, to_, !step.matchCase);
     }
 }
 
@@ -68,9 +67,9 @@ std::string TextReplacer::Apply(std::string_view name) const
     return out;
 }
 
-ReplaceResult ReplaceText(std::string_view name, const ReplaceOptions& options)
+ReplaceResult ReplaceText(std::string_view name, const ReplaceStep& step)
 {
-    const TextReplacer replacer(options);
+    const TextReplacer replacer(step);
     return {replacer.Apply(name), replacer.CleanedFrom(), replacer.CleanedTo()};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "generators/Steps.h"
 #include "platform/RegexReplace.h"
 #include "platform/TextSearch.h"
 
@@ -10,21 +11,11 @@
 
 namespace tollwick {
 
-/// The controls of the replace tab.
-struct ReplaceOptions {
-    std::string ChangeFromEdit{};     // search text, as typed
-    std::string ChangeToEdit{};       // replacement text, as typed
-    bool OnlyFirstCheck = false;      // only the first occurrence
-    bool CaseCheck = false;           // letter case must match
-    bool DoNotChangeExtCheck = false; // replace within the name part only
-    bool RegExpCheck = false;         // the search text is a regular expression, the replacement may use $0..$9
-};
-
 /// A new name and the cleaned texts the window writes back into its edits.
 struct ReplaceResult {
-    std::string NewName;
-    std::string ChangeFromEdit;
-    std::string ChangeToEdit;
+    std::string newName;
+    std::string from;
+    std::string to;
 };
 
 /// The replace generator made ready for many names: the two texts are
@@ -35,9 +26,9 @@ struct ReplaceResult {
 class TextReplacer {
 public:
     /// Raises TollwickError, with ICU's reason, for an invalid regular expression.
-    explicit TextReplacer(const ReplaceOptions& options);
+    explicit TextReplacer(const ReplaceStep& step);
 
-    /// The name with the search text replaced as the options say. An empty
+    /// The name with the search text replaced as the step says. An empty
     /// search text changes nothing.
     [[nodiscard]] std::string Apply(std::string_view name) const;
     /// The same into `out`, reusing its storage; `name` must not lie in `out`.
@@ -55,7 +46,7 @@ private:
 };
 
 /// One call of the replace generator.
-[[nodiscard]] ReplaceResult ReplaceText(std::string_view name, const ReplaceOptions& options);
+[[nodiscard]] ReplaceResult ReplaceText(std::string_view name, const ReplaceStep& step);
 
 /// Appends `text` to `out` with the occurrences of the searcher's pattern
 /// replaced by `replacement`, found left to right without overlap; an

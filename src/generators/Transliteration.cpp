@@ -48,20 +48,12 @@ std::optional<char32_t> SingleChar(std::string_view source)
 
 } // namespace
 
-const TranslitTables& NoTranslitTables()
+Transliterator::Transliterator(const TranslitStep& step, const TranslitTables& tables)
 {
-    static const TranslitTables none;
-    return none;
-}
-
-Transliterator::Transliterator(const TranslitOptions& options)
-{
-    const TranslitTables& tables = options.Tables;
-    if (options.CyrToLatCheck) {
+    if (step.cyrillicToLatin) {
         AddEntries(tables.CyrLongList);
         AddEntries(tables.CyrList);
-    }
-    if (options.LatToCyrCheck) {
+    } else {
         AddEntries(tables.LatLongList);
         AddEntries(tables.LatList);
     }
@@ -149,9 +141,9 @@ std::string Transliterator::Apply(std::string_view name) const
     return out;
 }
 
-std::string Transliterate(std::string_view name, const TranslitOptions& options)
+std::string Transliterate(std::string_view name, const TranslitStep& step, const TranslitTables& tables)
 {
-    return Transliterator(options).Apply(name);
+    return Transliterator(step, tables).Apply(name);
 }
 
 } // namespace tollwick

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "generators/CharTable.h"
+#include "generators/Steps.h"
 #include "platform/TextSearch.h"
 #include "settings/TranslitTables.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,22 +15,12 @@
 
 namespace tollwick {
 
-/// Four empty tables, for options that name none.
-[[nodiscard]] const TranslitTables& NoTranslitTables();
-
-/// The controls of the transliteration tab. The tables are referred to, not
-/// copied: they must outlive the options (a temporary is refused).
-struct TranslitOptions {
-    bool CyrToLatCheck = false; // CyrLongList, then CyrList
-    bool LatToCyrCheck = false; // LatLongList, then LatList
-    std::reference_wrapper<const TranslitTables> Tables = NoTranslitTables();
-};
-
 /// The transliteration generator made ready for many names: the entries of
-/// the chosen direction are split once, when it is built.
+/// the step's direction are split once, when it is built: CyrLongList, then
+/// CyrList from Cyrillic to Latin; LatLongList, then LatList the other way.
 class Transliterator {
 public:
-    explicit Transliterator(const TranslitOptions& options);
+    Transliterator(const TranslitStep& step, const TranslitTables& tables);
 
     /// The name part with every entry applied in table order, each to what
     /// the entries before it left, matching case exactly; then the
@@ -65,6 +55,6 @@ private:
 };
 
 /// One call of the transliteration generator.
-[[nodiscard]] std::string Transliterate(std::string_view name, const TranslitOptions& options);
+[[nodiscard]] std::string Transliterate(std::string_view name, const TranslitStep& step, const TranslitTables& tables);
 
 } // namespace tollwick

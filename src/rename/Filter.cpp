@@ -41,8 +41,8 @@ struct DateBounds {
 
 DateBounds BoundsOf(const FilterSettings& settings)
 {
-    const CalendarDate& first = settings.FilterFirstDateEdit;
-    const CalendarDate& last = settings.FilterLastDateEdit;
+    const CalendarDate& first = settings.firstDate;
+    const CalendarDate& last = settings.lastDate;
     // The end of the last day, so that a single chosen day keeps its files.
     return {{first.year, first.month, first.day, 0, 0, 0}, {last.year, last.month, last.day, 23, 59, 59}};
 }
@@ -87,28 +87,28 @@ std::vector<std::string> SplitFilterTerms(const std::string& cleanedEdit)
 FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Progress& progress)
 {
     StoreShownRows(list, progress);
-    if (!settings.FilterOn) {
+    if (!settings.on) {
         list.FilterList.ShareMaster();
         return settings;
     }
     FilterSettings shown = settings;
     {
         ProgressPass pass(progress, 100);
-        shown.FilterOldNameEdit = StripForbiddenChars(settings.FilterOldNameEdit, ';');
-        list.OldNameTerms = SplitFilterTerms(shown.FilterOldNameEdit);
-        shown.FilterOldNameCheck = settings.FilterOldNameCheck && !list.OldNameTerms.empty();
-        shown.FilterNewNameEdit = StripForbiddenChars(settings.FilterNewNameEdit, ';');
-        list.NewNameTerms = SplitFilterTerms(shown.FilterNewNameEdit);
-        shown.FilterNewNameCheck = settings.FilterNewNameCheck && !list.NewNameTerms.empty();
+        shown.oldNameTerms = StripForbiddenChars(settings.oldNameTerms, ';');
+        list.OldNameTerms = SplitFilterTerms(shown.oldNameTerms);
+        shown.oldNameTest = settings.oldNameTest && !list.OldNameTerms.empty();
+        shown.newNameTerms = StripForbiddenChars(settings.newNameTerms, ';');
+        list.NewNameTerms = SplitFilterTerms(shown.newNameTerms);
+        shown.newNameTest = settings.newNameTest && !list.NewNameTerms.empty();
 
-        const PreparedTest oldTest = PrepareNameTest(shown.FilterOldNameCheck, list.OldNameTerms);
-        const PreparedTest newTest = PrepareNameTest(shown.FilterNewNameCheck, list.NewNameTerms);
+        const PreparedTest oldTest = PrepareNameTest(shown.oldNameTest, list.OldNameTerms);
+        const PreparedTest newTest = PrepareNameTest(shown.newNameTest, list.NewNameTerms);
         const DateBounds bounds = BoundsOf(shown);
         list.FilterList.clear();
         pass.Restart(BarMaximum(list.TotalList.size()));
         int step = 0;
         for (const Row& row : list.TotalList) {
-            if (PassesPrepared(row, oldTest, newTest, shown.FilterDateCheck, bounds)) {
+            if (PassesPrepared(row, oldTest, newTest, shown.dateTest, bounds)) {
                 list.FilterList.push_back(row);
             }
             pass.Step(++step);
@@ -120,8 +120,8 @@ FilterSettings ApplyFilter(RenameList& list, const FilterSettings& settings, Pro
 bool RowPassesFilter(const RenameList& list, std::size_t masterPosition, const FilterSettings& settings)
 {
     return PassesPrepared(
-        list.TotalList.at(masterPosition), PrepareNameTest(settings.FilterOldNameCheck, list.OldNameTerms),
-        PrepareNameTest(settings.FilterNewNameCheck, list.NewNameTerms), settings.FilterDateCheck, BoundsOf(settings));
+        list.TotalList.at(masterPosition), PrepareNameTest(settings.oldNameTest, list.OldNameTerms),
+        PrepareNameTest(settings.newNameTest, list.NewNameTerms), settings.dateTest, BoundsOf(settings));
 }
 
 CalendarDate LastDateAfterFirstChanged(CalendarDate first, CalendarDate last)

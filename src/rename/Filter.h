@@ -11,14 +11,14 @@ namespace tollwick {
 
 /// The filter page's controls and the list page's filter toggle.
 struct FilterSettings {
-    bool FilterOn = false; // SetFilterBtn down
-    bool FilterOldNameCheck = false;
-    std::string FilterOldNameEdit;
-    bool FilterNewNameCheck = false;
-    std::string FilterNewNameEdit;
-    bool FilterDateCheck = false;
-    CalendarDate FilterFirstDateEdit;
-    CalendarDate FilterLastDateEdit;
+    bool on = false;          // the filter applies at all
+    bool oldNameTest = false; // test the current names against oldNameTerms
+    std::string oldNameTerms;
+    bool newNameTest = false; // test the new names against newNameTerms
+    std::string newNameTerms;
+    bool dateTest = false; // test the dates against firstDate..lastDate
+    CalendarDate firstDate;
+    CalendarDate lastDate;
     friend bool operator==(const FilterSettings&, const FilterSettings&) = default;
 };
 

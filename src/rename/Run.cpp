@@ -87,10 +87,10 @@ PreviewInfo PreparePreview(const RenameList& list, const std::string& dirName, b
         }
     }
     PreviewInfo info;
-    info.PreviewDirLabel = dirName;
-    info.PreviewCtyLabel = std::to_string(checked);
-    info.ResultTotalLabel = info.PreviewCtyLabel;
-    info.PreviewUndoLabel = lookup(undoCheck ? "PreviewUndoLabel1" : "PreviewUndoLabel2");
+    info.folder = dirName;
+    info.checkedCount = std::to_string(checked);
+    info.totalCount = info.checkedCount;
+    info.undoLine = lookup(undoCheck ? "PreviewUndoLabel1" : "PreviewUndoLabel2");
     return info;
 }
 

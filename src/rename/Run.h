@@ -35,10 +35,10 @@ inline constexpr std::size_t RunStatusCount = 6;
 
 /// What the preview page shows.
 struct PreviewInfo {
-    std::string PreviewDirLabel;  // the list folder
-    std::string PreviewCtyLabel;  // number of checked shown rows, decimal
-    std::string PreviewUndoLabel; // text of "PreviewUndoLabel1" with UndoCheck, else "PreviewUndoLabel2"
-    std::string ResultTotalLabel; // the same number, for the result page
+    std::string folder;       // the list folder
+    std::string checkedCount; // number of checked shown rows, decimal
+    std::string undoLine;     // text of "PreviewUndoLabel1" with UndoCheck, else "PreviewUndoLabel2"
+    std::string totalCount;   // the same number, for the result page
 };
 
 /// Counts the checked shown rows for the preview page.

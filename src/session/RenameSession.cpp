@@ -64,20 +64,20 @@ void RenameSession::ApplyFilter()
 
 void RenameSession::SetFilterOn(bool on)
 {
-    filter_.FilterOn = on;
+    filter_.on = on;
     ApplyFilter();
 }
 
 void RenameSession::UpdateFilter()
 {
-    if (filter_.FilterOn) {
+    if (filter_.on) {
         ApplyFilter();
     }
 }
 
-GeneratedEdits RenameSession::GenerateNewNames(std::optional<GeneratorKind> generator, const GeneratorOptions& options)
+CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context)
 {
-    return tollwick::GenerateNewNames(list_, generator, options, progress_);
+    return tollwick::GenerateNewNames(list_, step, context, progress_);
 }
 
 void RenameSession::CopyOldNames()

@@ -81,8 +81,7 @@ public:
     void UpdateFilter();
 
     /// A generation pass over the shown rows; none changes no name.
-    [[nodiscard]] GeneratedEdits GenerateNewNames(std::optional<GeneratorKind> generator,
-                                                  const GeneratorOptions& options);
+    [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context);
 
     // The list page's commands.
     void CopyOldNames();

@@ -3,6 +3,7 @@
 
 #include "generators/GeneratorSample.h"
 #include "generators/RemovedChars.h"
+#include "session/ControlNames.h"
 #include "window/LayoutBuilder.h"
 #include "window/TextBridge.h"
 
@@ -21,22 +22,48 @@
 
 namespace tollwick {
 
-GeneratorOptions GeneratorOptionsOf(const Form1Controls& c, const TranslitTables& tables)
+namespace {
+
+// The radio buttons exclude each other and one is always set; should that
+// ever fail, the first set in this order counts, and lower case for none.
+CaseMode CaseModeOf(const Form1Controls& c)
 {
-    GeneratorOptions options;
-    options.Case = {c.GenDownCheck->isChecked(),   c.GenUpCheck->isChecked(),         c.GenFirstUpCheck->isChecked(),
-                    c.GenInvertCheck->isChecked(), c.GenAllFirstUpCheck->isChecked(), c.GenFirstUpCty->value(),
-                    c.GenSymbol_Check->isChecked()};
-    options.Replace = {ToBytes(c.ChangeFromEdit->text()),  ToBytes(c.ChangeToEdit->text()),
-                       c.OnlyFirstCheck->isChecked(),      c.CaseCheck->isChecked(),
-                       c.DoNotChangeExtCheck->isChecked(), c.RegExpCheck->isChecked()};
-    options.Mask = {ToBytes(c.MaskNameEdit->text()), ToBytes(c.MaskExtEdit->text()), c.IncNameCheck->isChecked()};
-    options.Translit.CyrToLatCheck = c.CyrToLatCheck->isChecked();
-    options.Translit.LatToCyrCheck = c.LatToCyrCheck->isChecked();
-    options.Translit.Tables = std::cref(tables);
-    options.Delete = {c.DeleteFromEdit->value(), c.DeleteCtyEdit->value(), c.DeleteInvertCheck->isChecked()};
-    options.ApplyCheckedOnlyCheck = c.ApplyCheckedOnlyCheck->isChecked();
-    return options;
+    const std::pair<const QRadioButton*, CaseMode> modes[] = {
+        {c.GenDownCheck, CaseMode::Lower},       {c.GenUpCheck, CaseMode::Upper},
+        {c.GenFirstUpCheck, CaseMode::First},    {c.GenInvertCheck, CaseMode::Swap},
+        {c.GenAllFirstUpCheck, CaseMode::Words},
+    };
+    for (const auto& [button, mode] : modes) {
+        if (button->isChecked()) {
+            return mode;
+        }
+    }
+    return CaseMode::Lower;
+}
+
+} // namespace
+
+GeneratorSetup GeneratorSetupOf(const Form1Controls& c)
+{
+    GeneratorSetup setup;
+    setup.caseStep = {CaseModeOf(c), c.GenFirstUpCty->value(), c.GenSymbol_Check->isChecked()};
+    setup.replace = {ToBytes(c.ChangeFromEdit->text()),  ToBytes(c.ChangeToEdit->text()),
+                     c.OnlyFirstCheck->isChecked(),      c.CaseCheck->isChecked(),
+                     c.DoNotChangeExtCheck->isChecked(), c.RegExpCheck->isChecked()};
+    setup.mask = {ToBytes(c.MaskNameEdit->text()), ToBytes(c.MaskExtEdit->text()), c.IncNameCheck->isChecked()};
+    setup.translit = {!c.LatToCyrCheck->isChecked()};
+    setup.deleteStep = {c.DeleteFromEdit->value(), c.DeleteCtyEdit->value(), c.DeleteInvertCheck->isChecked()};
+    setup.checkedOnly = c.ApplyCheckedOnlyCheck->isChecked();
+    return setup;
+}
+
+std::optional<GeneratorStep> ActiveStep(const Form1Controls& c, const GeneratorSetup& setup)
+{
+    const std::optional<GeneratorKind> kind = GeneratorOfTab(ToBytes(c.GeneratePage->currentWidget()->objectName()));
+    if (!kind) {
+        return std::nullopt;
+    }
+    return StepOf(setup, *kind);
 }
 
 GeneratorSampleView::GeneratorSampleView(const Form1Controls& controls, Sources sources, QObject* parent)
@@ -99,23 +126,23 @@ void GeneratorSampleView::Refresh()
         selected >= 0 && static_cast<std::size_t>(selected) < rows.size() ? static_cast<std::size_t>(selected) : 0;
     const Row& row = rows[position];
     const TranslitTables tables = sources_.tables();
-    const GeneratorOptions options = GeneratorOptionsOf(c_, tables);
+    const GeneratorSetup setup = GeneratorSetupOf(c_);
+    const std::optional<GeneratorStep> step = ActiveStep(c_, setup);
     // The mask's counter is the number of rows the pass processes before this one.
     auto processedBefore = static_cast<std::int64_t>(position);
-    if (options.ApplyCheckedOnlyCheck) {
+    if (setup.checkedOnly) {
         processedBefore = std::count_if(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(position),
                                         [](const Row& earlier) { return earlier.Checked; });
     }
-    const std::string tab = ToBytes(c_.GeneratePage->currentWidget()->objectName());
-    const GeneratorSample sample = SampleNewName(row.NewName, GeneratorOfTab(tab), options, processedBefore);
+    const GeneratorSample sample = SampleNewName(row.NewName, step, tables, processedBefore);
     if (sample.Error) {
         ShowError(FromBytes(*sample.Error));
         return;
     }
-    const bool processed = !options.ApplyCheckedOnlyCheck || row.Checked;
+    const bool processed = !setup.checkedOnly || row.Checked;
     ShowLines(sources_.text("GenerateSampleNow") + u' ' + PathFromBytes(row.NewName),
               sources_.text("GenerateSampleNew") + u' ' + PathFromBytes(processed ? sample.NewName : row.NewName));
-    const RemovedChars removed = RemovedFromTypedTexts(GeneratorOfTab(tab), options);
+    const RemovedChars removed = RemovedFromTypedTexts(step);
     if (removed.Any()) {
         // The name shown is the cleaned one; the colour says it is not what was typed.
         QLabel* label = c_.GenerateSampleLabel;

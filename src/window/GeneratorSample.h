@@ -10,13 +10,15 @@
 #include <QPalette>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tollwick {
 
-/// The generator page's options as its controls hold them; the translit
-/// options refer to `tables`, which must outlive the result.
-[[nodiscard]] GeneratorOptions GeneratorOptionsOf(const Form1Controls& c, const TranslitTables& tables);
+/// The generator page's steps as its controls hold them.
+[[nodiscard]] GeneratorSetup GeneratorSetupOf(const Form1Controls& c);
+/// The step of the active generator tab; none when the tab has no generator.
+[[nodiscard]] std::optional<GeneratorStep> ActiveStep(const Form1Controls& c, const GeneratorSetup& setup);
 
 /// The sample of the generator page (GenerateSampleLabel): the present new
 /// name of the selected row of the list page, else of the first shown row,

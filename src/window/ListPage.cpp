@@ -260,23 +260,23 @@ void TForm1::RunFilterPass()
 FilterSettings TForm1::CurrentFilterSettings() const
 {
     FilterSettings settings;
-    settings.FilterOn = c_.SetFilterBtn->isChecked();
-    settings.FilterOldNameCheck = c_.FilterOldNameCheck->isChecked();
-    settings.FilterOldNameEdit = ToBytes(c_.FilterOldNameEdit->text());
-    settings.FilterNewNameCheck = c_.FilterNewNameCheck->isChecked();
-    settings.FilterNewNameEdit = ToBytes(c_.FilterNewNameEdit->text());
-    settings.FilterDateCheck = c_.FilterDateCheck->isChecked();
-    settings.FilterFirstDateEdit = ToCalendarDate(c_.FilterFirstDateEdit->date());
-    settings.FilterLastDateEdit = ToCalendarDate(c_.FilterLastDateEdit->date());
+    settings.on = c_.SetFilterBtn->isChecked();
+    settings.oldNameTest = c_.FilterOldNameCheck->isChecked();
+    settings.oldNameTerms = ToBytes(c_.FilterOldNameEdit->text());
+    settings.newNameTest = c_.FilterNewNameCheck->isChecked();
+    settings.newNameTerms = ToBytes(c_.FilterNewNameEdit->text());
+    settings.dateTest = c_.FilterDateCheck->isChecked();
+    settings.firstDate = ToCalendarDate(c_.FilterFirstDateEdit->date());
+    settings.lastDate = ToCalendarDate(c_.FilterLastDateEdit->date());
     return settings;
 }
 
 void TForm1::ShowFilterSettings(const FilterSettings& settings)
 {
-    c_.FilterOldNameCheck->setChecked(settings.FilterOldNameCheck);
-    c_.FilterOldNameEdit->setText(FromBytes(settings.FilterOldNameEdit));
-    c_.FilterNewNameCheck->setChecked(settings.FilterNewNameCheck);
-    c_.FilterNewNameEdit->setText(FromBytes(settings.FilterNewNameEdit));
+    c_.FilterOldNameCheck->setChecked(settings.oldNameTest);
+    c_.FilterOldNameEdit->setText(FromBytes(settings.oldNameTerms));
+    c_.FilterNewNameCheck->setChecked(settings.newNameTest);
+    c_.FilterNewNameEdit->setText(FromBytes(settings.newNameTerms));
 }
 
 void TForm1::ShowDirName()

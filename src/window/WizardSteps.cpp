@@ -39,10 +39,10 @@ static_assert(std::tuple_size_v<decltype(Form1Controls::PreviewStatusLabels)> ==
 void TForm1::NextOnListPage()
 {
     const PreviewInfo preview = session_->PreparePreview(c_.UndoCheck->isChecked());
-    c_.PreviewDirLabel->setText(PathFromBytes(preview.PreviewDirLabel));
-    c_.PreviewCtyLabel->setText(FromBytes(preview.PreviewCtyLabel));
-    c_.PreviewUndoLabel->setText(FromBytes(preview.PreviewUndoLabel));
-    c_.ResultTotalLabel->setText(FromBytes(preview.ResultTotalLabel));
+    c_.PreviewDirLabel->setText(PathFromBytes(preview.folder));
+    c_.PreviewCtyLabel->setText(FromBytes(preview.checkedCount));
+    c_.PreviewUndoLabel->setText(FromBytes(preview.undoLine));
+    c_.ResultTotalLabel->setText(FromBytes(preview.totalCount));
     // The forecast lists the folder and plans every checked row: long for a big folder.
     forecast_ = WhilePainting(
         *progress_, [this, undoCheck = c_.UndoCheck->isChecked()] { return session_->ForecastRun(undoCheck); });
@@ -174,29 +174,27 @@ void TForm1::NextOnExportPage()
 void TForm1::NextOnGeneratorPage()
 {
     const TranslitTables tables = TablesFromLists();
-    const GeneratorOptions options = GeneratorOptionsOf(c_, tables);
-    const std::optional<GeneratorKind> generator =
-        GeneratorOfTab(ToBytes(c_.GeneratePage->currentWidget()->objectName()));
+    const GeneratorSetup setup = GeneratorSetupOf(c_);
     try {
-        ShowGeneratedEdits(session_->GenerateNewNames(generator, options));
+        ShowCleanedTexts(session_->GenerateNewNames(ActiveStep(c_, setup), {setup.checkedOnly, tables}));
     } catch (const GenerationStopped& stopped) {
-        ShowGeneratedEdits(stopped.Edits());
+        ShowCleanedTexts(stopped.Cleaned());
         throw;
     }
     ShowPage(3);
 }
 
-void TForm1::ShowGeneratedEdits(const GeneratedEdits& edits)
+void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)
 {
     shownModel_->AllRowsEdited();
     const std::pair<const std::optional<std::string>*, QLineEdit*> fields[] = {
-        {&edits.ChangeFromEdit, c_.ChangeFromEdit},
-        {&edits.ChangeToEdit, c_.ChangeToEdit},
-        {&edits.MaskNameEdit, c_.MaskNameEdit},
-        {&edits.MaskExtEdit, c_.MaskExtEdit}};
-    for (const auto& [cleaned, edit] : fields) {
-        if (cleaned->has_value()) {
-            edit->setText(FromBytes(**cleaned));
+        {&cleaned.replaceFrom, c_.ChangeFromEdit},
+        {&cleaned.replaceTo, c_.ChangeToEdit},
+        {&cleaned.nameMask, c_.MaskNameEdit},
+        {&cleaned.extensionMask, c_.MaskExtEdit}};
+    for (const auto& [text, edit] : fields) {
+        if (text->has_value()) {
+            edit->setText(FromBytes(**text));
         }
     }
 }

@@ -101,7 +101,7 @@ private:
     void ShowRunCounts();
     /// The forecast of the run on the preview page, with ordering when its box is checked.
     void ShowForecast();
-    void ShowGeneratedEdits(const GeneratedEdits& edits);
+    void ShowCleanedTexts(const CleanedTexts& cleaned);
     void HelpCheckClick();
     void InternetLinkLabelClick(const QLabel* link);
 

@@ -7,29 +7,29 @@
 namespace tollwick {
 namespace {
 
-CaseOptions Down()
+CaseStep Down()
 {
-    return {.GenDownCheck = true};
+    return {.mode = CaseMode::Lower};
 }
-CaseOptions Up()
+CaseStep Up()
 {
-    return {.GenUpCheck = true};
+    return {.mode = CaseMode::Upper};
 }
-CaseOptions FirstUp(std::int32_t count)
+CaseStep FirstUp(std::int32_t count)
 {
-    return {.GenFirstUpCheck = true, .GenFirstUpCty = count};
+    return {.mode = CaseMode::First, .firstCount = count};
 }
-CaseOptions Swap()
+CaseStep Swap()
 {
-    return {.GenInvertCheck = true};
+    return {.mode = CaseMode::Swap};
 }
-CaseOptions Words(bool underscoreToo = false)
+CaseStep Words(bool underscoreToo = false)
 {
-    return {.GenAllFirstUpCheck = true, .GenSymbol_Check = underscoreToo};
+    return {.mode = CaseMode::Words, .underscoreStartsWord = underscoreToo};
 }
 
 struct CaseCase {
-    CaseOptions options;
+    CaseStep options;
     std::string_view name;
     std::string_view expected;
 };
@@ -78,7 +78,6 @@ const CaseCase caseCases[] = {
      "abc Def"},
     {Words(), "...", "..."},
 
-    {CaseOptions{}, "MiXed.Txt", "MiXed.Txt"}, // no mode selected: unchanged, never emptied
 };
 
 TEST(ChangeCase, ConvertsEveryScriptByMode)

@@ -55,7 +55,7 @@ const DeleteCase deleteCases[] = {
 TEST(DeleteChars, DeletesFromTheNamePartOnly)
 {
     for (const DeleteCase& c : deleteCases) {
-        const DeleteOptions options{.DeleteFromEdit = c.from, .DeleteCtyEdit = c.count, .DeleteInvertCheck = c.fromEnd};
+        const DeleteStep options{.from = c.from, .count = c.count, .fromEnd = c.fromEnd};
         EXPECT_EQ(DeleteChars(c.name, options), c.expected)
             << c.name << " from " << c.from << " count " << c.count << (c.fromEnd ? " from the end" : "");
     }
@@ -64,7 +64,7 @@ TEST(DeleteChars, DeletesFromTheNamePartOnly)
 TEST(DeleteChars, HandlesVeryLongNames)
 {
     const std::string name = std::string(10000, 'x') + ".txt";
-    EXPECT_EQ(DeleteChars(name, {.DeleteFromEdit = 1, .DeleteCtyEdit = 256}), std::string(9744, 'x') + ".txt");
+    EXPECT_EQ(DeleteChars(name, {.from = 1, .count = 256}), std::string(9744, 'x') + ".txt");
 }
 
 TEST(ReverseText, KeepsEachCharacterWhole)

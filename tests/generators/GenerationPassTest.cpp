@@ -6,6 +6,7 @@
 #include "support/RecordingProgress.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,15 @@ protected:
         return names;
     }
 
-    GeneratedEdits Run(std::string_view tab) { return GenerateNewNames(list, GeneratorOfTab(tab), options, progress); }
+    CleanedTexts Run(std::optional<GeneratorKind> kind)
+    {
+        const std::optional<GeneratorStep> step = kind ? std::optional(StepOf(setup, *kind)) : std::nullopt;
+        return GenerateNewNames(list, step, {setup.checkedOnly, tables}, progress);
+    }
 
     RenameList list;
-    GeneratorOptions options;
+    GeneratorSetup setup;
+    TranslitTables tables;
     test::RecordingProgressView view;
     Progress progress{&view};
 };
@@ -49,18 +55,18 @@ protected:
 TEST_F(GenerationPass, EmptyListEndsWithTheIdleBar)
 {
     MakeList({});
-    options.Replace = {.ChangeFromEdit = "a?", .ChangeToEdit = "b"};
-    const GeneratedEdits edits = Run("Generate2");
-    EXPECT_FALSE(edits.ChangeFromEdit.has_value()); // no row processed: edits stay as typed
+    setup.replace = {.from = "a?", .to = "b"};
+    const CleanedTexts edits = Run(GeneratorKind::Replace);
+    EXPECT_FALSE(edits.replaceFrom.has_value()); // no row processed: edits stay as typed
     EXPECT_EQ(view.bars, (std::vector<std::pair<int, int>>{{0, 0}, {0, 100}}));
 }
 
 TEST_F(GenerationPass, CounterCountsProcessedRowsOnly)
 {
     MakeList({"a.jpg", "b.jpg", "c.jpg"}, {0, 2});
-    options.ApplyCheckedOnlyCheck = true;
-    options.Mask = {.MaskNameEdit = "n1", .MaskExtEdit = "*", .IncNameCheck = true};
-    Run("Generate3");
+    setup.checkedOnly = true;
+    setup.mask = {.nameMask = "n1", .extensionMask = "*", .count = true};
+    Run(GeneratorKind::Mask);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"n1.jpg", "b.jpg", "n2.jpg"}));
     // Skipped rows move the bar too.
     EXPECT_EQ(view.bars, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 100}}));
@@ -69,22 +75,22 @@ TEST_F(GenerationPass, CounterCountsProcessedRowsOnly)
 TEST_F(GenerationPass, NoCheckedRowLeavesNamesEditsAndBadMaskAlone)
 {
     MakeList({"a.jpg", "b.jpg"});
-    options.ApplyCheckedOnlyCheck = true;
-    options.Mask = {.MaskNameEdit = "x?9999999999", .MaskExtEdit = "*", .IncNameCheck = true};
-    const GeneratedEdits edits = Run("Generate3");
+    setup.checkedOnly = true;
+    setup.mask = {.nameMask = "x?9999999999", .extensionMask = "*", .count = true};
+    const CleanedTexts edits = Run(GeneratorKind::Mask);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"a.jpg", "b.jpg"}));
-    EXPECT_FALSE(edits.MaskNameEdit.has_value());
+    EXPECT_FALSE(edits.nameMask.has_value());
 }
 
 TEST_F(GenerationPass, PassesBuildOnEachOther)
 {
     MakeList({"a.txt", "Фото.jpg"});
-    options.Replace = {.ChangeFromEdit = "a", .ChangeToEdit = "aa"};
-    Run("Generate2");
-    Run("Generate2");
+    setup.replace = {.from = "a", .to = "aa"};
+    Run(GeneratorKind::Replace);
+    Run(GeneratorKind::Replace);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"aaaa.txt", "Фото.jpg"}));
-    options.Case = {.GenUpCheck = true};
-    Run("Generate1");
+    setup.caseStep = {.mode = CaseMode::Upper};
+    Run(GeneratorKind::Case);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"AAAA.TXT", "ФОТО.JPG"}));
     EXPECT_EQ(list.FilterList[1].OldName, "Фото.jpg");
 }
@@ -93,8 +99,8 @@ TEST_F(GenerationPass, CounterFollowsTheColumnSort)
 {
     MakeList({"b.jpg", "c.jpg", "a.jpg"});
     SortShownRows(list, SortState{.SortColumn = 0, .SortDirection = -1});
-    options.Mask = {.MaskNameEdit = "*_01", .MaskExtEdit = "*", .IncNameCheck = true};
-    Run("Generate3");
+    setup.mask = {.nameMask = "*_01", .extensionMask = "*", .count = true};
+    Run(GeneratorKind::Mask);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"c_01.jpg", "b_02.jpg", "a_03.jpg"}));
 }
 
@@ -102,12 +108,12 @@ TEST_F(GenerationPass, RowsHiddenByTheFilterKeepTheirNames)
 {
     MakeList({"keep.doc", "photo1.jpg", "photo2.jpg"});
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterOldNameCheck = true;
-    filter.FilterOldNameEdit = "photo";
+    filter.on = true;
+    filter.oldNameTest = true;
+    filter.oldNameTerms = "photo";
     (void)ApplyFilter(list, filter, progress);
-    options.Mask = {.MaskNameEdit = "n0", .MaskExtEdit = "*", .IncNameCheck = true};
-    Run("Generate3");
+    setup.mask = {.nameMask = "n0", .extensionMask = "*", .count = true};
+    Run(GeneratorKind::Mask);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"n0.jpg", "n1.jpg"}));
     EXPECT_EQ(list.TotalList[1].NewName, "photo1.jpg"); // reaches the master list only when stored back
     (void)ApplyFilter(list, FilterSettings{}, progress);
@@ -118,15 +124,15 @@ TEST_F(GenerationPass, BadMaskStopsBeforeAnyNameChanges)
 {
     std::vector<std::string> names(100, "a.jpg");
     MakeList(names, {95, 99});
-    options.ApplyCheckedOnlyCheck = true;
-    options.Mask = {.MaskNameEdit = "img:9999999999", .MaskExtEdit = "<*>", .IncNameCheck = true};
+    setup.checkedOnly = true;
+    setup.mask = {.nameMask = "img:9999999999", .extensionMask = "<*>", .count = true};
     try {
-        Run("Generate3");
+        Run(GeneratorKind::Mask);
         FAIL() << "the pass went through";
     } catch (const GenerationStopped& stopped) {
         EXPECT_STREQ(stopped.what(), "'9999999999' is not a valid integer value");
-        EXPECT_EQ(stopped.Edits().MaskNameEdit, "img9999999999");
-        EXPECT_EQ(stopped.Edits().MaskExtEdit, "*");
+        EXPECT_EQ(stopped.Cleaned().nameMask, "img9999999999");
+        EXPECT_EQ(stopped.Cleaned().extensionMask, "*");
     }
     EXPECT_EQ(NewNames(), names);
     // The hourglass came at step 90; the stop must not leave it, nor the bar half way.
@@ -138,13 +144,13 @@ TEST_F(GenerationPass, InvalidRegularExpressionStopsBeforeAnyNameChanges)
 {
     const std::vector<std::string> names{"IMG_1.jpg", "IMG_2.jpg"};
     MakeList(names);
-    options.Replace = {.ChangeFromEdit = "IMG_(", .ChangeToEdit = "a?$1", .RegExpCheck = true};
+    setup.replace = {.from = "IMG_(", .to = "a?$1", .regex = true};
     try {
-        Run("Generate2");
+        Run(GeneratorKind::Replace);
         FAIL() << "the pass went through";
     } catch (const GenerationStopped& stopped) {
         EXPECT_NE(std::string(stopped.what()).find("U_REGEX_MISMATCHED_PAREN"), std::string::npos);
-        EXPECT_FALSE(stopped.Edits().ChangeFromEdit.has_value()); // the edits keep what was typed
+        EXPECT_FALSE(stopped.Cleaned().replaceFrom.has_value()); // the edits keep what was typed
     }
     EXPECT_EQ(NewNames(), names);
 }
@@ -153,54 +159,53 @@ TEST_F(GenerationPass, RegularExpressionThatGivesUpOnARowStopsBeforeAnyNameChang
 {
     const std::vector<std::string> names{"aaa", "ab", std::string(22, 'a') + "b", "aa"};
     MakeList(names);
-    options.Replace = {.ChangeFromEdit = "(a+)+$", .ChangeToEdit = "X", .RegExpCheck = true};
+    setup.replace = {.from = "(a+)+$", .to = "X", .regex = true};
     try {
-        Run("Generate2");
+        Run(GeneratorKind::Replace);
         FAIL() << "the pass went through";
     } catch (const GenerationStopped& stopped) {
         EXPECT_NE(std::string(stopped.what()).find(names[2]), std::string::npos) << stopped.what();
-        EXPECT_EQ(stopped.Edits().ChangeFromEdit, "(a+)+$");
+        EXPECT_EQ(stopped.Cleaned().replaceFrom, "(a+)+$");
     }
     EXPECT_EQ(NewNames(), names);
     EXPECT_EQ(view.bars.back(), (std::pair<int, int>{0, 100}));
 }
 
-TEST_F(GenerationPass, PicksTheGeneratorByTheExactTabName)
+TEST_F(GenerationPass, RunsTheStepOfTheChosenGeneratorOnly)
 {
     MakeList({"Photo.JPG"});
-    options.Case = {.GenDownCheck = true};
-    options.Replace = {.ChangeFromEdit = "o", .ChangeToEdit = "0"};
-    options.Mask = {.MaskNameEdit = "m", .MaskExtEdit = "*"};
-    TranslitTables tables;
+    setup.caseStep = {.mode = CaseMode::Lower};
+    setup.replace = {.from = "o", .to = "0"};
+    setup.mask = {.nameMask = "m", .extensionMask = "*"};
     tables.LatList = {"P  >  П"};
-    options.Translit = {.LatToCyrCheck = true, .Tables = tables};
-    options.Delete = {.DeleteFromEdit = 1, .DeleteCtyEdit = 2};
+    setup.translit = {.cyrillicToLatin = false};
+    setup.deleteStep = {.from = 1, .count = 2};
     const struct {
-        std::string_view tab;
+        std::optional<GeneratorKind> kind;
         std::string_view expected;
     } cases[] = {
-        {"Generate1", "photo.jpg"}, {"Generate2", "Ph0t0.JPG"}, {"Generate3", "m.JPG"},     {"Generate4", "Пhoto.JPG"},
-        {"Generate5", "oto.JPG"},   {"generate1", "Photo.JPG"}, {"Generate6", "Photo.JPG"}, {"", "Photo.JPG"},
+        {GeneratorKind::Case, "photo.jpg"},     {GeneratorKind::Replace, "Ph0t0.JPG"}, {GeneratorKind::Mask, "m.JPG"},
+        {GeneratorKind::Translit, "Пhoto.JPG"}, {GeneratorKind::Delete, "oto.JPG"},    {std::nullopt, "Photo.JPG"},
     };
     for (const auto& c : cases) {
         list.FilterList[0].NewName = "Photo.JPG";
-        Run(c.tab);
-        EXPECT_EQ(list.FilterList[0].NewName, c.expected) << c.tab;
+        Run(c.kind);
+        EXPECT_EQ(list.FilterList[0].NewName, c.expected) << c.expected;
     }
 }
 
 TEST_F(GenerationPass, WritesBackOnlyTheEditsOfTheGeneratorThatRan)
 {
     MakeList({"a.b"});
-    options.Replace = {.ChangeFromEdit = "a?", .ChangeToEdit = "|c"};
-    options.Mask = {.MaskNameEdit = "x?", .MaskExtEdit = "*"};
-    GeneratedEdits edits = Run("Generate2");
-    EXPECT_EQ(edits.ChangeFromEdit, "a");
-    EXPECT_EQ(edits.ChangeToEdit, "c");
-    EXPECT_FALSE(edits.MaskNameEdit.has_value());
-    edits = Run("Generate3");
-    EXPECT_EQ(edits.MaskNameEdit, "x");
-    EXPECT_FALSE(edits.ChangeFromEdit.has_value());
+    setup.replace = {.from = "a?", .to = "|c"};
+    setup.mask = {.nameMask = "x?", .extensionMask = "*"};
+    CleanedTexts edits = Run(GeneratorKind::Replace);
+    EXPECT_EQ(edits.replaceFrom, "a");
+    EXPECT_EQ(edits.replaceTo, "c");
+    EXPECT_FALSE(edits.nameMask.has_value());
+    edits = Run(GeneratorKind::Mask);
+    EXPECT_EQ(edits.nameMask, "x");
+    EXPECT_FALSE(edits.replaceFrom.has_value());
 }
 
 } // namespace

@@ -8,22 +8,20 @@ namespace {
 
 TEST(GeneratorSample, IsWhatThePassWouldGiveTheRow)
 {
-    GeneratorOptions options;
-    options.Mask = {.MaskNameEdit = "Holiday_001", .MaskExtEdit = "*", .IncNameCheck = true};
-    EXPECT_EQ(SampleNewName("IMG_7.jpg", GeneratorOfTab("Generate3"), options, 4).NewName, "Holiday_005.jpg");
-    options.Replace = {.ChangeFromEdit = "a?", .ChangeToEdit = "b"};
-    EXPECT_EQ(SampleNewName("a.txt", GeneratorOfTab("Generate2"), options, 0).NewName, "b.txt");
-    EXPECT_EQ(SampleNewName("a.txt", GeneratorOfTab("Generate9"), options, 0).NewName, "a.txt");
+    const TranslitTables tables;
+    const MaskStep mask{.nameMask = "Holiday_001", .extensionMask = "*", .count = true};
+    EXPECT_EQ(SampleNewName("IMG_7.jpg", mask, tables, 4).NewName, "Holiday_005.jpg");
+    const ReplaceStep replace{.from = "a?", .to = "b"};
+    EXPECT_EQ(SampleNewName("a.txt", replace, tables, 0).NewName, "b.txt");
+    EXPECT_EQ(SampleNewName("a.txt", std::nullopt, tables, 0).NewName, "a.txt");
 }
 
 TEST(GeneratorSample, GivesTheErrorThatWouldStopThePass)
 {
-    GeneratorOptions options;
-    options.Mask = {.MaskNameEdit = "n9999999999", .MaskExtEdit = "*", .IncNameCheck = true};
-    EXPECT_EQ(SampleNewName("a.txt", GeneratorOfTab("Generate3"), options, 0).Error,
-              "'9999999999' is not a valid integer value");
-    // Another tab's options do not matter.
-    EXPECT_FALSE(SampleNewName("a.txt", GeneratorOfTab("Generate1"), options, 0).Error);
+    const TranslitTables tables;
+    const MaskStep mask{.nameMask = "n9999999999", .extensionMask = "*", .count = true};
+    EXPECT_EQ(SampleNewName("a.txt", mask, tables, 0).Error, "'9999999999' is not a valid integer value");
+    EXPECT_FALSE(SampleNewName("a.txt", CaseStep{}, tables, 0).Error);
 }
 
 } // namespace

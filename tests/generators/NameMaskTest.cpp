@@ -60,15 +60,15 @@ TEST(AddToNumbers, RefusesARunAboveTheLargest32BitValue)
 }
 
 struct MaskCase {
-    MaskOptions options;
+    MaskStep options;
     std::int64_t counter;
     std::string_view name;
     std::string_view expected;
 };
 
-MaskOptions Mask(std::string name, std::string ext, bool counting = false)
+MaskStep Mask(std::string name, std::string ext, bool counting = false)
 {
-    return {.MaskNameEdit = std::move(name), .MaskExtEdit = std::move(ext), .IncNameCheck = counting};
+    return {.nameMask = std::move(name), .extensionMask = std::move(ext), .count = counting};
 }
 
 const MaskCase maskCases[] = {
@@ -101,22 +101,22 @@ const MaskCase maskCases[] = {
 TEST(ApplyMask, BuildsTheNameFromBothMasks)
 {
     for (const MaskCase& c : maskCases) {
-        EXPECT_EQ(ApplyMask(c.name, c.counter, c.options).NewName, c.expected)
-            << c.options.MaskNameEdit << " . " << c.options.MaskExtEdit << " on " << c.name;
+        EXPECT_EQ(ApplyMask(c.name, c.counter, c.options).newName, c.expected)
+            << c.options.nameMask << " . " << c.options.extensionMask << " on " << c.name;
     }
 }
 
 TEST(ApplyMask, GivesBackTheCleanedMasks)
 {
     const MaskResult result = ApplyMask("x.txt", 0, Mask("a?b:*", "<*>|"));
-    EXPECT_EQ(result.MaskNameEdit, "ab*");
-    EXPECT_EQ(result.MaskExtEdit, "*");
+    EXPECT_EQ(result.nameMask, "ab*");
+    EXPECT_EQ(result.extensionMask, "*");
 }
 
 TEST(ApplyMask, KeepsALongNameWhole)
 {
     const std::string part(10000, 'n');
-    EXPECT_EQ(ApplyMask(part + ".e", 0, Mask("<*>", "*")).NewName, part + ".e");
+    EXPECT_EQ(ApplyMask(part + ".e", 0, Mask("<*>", "*")).newName, part + ".e");
 }
 
 } // namespace

@@ -9,19 +9,19 @@ namespace {
 
 struct RemovedCase {
     std::optional<GeneratorKind> generator;
-    ReplaceOptions replace;
-    MaskOptions mask;
+    ReplaceStep replace;
+    MaskStep mask;
     RemovedChars expected;
 };
 
-ReplaceOptions Replace(std::string from, std::string to, bool regex = false)
+ReplaceStep Replace(std::string from, std::string to, bool regex = false)
 {
-    return {.ChangeFromEdit = std::move(from), .ChangeToEdit = std::move(to), .RegExpCheck = regex};
+    return {.from = std::move(from), .to = std::move(to), .regex = regex};
 }
 
-MaskOptions Mask(std::string name, std::string ext)
+MaskStep Mask(std::string name, std::string ext)
 {
-    return {.MaskNameEdit = std::move(name), .MaskExtEdit = std::move(ext)};
+    return {.nameMask = std::move(name), .extensionMask = std::move(ext)};
 }
 
 const RemovedCase removedCases[] = {
@@ -43,12 +43,14 @@ const RemovedCase removedCases[] = {
 TEST(RemovedChars, NameWhatTheTypedTextsLose)
 {
     for (const RemovedCase& example : removedCases) {
-        GeneratorOptions options;
-        options.Replace = example.replace;
-        options.Mask = example.mask;
-        const RemovedChars removed = RemovedFromTypedTexts(example.generator, options);
-        const std::string context = example.replace.ChangeFromEdit + " " + example.replace.ChangeToEdit + " " +
-                                    example.mask.MaskNameEdit + " " + example.mask.MaskExtEdit;
+        GeneratorSetup setup;
+        setup.replace = example.replace;
+        setup.mask = example.mask;
+        const std::optional<GeneratorStep> step =
+            example.generator ? std::optional(StepOf(setup, *example.generator)) : std::nullopt;
+        const RemovedChars removed = RemovedFromTypedTexts(step);
+        const std::string context = example.replace.from + " " + example.replace.to + " " + example.mask.nameMask +
+                                    " " + example.mask.extensionMask;
         EXPECT_EQ(removed.From, example.expected.From) << context;
         EXPECT_EQ(removed.To, example.expected.To) << context;
         EXPECT_EQ(removed.Name, example.expected.Name) << context;

@@ -10,21 +10,21 @@ namespace tollwick {
 namespace {
 
 struct ReplaceCase {
-    ReplaceOptions options;
+    ReplaceStep options;
     std::string_view name;
     std::string_view expected;
 };
 
-ReplaceOptions Replace(std::string from, std::string to)
+ReplaceStep Replace(std::string from, std::string to)
 {
-    return {.ChangeFromEdit = std::move(from), .ChangeToEdit = std::move(to)};
+    return {.from = std::move(from), .to = std::move(to)};
 }
 
-ReplaceOptions With(ReplaceOptions options, bool onlyFirst, bool matchCase, bool keepExtension)
+ReplaceStep With(ReplaceStep options, bool onlyFirst, bool matchCase, bool keepExtension)
 {
-    options.OnlyFirstCheck = onlyFirst;
-    options.CaseCheck = matchCase;
-    options.DoNotChangeExtCheck = keepExtension;
+    options.firstOnly = onlyFirst;
+    options.matchCase = matchCase;
+    options.keepExtension = keepExtension;
     return options;
 }
 
@@ -57,14 +57,14 @@ const ReplaceCase replaceCases[] = {
 TEST(ReplaceText, ReplacesAsTheOptionsSay)
 {
     for (const ReplaceCase& c : replaceCases) {
-        EXPECT_EQ(ReplaceText(c.name, c.options).NewName, c.expected) << c.name << " " << c.options.ChangeFromEdit;
+        EXPECT_EQ(ReplaceText(c.name, c.options).newName, c.expected) << c.name << " " << c.options.from;
     }
 }
 
-ReplaceOptions Regex(std::string from, std::string to)
+ReplaceStep Regex(std::string from, std::string to)
 {
-    ReplaceOptions options = Replace(std::move(from), std::move(to));
-    options.RegExpCheck = true;
+    ReplaceStep options = Replace(std::move(from), std::move(to));
+    options.regex = true;
     return options;
 }
 
@@ -94,21 +94,21 @@ const ReplaceCase regexCases[] = {
 TEST(ReplaceText, RegularExpressions)
 {
     for (const ReplaceCase& c : regexCases) {
-        EXPECT_EQ(ReplaceText(c.name, c.options).NewName, c.expected) << c.name << " " << c.options.ChangeFromEdit;
+        EXPECT_EQ(ReplaceText(c.name, c.options).newName, c.expected) << c.name << " " << c.options.from;
     }
 }
 
 TEST(ReplaceText, RegularExpressionsKeepTheirEditsAsTyped)
 {
     const ReplaceResult result = ReplaceText("a.txt", Regex(R"(a|\d*)", "\\$0"));
-    EXPECT_EQ(result.ChangeFromEdit, R"(a|\d*)");
-    EXPECT_EQ(result.ChangeToEdit, R"(\$0)");
+    EXPECT_EQ(result.from, R"(a|\d*)");
+    EXPECT_EQ(result.to, R"(\$0)");
 }
 
 TEST(ReplaceText, InvalidRegularExpressionsAreRefusedWithTheReason)
 {
     const struct {
-        ReplaceOptions options;
+        ReplaceStep options;
         const char* reason;
     } faults[] = {
         {Regex(R"(IMG_(\d+)", "x"), "'IMG_(\\d+' is not a valid regular expression: U_REGEX_MISMATCHED_PAREN"},
@@ -118,7 +118,7 @@ TEST(ReplaceText, InvalidRegularExpressionsAreRefusedWithTheReason)
     for (const auto& fault : faults) {
         try {
             (void)ReplaceText("a.txt", fault.options);
-            ADD_FAILURE() << fault.options.ChangeFromEdit << " was taken";
+            ADD_FAILURE() << fault.options.from << " was taken";
         } catch (const TollwickError& error) {
             EXPECT_NE(std::string(error.what()).find(fault.reason), std::string::npos) << error.what();
         }
@@ -130,13 +130,13 @@ TEST(ReplaceText, InvalidRegularExpressionsAreRefusedWithTheReason)
 TEST(ReplaceText, RegularExpressionGivesUpOnANameThatNeedsTooMuchWork)
 {
     const std::string name = std::string(255, 'a');
-    EXPECT_EQ(ReplaceText(name + ".txt", Regex(R"(^(.*)(.*)\.txt$)", "$1")).NewName, name);
+    EXPECT_EQ(ReplaceText(name + ".txt", Regex(R"(^(.*)(.*)\.txt$)", "$1")).newName, name);
     const std::string costly = "x" + std::string(22, 'a') + "b";
     for (const bool onlyFirst : {false, true}) {
-        ReplaceOptions options = Regex("^x|(a+)+$", "y");
-        options.OnlyFirstCheck = onlyFirst;
+        ReplaceStep options = Regex("^x|(a+)+$", "y");
+        options.firstOnly = onlyFirst;
         try {
-            const std::string replaced = ReplaceText(costly, options).NewName;
+            const std::string replaced = ReplaceText(costly, options).newName;
             if (!onlyFirst) {
                 ADD_FAILURE() << "gave " << replaced;
             }
@@ -152,8 +152,8 @@ TEST(ReplaceText, RegularExpressionGivesUpOnANameThatNeedsTooMuchWork)
 TEST(ReplaceText, GivesBackTheCleanedEdits)
 {
     const ReplaceResult result = ReplaceText("name.txt", Replace("a?b", "c:d|"));
-    EXPECT_EQ(result.ChangeFromEdit, "ab");
-    EXPECT_EQ(result.ChangeToEdit, "cd");
+    EXPECT_EQ(result.from, "ab");
+    EXPECT_EQ(result.to, "cd");
 }
 
 TEST(ReplaceText, HandlesVeryLongNames)
@@ -163,7 +163,7 @@ TEST(ReplaceText, HandlesVeryLongNames)
         name += "Фото";
     }
     const std::string expected(2500, 'x');
-    EXPECT_EQ(ReplaceText(name, Replace("фОТо", "x")).NewName, expected);
+    EXPECT_EQ(ReplaceText(name, Replace("фОТо", "x")).newName, expected);
 }
 
 } // namespace

@@ -21,19 +21,15 @@ TranslitTables ShippedTables()
 TEST(ShippedTablesInTheGenerator, NamesGoToLatinAndBackKeepingTheirExtension)
 {
     const TranslitTables tables = ShippedTables();
-    TranslitOptions toLatin;
-    toLatin.CyrToLatCheck = true;
-    toLatin.Tables = tables;
-    TranslitOptions toCyrillic;
-    toCyrillic.LatToCyrCheck = true;
-    toCyrillic.Tables = tables;
+    const TranslitStep toLatin{.cyrillicToLatin = true};
+    const TranslitStep toCyrillic{.cyrillicToLatin = false};
     for (const std::string name : {"Отпуск в Хабаровске_001.JPG", "Щука и ёж.txt", "подъезд-семья.doc", "Вьюга_ЖУК.png",
                                    "Чайковский. Пётр.mp3"}) {
-        const std::string latin = Transliterate(name, toLatin);
+        const std::string latin = Transliterate(name, toLatin, tables);
         EXPECT_EQ(latin.substr(latin.rfind('.')), name.substr(name.rfind('.'))) << latin;
-        EXPECT_EQ(Transliterate(latin, toCyrillic), name) << "via " << latin;
+        EXPECT_EQ(Transliterate(latin, toCyrillic, tables), name) << "via " << latin;
     }
-    EXPECT_EQ(Transliterate("Щука и ёж.txt", toLatin), "Shchuka i yozh.txt");
+    EXPECT_EQ(Transliterate("Щука и ёж.txt", toLatin, tables), "Shchuka i yozh.txt");
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TranslitTables CyrillicTables()
 TEST(Transliterate, LatinToCyrillic)
 {
     const TranslitTables tables = LatinTables();
-    const TranslitOptions options{.LatToCyrCheck = true, .Tables = tables};
+    const TranslitStep toCyrillic{.cyrillicToLatin = false};
     const struct {
         std::string_view name;
         std::string_view expected;
@@ -42,18 +42,18 @@ TEST(Transliterate, LatinToCyrillic)
         {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Transliterate(c.name, options), c.expected) << c.name;
+        EXPECT_EQ(Transliterate(c.name, toCyrillic, tables), c.expected) << c.name;
     }
 }
 
 TEST(Transliterate, CyrillicToLatin)
 {
     const TranslitTables tables = CyrillicTables();
-    const TranslitOptions options{.CyrToLatCheck = true, .Tables = tables};
-    EXPECT_EQ(Transliterate("Щука.txt", options), "Shchuka.txt");
+    const TranslitStep toLatin{.cyrillicToLatin = true};
+    EXPECT_EQ(Transliterate("Щука.txt", toLatin, tables), "Shchuka.txt");
     // The entry for the lone byte 0x88 must not split 'ш' (0xD1 0x88).
-    EXPECT_EQ(Transliterate("шука", options), "шuka");
-    EXPECT_EQ(Transliterate("Щука.txt", TranslitOptions{.LatToCyrCheck = true, .Tables = tables}), "Щука.txt");
+    EXPECT_EQ(Transliterate("шука", toLatin, tables), "шuka");
+    EXPECT_EQ(Transliterate("Щука.txt", TranslitStep{.cyrillicToLatin = false}, tables), "Щука.txt");
 }
 
 TEST(Transliterate, EntryForms)
@@ -74,7 +74,7 @@ TEST(Transliterate, EntryForms)
     for (const auto& c : cases) {
         TranslitTables tables;
         tables.LatList = c.entries;
-        EXPECT_EQ(Transliterate(c.name, {.LatToCyrCheck = true, .Tables = tables}), c.expected) << c.what;
+        EXPECT_EQ(Transliterate(c.name, {.cyrillicToLatin = false}, tables), c.expected) << c.what;
     }
 }
 
@@ -102,7 +102,7 @@ TEST(Transliterate, AgreesWithEntriesAppliedOneByOne)
                                               "х  >  ",   "щ  >  Щ", "Щ  >  shch", "у  >  u", "u  >  уу", "_  >  -"};
     TranslitTables tables;
     tables.CyrList = entries;
-    const TranslitOptions options{.CyrToLatCheck = true, .Tables = tables};
+    const TranslitStep toLatin{.cyrillicToLatin = true};
     const std::string letters[] = {"a", "b", "s", "h", "ш", "щ", "Щ", "у", "u", "_", "х", "z"};
     std::uint32_t seed = 7;
     for (int name = 0; name < 500; ++name) {
@@ -111,7 +111,7 @@ TEST(Transliterate, AgreesWithEntriesAppliedOneByOne)
             seed = seed * 1103515245U + 12345U;
             text += letters[(seed >> 16U) % std::size(letters)];
         }
-        EXPECT_EQ(Transliterate(text + ".ext", options), OneByOne(text, entries) + ".ext") << text;
+        EXPECT_EQ(Transliterate(text + ".ext", toLatin, tables), OneByOne(text, entries) + ".ext") << text;
     }
 }
 
@@ -120,15 +120,15 @@ TEST(Transliterate, InvalidBytesJoinedByADeletionFormACharacter)
     // Deleting the 'ъ' between the bytes 0xC3 and 0x80 makes them the letter 'À' for the entries after it.
     TranslitTables tables;
     tables.CyrList = {"ъ  >  ", "À  >  A"};
-    EXPECT_EQ(Transliterate("\xC3ъ\x80.txt", {.CyrToLatCheck = true, .Tables = tables}), "A.txt");
-    EXPECT_EQ(Transliterate("Àъ.txt", {.CyrToLatCheck = true, .Tables = tables}), "A.txt");
+    EXPECT_EQ(Transliterate("\xC3ъ\x80.txt", {.cyrillicToLatin = true}, tables), "A.txt");
+    EXPECT_EQ(Transliterate("Àъ.txt", {.cyrillicToLatin = true}, tables), "A.txt");
 }
 
-TEST(Transliterate, UnchangedWithoutDirectionOrEntries)
+TEST(Transliterate, UnchangedWithoutEntriesOfItsDirection)
 {
     const TranslitTables tables = LatinTables();
-    EXPECT_EQ(Transliterate("shah.txt", {.Tables = tables}), "shah.txt");
-    EXPECT_EQ(Transliterate("shah.txt", {.CyrToLatCheck = true, .LatToCyrCheck = true}), "shah.txt");
+    EXPECT_EQ(Transliterate("shah.txt", {.cyrillicToLatin = true}, tables), "shah.txt");
+    EXPECT_EQ(Transliterate("shah.txt", {.cyrillicToLatin = false}, TranslitTables{}), "shah.txt");
 }
 
 } // namespace

@@ -12,9 +12,9 @@ using Names = std::vector<std::string>;
 FilterSettings OldNameFilter(const std::string& edit)
 {
     FilterSettings settings;
-    settings.FilterOn = true;
-    settings.FilterOldNameCheck = true;
-    settings.FilterOldNameEdit = edit;
+    settings.on = true;
+    settings.oldNameTest = true;
+    settings.oldNameTerms = edit;
     return settings;
 }
 
@@ -24,7 +24,7 @@ TEST(ApplyFilter, OffShowsTheWholeMasterListWhateverThePageHolds)
     list.TotalList[1].Checked = true;
     list.FilterList.clear();
     FilterSettings settings = OldNameFilter("*zzz");
-    settings.FilterOn = false;
+    settings.on = false;
     Progress progress;
     const FilterSettings shown = ApplyFilter(list, settings, progress);
     EXPECT_EQ(list.FilterList, list.TotalList);
@@ -46,8 +46,8 @@ TEST(ApplyFilter, CleansTheEditOfForbiddenCharacters)
     RenameList list = test::ListOf({"a.JPG", "b.png"});
     Progress progress;
     const FilterSettings shown = ApplyFilter(list, OldNameFilter("*.jpg"), progress);
-    EXPECT_EQ(shown.FilterOldNameEdit, ".jpg");
-    EXPECT_TRUE(shown.FilterOldNameCheck);
+    EXPECT_EQ(shown.oldNameTerms, ".jpg");
+    EXPECT_TRUE(shown.oldNameTest);
     EXPECT_EQ(test::OldNames(list.FilterList), Names{"a.JPG"});
 }
 
@@ -56,8 +56,8 @@ TEST(ApplyFilter, ANameTestWithoutTermsIsSwitchedOff)
     RenameList list = test::ListOf({"a", "b"});
     Progress progress;
     const FilterSettings shown = ApplyFilter(list, OldNameFilter(";*?;"), progress);
-    EXPECT_FALSE(shown.FilterOldNameCheck);
-    EXPECT_EQ(shown.FilterOldNameEdit, ";;");
+    EXPECT_FALSE(shown.oldNameTest);
+    EXPECT_EQ(shown.oldNameTerms, ";;");
     EXPECT_EQ(list.FilterList.size(), 2U);
 }
 
@@ -66,9 +66,9 @@ TEST(ApplyFilter, TheNewNameTestSeesEditsMadeJustBefore)
     RenameList list = test::ListOf({"a", "b"});
     list.FilterList[1].NewName = "Лето_1";
     FilterSettings settings;
-    settings.FilterOn = true;
-    settings.FilterNewNameCheck = true;
-    settings.FilterNewNameEdit = "ЛЕТО";
+    settings.on = true;
+    settings.newNameTest = true;
+    settings.newNameTerms = "ЛЕТО";
     Progress progress;
     (void)ApplyFilter(list, settings, progress);
     EXPECT_EQ(test::OldNames(list.FilterList), Names{"b"});
@@ -109,8 +109,8 @@ TEST(ApplyFilter, DatesCountFromTheFirstDayToTheEndOfTheLast)
         list.AddMasterRow(c.dateText, c.dateText, c.dateText);
     }
     FilterSettings settings;
-    settings.FilterOn = true;
-    settings.FilterDateCheck = true; // both pickers start on 30 November 2005
+    settings.on = true;
+    settings.dateTest = true; // both pickers start on 30 November 2005
     Progress progress;
     (void)ApplyFilter(list, settings, progress);
     for (std::size_t k = 0; k < std::size(cases); ++k) {
@@ -142,10 +142,10 @@ TEST(ApplyFilter, DatesCompareAsTimesWhateverTheLengthOfTheYear)
         RenameList list;
         list.AddMasterRow("f", "f", c.dateText);
         FilterSettings settings;
-        settings.FilterOn = true;
-        settings.FilterDateCheck = true;
-        settings.FilterFirstDateEdit = c.first;
-        settings.FilterLastDateEdit = c.last;
+        settings.on = true;
+        settings.dateTest = true;
+        settings.firstDate = c.first;
+        settings.lastDate = c.last;
         Progress progress;
         (void)ApplyFilter(list, settings, progress);
         EXPECT_EQ(list.FilterList.size(), c.passes ? 1U : 0U) << c.dateText << " from year " << c.first.year;

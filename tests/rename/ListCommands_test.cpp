@@ -39,13 +39,13 @@ TEST(ListCommands, RemovingWithTheFilterOnSparesHiddenRows)
 {
     RenameList list = test::ListOf({"a.jpg", "b.txt", "c.jpg", "d.txt"});
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterOldNameCheck = true;
-    filter.FilterOldNameEdit = "jpg";
+    filter.on = true;
+    filter.oldNameTest = true;
+    filter.oldNameTerms = "jpg";
     Progress progress;
     (void)ApplyFilter(list, filter, progress);
     RemoveAllRows(list, progress);
-    filter.FilterOn = false;
+    filter.on = false;
     (void)ApplyFilter(list, filter, progress);
     EXPECT_EQ(test::OldNames(list.FilterList), (Names{"b.txt", "d.txt"}));
 }

@@ -182,11 +182,11 @@ TEST_F(NameList, OldNamesBeyondTheListAddRowsAndShortFilesEmptyTheRest)
 TEST_F(NameList, EmptyFileChangesNoRowButFilters)
 {
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterOldNameCheck = true;
-    filter.FilterOldNameEdit = "c.*";
+    filter.on = true;
+    filter.oldNameTest = true;
+    filter.oldNameTerms = "c.*";
     const FilterSettings shown = Import("", NameListLayout::NewOnly, "", filter);
-    EXPECT_EQ(shown.FilterOldNameEdit, "c.");
+    EXPECT_EQ(shown.oldNameTerms, "c.");
     EXPECT_EQ(MasterPairs(), (Pairs{{"a.jpg", "b.jpg"}, {"hidden.jpg", "h.jpg"}, {"c.jpg", "d.jpg"}}));
     ASSERT_EQ(list.FilterList.size(), 1U);
     EXPECT_EQ(list.FilterList[0].OldName, "c.jpg");

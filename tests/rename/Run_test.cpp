@@ -308,13 +308,13 @@ TEST(PreparePreview, CountsCheckedShownRows)
     Progress progress(&view);
 
     const PreviewInfo withUndo = PreparePreview(list, "/photos/", true, KeyEchoLookup(), progress);
-    EXPECT_EQ(withUndo.PreviewDirLabel, "/photos/");
-    EXPECT_EQ(withUndo.PreviewCtyLabel, "2");
-    EXPECT_EQ(withUndo.ResultTotalLabel, "2");
-    EXPECT_EQ(withUndo.PreviewUndoLabel, "<PreviewUndoLabel1>");
+    EXPECT_EQ(withUndo.folder, "/photos/");
+    EXPECT_EQ(withUndo.checkedCount, "2");
+    EXPECT_EQ(withUndo.totalCount, "2");
+    EXPECT_EQ(withUndo.undoLine, "<PreviewUndoLabel1>");
     EXPECT_EQ(view.bars, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 100}}));
 
-    EXPECT_EQ(PreparePreview(list, "/photos/", false, KeyEchoLookup(), progress).PreviewUndoLabel,
+    EXPECT_EQ(PreparePreview(list, "/photos/", false, KeyEchoLookup(), progress).undoLine,
               "<PreviewUndoLabel2>");
 }
 

@@ -65,9 +65,9 @@ TEST(ScanFolder, NamesThatAreNotUtf8SurviveByteForByte)
     RenameList list;
     Progress progress;
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterOldNameCheck = true;
-    filter.FilterOldNameEdit = "\xE2\xE5";
+    filter.on = true;
+    filter.oldNameTest = true;
+    filter.oldNameTerms = "\xE2\xE5";
     (void)ScanFolder(list, dir.Path(), filter, progress);
     ASSERT_EQ(list.FilterList.size(), 1U);
     EXPECT_EQ(list.FilterList[0].OldName, name);

@@ -31,9 +31,9 @@ TEST(ShownList, FilterOffSharesTheMasterRowsAndEditsReachThem)
 
     // A pass with the filter on starts from the edited master rows.
     FilterSettings on;
-    on.FilterOn = true;
-    on.FilterNewNameCheck = true;
-    on.FilterNewNameEdit = "B";
+    on.on = true;
+    on.newNameTest = true;
+    on.newNameTerms = "B";
     Progress progress;
     (void)ApplyFilter(list, on, progress);
     EXPECT_FALSE(list.FilterList.SharesMaster());

@@ -176,7 +176,7 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     folder.WriteFile("new1", "", LocalTime(2005, 3, 7, 9, 5, 3));
     undo.WriteFile("u.twu", folder.Path() + "\r\nnew1>old1\nnew2>old2\rnew3>old3\r\ntorn>li");
     FilterSettings filter;
-    filter.FilterOldNameEdit = "kept*as typed"; // the filter is off, so the pass leaves it
+    filter.oldNameTerms = "kept*as typed"; // the filter is off, so the pass leaves it
 
     RecordingProgressView view;
     Progress watched(&view);
@@ -205,8 +205,8 @@ TEST_F(UndoFile, LoadOfAFileWithoutRenamingsGivesMsg1AndEmptyLists)
     undo.WriteFile("empty-folder-line.twu", "\r\na>b\r\n");
     undo.WriteFile("no-folder-line.twu", "a>b\r\nc>d\r\n");
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterOldNameEdit = "*"; // a pass would clean this
+    filter.on = true;
+    filter.oldNameTerms = "*"; // a pass would clean this
     for (const char* name : {"folder-only.twu", "relative.twu", "empty-folder-line.twu", "no-folder-line.twu"}) {
         list = ListOfRenames({{"x", "y"}});
         RecordingProgressView view;
@@ -256,10 +256,10 @@ TEST_F(UndoFile, RowsOfARemovedFolderFailTheDateFilter)
 {
     undo.WriteFile("u.twu", "/no/such/folder/\r\na>b\r\nc>d\r\n");
     FilterSettings filter;
-    filter.FilterOn = true;
-    filter.FilterDateCheck = true;
-    filter.FilterFirstDateEdit = {1990, 1, 1};
-    filter.FilterLastDateEdit = {2100, 1, 1};
+    filter.on = true;
+    filter.dateTest = true;
+    filter.firstDate = {1990, 1, 1};
+    filter.lastDate = {2100, 1, 1};
 
     (void)Load(undo.Path() + "u.twu", filter);
 

@@ -61,8 +61,8 @@ TEST_F(SessionFixture, AFilterPassStoresTheShownRowsFirst)
     session.ScanFolder(folder.Path());
     session.EditNewName(0, "hidden?.txt", true); // "hide.txt" comes first
     FilterSettings filter = session.Filter();
-    filter.FilterOldNameCheck = true;
-    filter.FilterOldNameEdit = "jpg";
+    filter.oldNameTest = true;
+    filter.oldNameTerms = "jpg";
     session.SetFilter(filter);
     session.SetFilterOn(true);
     EXPECT_EQ(ShownNames(), (std::vector<std::string>{"keep.jpg>keep.jpg:1"}));
