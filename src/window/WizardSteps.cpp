@@ -188,7 +188,6 @@ void TForm1::NextOnGeneratorPage()
 
 void TForm1::ShowGeneratedEdits(const GeneratedEdits& edits)
 {
-    shownModel_->AllRowsEdited();
     const std::pair<const std::optional<std::string>*, QLineEdit*> fields[] = {
         {&edits.ChangeFromEdit, c_.ChangeFromEdit},
         {&edits.ChangeToEdit, c_.ChangeToEdit},
