@@ -5,9 +5,29 @@
 #include "rename/Scan.h"
 #include "rename/TextRoutines.h"
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace tollwick {
+namespace {
+
+// Tells the observers once a change is over, also when it ended by an error,
+// as rows may have changed before it.
+class AfterChange {
+public:
+    explicit AfterChange(std::function<void()> tell) : tell_(std::move(tell)) {}
+    ~AfterChange() { tell_(); }
+    AfterChange(const AfterChange&) = delete;
+    AfterChange& operator=(const AfterChange&) = delete;
+    AfterChange(AfterChange&&) = delete;
+    AfterChange& operator=(AfterChange&&) = delete;
+
+private:
+    std::function<void()> tell_;
+};
+
+} // namespace
 
 RenameSession::RenameSession(std::string home, Progress& progress, SystemCalls& calls)
     : home_(std::move(home)), progress_(progress), calls_(calls)
@@ -25,6 +45,35 @@ void RenameSession::SaveDataFiles(const Settings& settings, const TranslitTables
     tollwick::SaveDataFiles(home_, settings, tables, showProgress);
 }
 
+void RenameSession::AddObserver(SessionObserver& observer)
+{
+    observers_.push_back(&observer);
+}
+
+void RenameSession::RemoveObserver(const SessionObserver& observer)
+{
+    std::erase(observers_, &observer);
+}
+
+void RenameSession::TellRowsReset() const
+{
+    for (SessionObserver* observer : observers_) {
+        observer->RowsReset();
+    }
+}
+
+void RenameSession::TellRowsChanged(std::size_t first, std::size_t count) const
+{
+    for (SessionObserver* observer : observers_) {
+        observer->RowsChanged(first, count);
+    }
+}
+
+void RenameSession::TellAllRowsChanged() const
+{
+    TellRowsChanged(0, list_.FilterList.size());
+}
+
 TextLookup RenameSession::Lookup() const
 {
     return [this](std::string_view key) { return texts_.LookupText(key); };
@@ -32,6 +81,8 @@ TextLookup RenameSession::Lookup() const
 
 void RenameSession::ScanFolder(const std::string& folder)
 {
+    RelistFolder();
+    const AfterChange tell([this] { TellRowsReset(); });
     const std::string dirName = WithClosingSlash(folder);
     filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_);
     dirName_ = dirName;
@@ -40,6 +91,8 @@ void RenameSession::ScanFolder(const std::string& folder)
 
 UndoLoadOutcome RenameSession::LoadUndoFile(const std::string& path)
 {
+    RelistFolder();
+    const AfterChange tell([this] { TellRowsReset(); });
     const UndoLoad load = tollwick::LoadUndoFile(list_, path, dirName_, filter_, progress_);
     dirName_ = load.DirName;
     filter_ = load.Filter;
@@ -49,6 +102,8 @@ UndoLoadOutcome RenameSession::LoadUndoFile(const std::string& path)
 
 void RenameSession::ImportNameList(const std::string& path, NameListLayout layout, const std::string& separator)
 {
+    RelistFolder();
+    const AfterChange tell([this] { TellRowsReset(); });
     filter_ = tollwick::ImportNameList(list_, {path, layout, separator, dirName_}, filter_, progress_);
 }
 
@@ -59,6 +114,7 @@ void RenameSession::ExportNameList(const std::string& path, NameListLayout layou
 
 void RenameSession::ApplyFilter()
 {
+    const AfterChange tell([this] { TellRowsReset(); });
     filter_ = tollwick::ApplyFilter(list_, filter_, progress_);
 }
 
@@ -77,36 +133,43 @@ void RenameSession::UpdateFilter()
 
 CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context)
 {
+    const AfterChange tell([this] { TellAllRowsChanged(); });
     return tollwick::GenerateNewNames(list_, step, context, progress_);
 }
 
 void RenameSession::CopyOldNames()
 {
+    const AfterChange tell([this] { TellAllRowsChanged(); });
     tollwick::CopyOldNames(list_, progress_);
 }
 
 void RenameSession::CheckAll()
 {
+    const AfterChange tell([this] { TellAllRowsChanged(); });
     tollwick::CheckAll(list_, progress_);
 }
 
 void RenameSession::InvertChecks()
 {
+    const AfterChange tell([this] { TellAllRowsChanged(); });
     tollwick::InvertChecks(list_, progress_);
 }
 
 void RenameSession::RemoveCheckedRows()
 {
+    const AfterChange tell([this] { TellRowsReset(); });
     tollwick::RemoveCheckedRows(list_, progress_);
 }
 
 void RenameSession::RemoveAllRows()
 {
+    const AfterChange tell([this] { TellRowsReset(); });
     tollwick::RemoveAllRows(list_, progress_);
 }
 
 void RenameSession::DeleteRow(std::size_t position)
 {
+    const AfterChange tell([this] { TellRowsReset(); });
     tollwick::DeleteRow(list_, position);
 }
 
@@ -114,16 +177,42 @@ void RenameSession::EditNewName(std::size_t position, const std::string& typed, 
 {
     Row& row = list_.FilterList.at(position);
     row.NewName = StripForbiddenChars(typedAnew ? typed : row.NewName);
+    TellRowsChanged(position, 1);
+}
+
+void RenameSession::SetChecked(std::size_t position, bool checked)
+{
+    list_.FilterList.at(position).Checked = checked;
+    TellRowsChanged(position, 1);
 }
 
 void RenameSession::FilterListColumnClick(int column)
 {
+    const AfterChange tell([this] { TellRowsReset(); });
     tollwick::FilterListColumnClick(list_, sort_, column);
 }
 
 PreviewInfo RenameSession::PreparePreview(bool undoCheck)
 {
     return tollwick::PreparePreview(list_, dirName_, undoCheck, Lookup(), progress_);
+}
+
+RunPlan RenameSession::Forecast(bool undoCheck)
+{
+    const std::vector<Row>& shown = list_.FilterList;
+    PlanOptions options;
+    options.DirName = dirName_;
+    options.UndoCheck = undoCheck;
+    options.UndoReady = true;
+    // A fresh list has no checked row: the list page opens without listing the folder.
+    if (!folder_ && std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; })) {
+        folder_ = FolderView::Of(dirName_);
+    }
+    const RunPlan plan = folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
+    for (SessionObserver* observer : observers_) {
+        observer->ForecastReady(plan);
+    }
+    return plan;
 }
 
 RunForecast RenameSession::ForecastRun(bool undoCheck) const

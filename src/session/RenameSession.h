@@ -12,6 +12,7 @@
 #include "rename/RunPlan.h"
 #include "rename/TextLookup.h"
 #include "rename/Undo.h"
+#include "session/SessionObserver.h"
 #include "settings/DataFiles.h"
 #include "settings/KeyLines.h"
 #include "settings/TranslitTables.h"
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tollwick {
 
@@ -49,8 +51,10 @@ public:
     [[nodiscard]] std::string UndoFolder() const { return home_ + "undo/"; }
 
     [[nodiscard]] const RenameList& List() const { return list_; }
-    /// The shown rows, for the hand edits and check marks of the list page.
-    [[nodiscard]] ShownList& ShownRows() { return list_.FilterList; }
+    /// `observer` hears of every later change of the rows, until it is
+    /// removed; it must be removed before it is destroyed.
+    void AddObserver(SessionObserver& observer);
+    void RemoveObserver(const SessionObserver& observer);
     /// The list folder, ending with "/"; empty before the first list.
     [[nodiscard]] const std::string& DirName() const { return dirName_; }
     [[nodiscard]] const SortState& Sort() const { return sort_; }
@@ -94,8 +98,19 @@ public:
     /// The typed new name of shown row `position`, cleaned of the nine
     /// forbidden characters; an untyped answer keeps the row's own bytes.
     void EditNewName(std::size_t position, const std::string& typed, bool typedAnew);
+    /// Checks or unchecks shown row `position`.
+    void SetChecked(std::size_t position, bool checked);
     /// A click on a column header of the shown list.
     void FilterListColumnClick(int column);
+
+    /// The list page's plan: what a run in the shown order would give each
+    /// checked shown row, with its own fate only (a missing undo folder is
+    /// the preview page's warning). Lists the list folder when it has no
+    /// listing yet and a row is checked; an empty plan when none is.
+    /// Observers hear of it.
+    RunPlan Forecast(bool undoCheck);
+    /// Drops the listing the forecasts use, for a folder that may have changed.
+    void RelistFolder() { folder_.reset(); }
 
     /// What the preview page shows before a run.
     [[nodiscard]] PreviewInfo PreparePreview(bool undoCheck);
@@ -113,6 +128,9 @@ public:
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
+    void TellRowsReset() const;
+    void TellRowsChanged(std::size_t first, std::size_t count) const;
+    void TellAllRowsChanged() const;
 
     std::string home_;
     Progress& progress_;
@@ -123,6 +141,8 @@ private:
     std::vector<UndoReservation> reservations_; // of the undo file loaded last, for the run after it
     FilterSettings filter_;
     SortState sort_;
+    std::optional<FolderView> folder_; // of the list folder, for the forecasts
+    std::vector<SessionObserver*> observers_;
 };
 
 } // namespace tollwick

@@ -99,13 +99,15 @@ TForm1::~TForm1()
     }
     c_.FilterList->setModel(nullptr);
     c_.TotalList->setModel(nullptr);
+    shownModel_->ForgetSession();
+    masterModel_->ForgetSession();
     c_.ResultView->setModel(nullptr);
 }
 
 void TForm1::SetUpListViews()
 {
-    shownModel_ = new RowTableModel(session_->ShownRows(), this);
-    masterModel_ = new RowTableModel(session_->List().TotalList, this);
+    shownModel_ = new RowTableModel(*session_, RowTableModel::SessionRows::Shown, this);
+    masterModel_ = new RowTableModel(*session_, RowTableModel::SessionRows::Master, this);
     resultModel_ = new ResultModel(this);
     c_.FilterList->setModel(shownModel_);
     c_.TotalList->setModel(masterModel_);
@@ -121,7 +123,7 @@ void TForm1::SetUpListViews()
                 }
             });
     connect(shownModel_, &QAbstractItemModel::modelReset, listForecast_, &ListForecast::Later);
-    connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::Later);
+    connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::UndoToggled);
     for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
         QHeaderView* header = view->header();
         header->setSectionResizeMode(QHeaderView::Interactive);

@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <algorithm>
 
 namespace tollwick {
 namespace {
@@ -17,7 +16,7 @@ constexpr int PauseMs = 250;
 
 } // namespace
 
-ListForecast::ListForecast(const RenameSession& session, RowTableModel& model, QLabel& countLabel,
+ListForecast::ListForecast(RenameSession& session, RowTableModel& model, QLabel& countLabel,
                            const QAbstractButton& undoCheck, Progress& progress, TextOf text, QObject* parent)
     : QObject(parent), session_(session), model_(model), countLabel_(countLabel), undoCheck_(undoCheck),
       progress_(progress), text_(std::move(text)),
@@ -32,7 +31,7 @@ ListForecast::ListForecast(const RenameSession& session, RowTableModel& model, Q
 void ListForecast::Relist()
 {
     visited_ = true;
-    folder_.reset();
+    session_.RelistFolder();
     pause_.stop();
     Forecast();
 }
@@ -44,6 +43,14 @@ void ListForecast::Later()
     }
 }
 
+void ListForecast::UndoToggled()
+{
+    if (visited_) {
+        pause_.stop();
+        Forecast();
+    }
+}
+
 void ListForecast::SetColours(const QColor& failed, const QColor& kept)
 {
     marks_.SetColours(failed, kept);
@@ -52,22 +59,10 @@ void ListForecast::SetColours(const QColor& failed, const QColor& kept)
 
 void ListForecast::Forecast()
 {
-    const std::vector<Row>& shown = session_.List().FilterList;
-    // A fresh list has no checked row: the page opens without listing the folder.
-    const bool anyChecked = std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; });
-    PlanOptions options;
-    options.DirName = session_.DirName();
-    options.UndoCheck = undoCheck_.isChecked();
-    // A missing undo folder is the preview page's warning; here each row's own fate counts.
-    options.UndoReady = true;
     // Listing and planning only read; the window paints meanwhile and takes no input.
-    const RunPlan plan = WhilePainting(progress_, [this, anyChecked, &shown, &options] {
-        if (!folder_ && anyChecked) {
-            folder_ = FolderView::Of(options.DirName);
-        }
-        return folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
-    });
-    marks_.Take(plan, shown.size());
+    const RunPlan plan =
+        WhilePainting(progress_, [this, undoCheck = undoCheck_.isChecked()] { return session_.Forecast(undoCheck); });
+    marks_.Take(plan, session_.List().FilterList.size());
     model_.MarksChanged();
     countLabel_.setText(text_("ListForecast")
                             .arg(plan.Counts.Of(RunStatus::StatusRenamed))

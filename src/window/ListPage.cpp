@@ -87,28 +87,6 @@ int TForm1::SelectedRow() const
     return rows.constFirst().row();
 }
 
-void TForm1::ChangeRows(const std::function<void()>& change)
-{
-    // Both views hear of the change even when it ends by an error.
-    struct Bracket {
-        RowTableModel* shown;
-        RowTableModel* master;
-        Bracket(RowTableModel* s, RowTableModel* m) : shown(s), master(m)
-        {
-            shown->BeginChange();
-            master->BeginChange();
-        }
-        ~Bracket()
-        {
-            master->EndChange();
-            shown->EndChange();
-        }
-        Bracket(const Bracket&) = delete;
-        Bracket& operator=(const Bracket&) = delete;
-    } bracket(shownModel_, masterModel_);
-    change();
-}
-
 void TForm1::OpenBtnClick()
 {
     if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenList)) {
@@ -128,7 +106,6 @@ void TForm1::ToolButton2Click()
 void TForm1::DoubleBtnClick()
 {
     session_->CopyOldNames();
-    shownModel_->AllRowsEdited();
 }
 
 void TForm1::ToolButton5Click()
@@ -143,7 +120,6 @@ void TForm1::ToolButton5Click()
     const QString typed = dialogs_.InputBox(this, Text("NewNameCaption"), Text("NewNamePromt"), initial);
     // An untouched text keeps its bytes, also those that are not valid UTF-8.
     session_->EditNewName(position, ToBytes(typed), typed != initial);
-    shownModel_->RowEdited(row);
 }
 
 void TForm1::GenerateBtnClick()
@@ -154,13 +130,11 @@ void TForm1::GenerateBtnClick()
 void TForm1::ToolButton8Click()
 {
     session_->CheckAll();
-    shownModel_->AllRowsEdited();
 }
 
 void TForm1::ToolButton9Click()
 {
     session_->InvertChecks();
-    shownModel_->AllRowsEdited();
 }
 
 void TForm1::ToolButton11Click()
@@ -170,17 +144,17 @@ void TForm1::ToolButton11Click()
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning, Text("Msg4"));
         return;
     }
-    ChangeRows([this, row] { session_->DeleteRow(static_cast<std::size_t>(row)); });
+    session_->DeleteRow(static_cast<std::size_t>(row));
 }
 
 void TForm1::ToolButton12Click()
 {
-    ChangeRows([this] { session_->RemoveCheckedRows(); });
+    session_->RemoveCheckedRows();
 }
 
 void TForm1::ToolButton13Click()
 {
-    ChangeRows([this] { session_->RemoveAllRows(); });
+    session_->RemoveAllRows();
 }
 
 void TForm1::SetFilterBtnClick()
@@ -216,7 +190,7 @@ void TForm1::FilterListColumnClick(int column)
     const std::vector<Row>& shown = session_->List().FilterList;
     const int selected = SelectedRow();
     const std::string selectedIndex = selected >= 0 ? shown[static_cast<std::size_t>(selected)].Index : "";
-    ChangeRows([this, column] { session_->FilterListColumnClick(column); });
+    session_->FilterListColumnClick(column);
     if (selected >= 0) {
         const auto found = std::find_if(shown.begin(), shown.end(),
                                         [&selectedIndex](const Row& row) { return row.Index == selectedIndex; });
@@ -247,7 +221,7 @@ void TForm1::FilterLastDateEditChange()
 void TForm1::StepWithFilterPass(const std::function<void()>& step)
 {
     session_->SetFilter(CurrentFilterSettings());
-    ChangeRows(step);
+    step();
     ShowFilterSettings(session_->Filter());
     ShowDirName();
 }

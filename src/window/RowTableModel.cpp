@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/RowTableModel.h"
 
+#include "session/RenameSession.h"
 #include "window/RowMarks.h"
+
+#include <algorithm>
 
 namespace tollwick {
 namespace {
@@ -15,13 +18,8 @@ QString ShownText(const std::string& bytes)
 
 RowTableModel::RowTableModel(std::vector<Row>& rows, QObject* parent)
     : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows; }),
-      checkable_([&rows](std::size_t k) -> Row& { return rows[k]; }), shownCount_(static_cast<int>(rows.size()))
-{
-}
-
-RowTableModel::RowTableModel(ShownList& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows.Rows(); }),
-      checkable_([&rows](std::size_t k) -> Row& { return rows[k]; }), shownCount_(static_cast<int>(rows.size()))
+      check_([&rows](std::size_t k, bool checked) { rows[k].Checked = checked; }),
+      shownCount_(static_cast<int>(rows.size()))
 {
 }
 
@@ -29,6 +27,54 @@ RowTableModel::RowTableModel(const std::vector<Row>& rows, QObject* parent)
     : QAbstractTableModel(parent), rows_([&rows]() -> const std::vector<Row>& { return rows; }),
       shownCount_(static_cast<int>(rows.size()))
 {
+}
+
+RowTableModel::RowTableModel(RenameSession& session, SessionRows which, QObject* parent)
+    : QAbstractTableModel(parent), session_(&session), shownRows_(which == SessionRows::Shown)
+{
+    const RenameList& list = session.List();
+    if (shownRows_) {
+        rows_ = [&list]() -> const std::vector<Row>& { return list.FilterList.Rows(); };
+        check_ = [&session](std::size_t k, bool checked) { session.SetChecked(k, checked); };
+    } else {
+        rows_ = [&list]() -> const std::vector<Row>& { return list.TotalList; };
+    }
+    shownCount_ = static_cast<int>(Rows().size());
+    session.AddObserver(*this);
+}
+
+RowTableModel::~RowTableModel()
+{
+    ForgetSession();
+}
+
+void RowTableModel::ForgetSession()
+{
+    if (session_ != nullptr) {
+        session_->RemoveObserver(*this);
+        session_ = nullptr;
+    }
+}
+
+void RowTableModel::RowsReset()
+{
+    BeginChange();
+    EndChange();
+}
+
+void RowTableModel::RowsChanged(std::size_t first, std::size_t count)
+{
+    // The master rows are not told which of them the shown ones are.
+    if (!shownRows_) {
+        first = 0;
+        count = static_cast<std::size_t>(shownCount_);
+    }
+    const auto known = static_cast<std::size_t>(shownCount_);
+    if (count == 0 || first >= known) {
+        return;
+    }
+    const std::size_t last = std::min(known, first + count) - 1;
+    emit dataChanged(index(static_cast<int>(first), 0), index(static_cast<int>(last), ColumnCount - 1));
 }
 
 int RowTableModel::rowCount(const QModelIndex& parent) const
@@ -87,11 +133,14 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
 
 bool RowTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!checkable_ || role != Qt::CheckStateRole || index.column() != OldNameColumn || RowAt(index) == nullptr) {
+    if (!check_ || role != Qt::CheckStateRole || index.column() != OldNameColumn || RowAt(index) == nullptr) {
         return false;
     }
-    checkable_(static_cast<std::size_t>(index.row())).Checked = value.value<Qt::CheckState>() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
+    check_(static_cast<std::size_t>(index.row()), value.value<Qt::CheckState>() == Qt::Checked);
+    // The session tells its own observers, this model among them.
+    if (session_ == nullptr) {
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+    }
     return true;
 }
 
@@ -101,7 +150,7 @@ Qt::ItemFlags RowTableModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     }
     Qt::ItemFlags itemFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (index.column() == OldNameColumn && checkable_) {
+    if (index.column() == OldNameColumn && check_) {
         itemFlags |= Qt::ItemIsUserCheckable;
     }
     return itemFlags;
@@ -130,20 +179,6 @@ void RowTableModel::EndChange()
 {
     shownCount_ = static_cast<int>(Rows().size());
     endResetModel();
-}
-
-void RowTableModel::RowEdited(int row)
-{
-    if (row >= 0 && row < shownCount_) {
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    }
-}
-
-void RowTableModel::AllRowsEdited()
-{
-    if (shownCount_ > 0) {
-        emit dataChanged(index(0, 0), index(shownCount_ - 1, ColumnCount - 1));
-    }
 }
 
 void RowTableModel::SetMarks(const RowMarks* marks)

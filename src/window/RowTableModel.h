@@ -2,7 +2,7 @@
 #pragma once
 
 #include "rename/Row.h"
-#include "rename/ShownList.h"
+#include "session/SessionObserver.h"
 
 #include <QAbstractTableModel>
 #include <functional>
@@ -10,14 +10,16 @@
 
 namespace tollwick {
 
+class RenameSession;
 class RowMarks;
 
 /// The rows of one of the rename list's vectors in four columns, with the
 /// checked flag as the check box of the first column (which the user can
-/// change only where the model was given the rows to change). The vector
-/// belongs to the rename list; whoever changes it behind the model's back
-/// brackets the change with BeginChange and EndChange.
-class RowTableModel final : public QAbstractTableModel {
+/// change only where the model was given the rows to change). A model of
+/// the session's rows hears of their changes from the session and checks
+/// through it; one of a plain vector is told by whoever changes it, with
+/// BeginChange and EndChange.
+class RowTableModel final : public QAbstractTableModel, public SessionObserver {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RowTableModel)
 
@@ -26,12 +28,14 @@ public:
 
     /// Rows whose check boxes the user checks.
     RowTableModel(std::vector<Row>& rows, QObject* parent);
-    /// The shown rows, whose check boxes the user checks; read anew at
-    /// each use, as they may become the master rows or a copy.
-    RowTableModel(ShownList& rows, QObject* parent);
     /// Rows only shown.
     RowTableModel(const std::vector<Row>& rows, QObject* parent);
-    ~RowTableModel() override = default;
+    enum class SessionRows { Shown, Master };
+    /// The session's shown rows, whose check boxes the user checks, or its
+    /// master rows, only shown; read anew at each use, as the shown rows
+    /// may become the master rows or a copy.
+    RowTableModel(RenameSession& session, SessionRows which, QObject* parent);
+    ~RowTableModel() override;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,10 +47,8 @@ public:
     void SetHeadings(const QStringList& headings);
     void BeginChange();
     void EndChange();
-    /// Tells the views that the new name of `row` changed.
-    void RowEdited(int row);
-    /// Tells the views that names or checks changed, with rows and order kept.
-    void AllRowsEdited();
+    /// Stops hearing of the session, for a session about to go before the model.
+    void ForgetSession();
     /// Shows `marks` in the new-name column; none when null.
     void SetMarks(const RowMarks* marks);
     /// Tells the views that the marks changed, with nothing else.
@@ -54,13 +56,18 @@ public:
     /// The roles MarksChanged names.
     [[nodiscard]] static QList<int> MarkRoles();
 
+    void RowsReset() override;
+    void RowsChanged(std::size_t first, std::size_t count) override;
+
 private:
     [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
 
     [[nodiscard]] const std::vector<Row>& Rows() const { return rows_(); }
 
     std::function<const std::vector<Row>&()> rows_;
-    std::function<Row&(std::size_t)> checkable_; // the same rows, when the user may check them
+    std::function<void(std::size_t, bool)> check_; // of the same rows, when the user may check them
+    RenameSession* session_ = nullptr;             // the one heard of, if any
+    bool shownRows_ = false;                       // of the session; else its master rows
     // The count the views know; the vector may differ while a change runs.
     int shownCount_ = 0;
     QStringList headings_;

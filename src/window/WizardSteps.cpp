@@ -186,7 +186,6 @@ void TForm1::NextOnGeneratorPage()
 
 void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)
 {
-    shownModel_->AllRowsEdited();
     const std::pair<const std::optional<std::string>*, QLineEdit*> fields[] = {
         {&cleaned.replaceFrom, c_.ChangeFromEdit},
         {&cleaned.replaceTo, c_.ChangeToEdit},

@@ -124,8 +124,6 @@ private:
     void FilterFirstDateEditChange();
     void FilterLastDateEditChange();
     [[nodiscard]] int SelectedRow() const;
-    /// Runs a change of the rows' number or order with both views told.
-    void ChangeRows(const std::function<void()>& change);
     /// Runs a step that ends with a filter pass: the filter page goes to the
     /// session first, and shows what the pass left afterwards.
     void StepWithFilterPass(const std::function<void()>& step);

@@ -90,13 +90,79 @@ TEST_F(SessionFixture, TheRunReadsTheShownRowsAndKeepsItsUndoFileInTheHome)
     session.CheckAll();
     session.EditNewName(0, "c.txt", true); // no filter pass between the edit and the run
     session.InvertChecks();
-    session.ShownRows()[0].Checked = true;
+    session.SetChecked(0, true);
     const RunSummary summary = session.RunRename(true);
     EXPECT_EQ(summary.Counts.Of(RunStatus::StatusRenamed), 1);
     EXPECT_EQ(folder.ReadFile("c.txt"), "A");
     EXPECT_TRUE(folder.Exists("b.txt"));
     EXPECT_EQ(summary.Undo, UndoOutcome::Written);
     EXPECT_EQ(summary.UndoPath.rfind(session.UndoFolder(), 0), 0U) << summary.UndoPath;
+}
+
+// Writes down what the session told it, one line a call.
+struct HeardCalls : SessionObserver {
+    void RowsReset() override { heard.emplace_back("reset"); }
+    void RowsChanged(std::size_t first, std::size_t count) override
+    {
+        heard.push_back("changed " + std::to_string(first) + "+" + std::to_string(count));
+    }
+    void ForecastReady(const RunPlan& plan) override
+    {
+        heard.push_back("forecast " + std::to_string(plan.Rows.size()));
+    }
+    std::vector<std::string> heard;
+};
+
+TEST_F(SessionFixture, ObserversHearEachChangeOfTheRowsByItsKind)
+{
+    folder.WriteFile("a.txt");
+    folder.WriteFile("b.txt");
+    folder.WriteFile("c.txt");
+    HeardCalls calls;
+    session.AddObserver(calls);
+    session.ScanFolder(folder.Path());
+    session.SetChecked(2, true);
+    session.EditNewName(1, "x.txt", true);
+    session.CheckAll();
+    static_cast<void>(session.Forecast(true));
+    session.InvertChecks();
+    session.CopyOldNames();
+    session.FilterListColumnClick(0);
+    session.ApplyFilter();
+    session.UpdateFilter(); // the filter is off: no pass, nothing to hear
+    session.DeleteRow(0);
+    session.RemoveCheckedRows();
+    session.RemoveAllRows();
+    EXPECT_EQ(calls.heard,
+              (std::vector<std::string>{"reset", "changed 2+1", "changed 1+1", "changed 0+3", "forecast 3",
+                                        "changed 0+3", "changed 0+3", "reset", "reset", "reset", "reset", "reset"}));
+    // A step that fails may have changed rows before its error.
+    calls.heard.clear();
+    EXPECT_THROW(session.ImportNameList(folder.Path() + "missing.txt", NameListLayout::OldThenNew, ""), TollwickError);
+    EXPECT_EQ(calls.heard, (std::vector<std::string>{"reset"}));
+    session.RemoveObserver(calls);
+    session.ScanFolder(folder.Path());
+    EXPECT_EQ(calls.heard.size(), 1U);
+}
+
+TEST_F(SessionFixture, TheForecastListsEachNewFolderAndOnAskingAgain)
+{
+    TempDir other;
+    folder.WriteFile("a.txt");
+    folder.WriteFile("b.txt");
+    other.WriteFile("a.txt");
+    const auto renamedOnly = [this](const std::string& dirName) {
+        session.ScanFolder(dirName);
+        session.CheckAll();
+        session.EditNewName(0, "b.txt", true);
+        return session.Forecast(false).Counts.Of(RunStatus::StatusRenamed);
+    };
+    EXPECT_EQ(renamedOnly(folder.Path()), 0); // b.txt is taken
+    EXPECT_EQ(renamedOnly(other.Path()), 1);
+    other.WriteFile("b.txt");
+    EXPECT_EQ(session.Forecast(false).Counts.Of(RunStatus::StatusRenamed), 1); // the same listing
+    session.RelistFolder();
+    EXPECT_EQ(session.Forecast(false).Counts.Of(RunStatus::StatusRenamed), 0);
 }
 
 TEST_F(SessionFixture, AnUntypedAnswerKeepsTheNameAsItsBytesStand)

@@ -20,6 +20,7 @@ private slots:
     void ColumnSortFlipsOnSecondClick();
     void CancelledFileDialogsStayOnTheList();
     void MarksTheRowsTheRunWouldNotRenameUntilMended();
+    void TheForecastFollowsTheUndoBoxAtOnce();
 };
 
 namespace {
@@ -231,6 +232,30 @@ void ListPage::MarksTheRowsTheRunWouldNotRenameUntilMended()
     QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
     QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(2, 3));
     QVERIFY(!mark(2, Qt::ForegroundRole).isValid());
+}
+
+void ListPage::TheForecastFollowsTheUndoBoxAtOnce()
+{
+    const std::string home = FreshHome();
+    Folder files;
+    // The undo file keeps a name a line, so it cannot record this one.
+    files.Add(QStringLiteral("two\nlines.txt"));
+    Driver driver(home);
+    auto* undo = driver.Find<QAbstractButton>("UndoCheck");
+    undo->setChecked(false);
+    driver.OpenFolder(files.Path());
+    driver.ClickRow(0);
+    driver.Dialogs().inputAnswers.push_back(QStringLiteral("one.txt"));
+    driver.Click("EditBtn");
+    driver.Click("CheckAllBtn");
+    const auto count = [&home](int renamed, int checked) {
+        return LanguageText(home, "English.lng", "ListForecast").arg(renamed).arg(checked);
+    };
+    QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(1, 1));
+    undo->setChecked(true);
+    QCOMPARE(driver.TextOf("ListForecastLabel"), count(0, 1));
+    undo->setChecked(false);
+    QCOMPARE(driver.TextOf("ListForecastLabel"), count(1, 1));
 }
 
 QTEST_MAIN(ListPage)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/RenameSession.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tollwick;
@@ -13,6 +16,7 @@ class Models final : public QObject {
 private slots:
     void RowModelPassesTheModelTester();
     void RowModelSurvivesRowsGoneBeforeItIsTold();
+    void SessionRowModelsChecksThroughTheSessionAndHearsItsChanges();
     void ResultRowsAppearOnlyWhenFlushed();
 };
 
@@ -61,7 +65,6 @@ void Models::RowModelPassesTheModelTester()
     rows.clear();
     model.EndChange();
     QCOMPARE(model.rowCount(), 0);
-    model.AllRowsEdited();
 }
 
 void Models::RowModelSurvivesRowsGoneBeforeItIsTold()
@@ -75,6 +78,50 @@ void Models::RowModelSurvivesRowsGoneBeforeItIsTold()
     QVERIFY(!model.setData(model.index(4, 0), Qt::Checked, Qt::CheckStateRole));
     model.EndChange();
     QCOMPARE(model.rowCount(), 1);
+}
+
+void Models::SessionRowModelsChecksThroughTheSessionAndHearsItsChanges()
+{
+    QTemporaryDir home;
+    QTemporaryDir folder;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Progress progress;
+    RenameSession session(home.path().toStdString() + "/", progress);
+    session.ScanFolder(folder.path().toStdString());
+    RowTableModel shown(session, RowTableModel::SessionRows::Shown, nullptr);
+    RowTableModel master(session, RowTableModel::SessionRows::Master, nullptr);
+    const QAbstractItemModelTester tester(&shown, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(shown.rowCount(), 3);
+    QVERIFY(!master.flags(master.index(0, 0)).testFlag(Qt::ItemIsUserCheckable));
+
+    QSignalSpy changed(&shown, &QAbstractItemModel::dataChanged);
+    QVERIFY(shown.setData(shown.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(session.List().FilterList[1].Checked);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
+    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
+
+    session.EditNewName(2, "z.txt", true);
+    QCOMPARE(shown.index(2, RowTableModel::NewNameColumn).data().toString(), QStringLiteral("z.txt"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toModelIndex().row(), 2);
+
+    QSignalSpy shownReset(&shown, &QAbstractItemModel::modelReset);
+    QSignalSpy masterReset(&master, &QAbstractItemModel::modelReset);
+    session.RemoveCheckedRows();
+    QCOMPARE(shownReset.count(), 1);
+    QCOMPARE(masterReset.count(), 1);
+    QCOMPARE(shown.rowCount(), 2);
+    QCOMPARE(master.rowCount(), 2);
+
+    // A model that forgot the session hears no more of it.
+    master.ForgetSession();
+    session.RemoveAllRows();
+    QCOMPARE(shown.rowCount(), 0);
+    QCOMPARE(master.rowCount(), 2);
 }
 
 void Models::ResultRowsAppearOnlyWhenFlushed()
