@@ -208,7 +208,7 @@ RunPlan RenameSession::Forecast(bool undoCheck)
     if (!folder_ && std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; })) {
         folder_ = FolderView::Of(dirName_);
     }
-    const RunPlan plan = folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
+    RunPlan plan = folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
     for (SessionObserver* observer : observers_) {
         observer->ForecastReady(plan);
     }
