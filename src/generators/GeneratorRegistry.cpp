@@ -99,7 +99,8 @@ public:
 protected:
     [[nodiscard]] StepOptions SaveStep(const CaseStep& step) const override
     {
-        const auto mode = std::ranges::find(caseModes, step.mode, &std::pair<std::string_view, CaseMode>::second);
+        const auto* const mode =
+            std::ranges::find(caseModes, step.mode, &std::pair<std::string_view, CaseMode>::second);
         return {{"mode", std::string(mode->first)},
                 {"first-count", std::to_string(step.firstCount)},
                 {"underscore", Flag(step.underscoreStartsWord)}};
@@ -107,7 +108,7 @@ protected:
     void Read(CaseStep& step, const std::string& key, const std::string& value) const override
     {
         if (key == "mode") {
-            const auto mode = std::ranges::find(caseModes, value, &std::pair<std::string_view, CaseMode>::first);
+            const auto* const mode = std::ranges::find(caseModes, value, &std::pair<std::string_view, CaseMode>::first);
             if (mode == caseModes.end()) {
                 throw StepOptionError(key, Quoted(value) + " is not one of lower, upper, first, swap, words");
             }

@@ -39,7 +39,7 @@ void CheckPresetName(std::string_view name)
     if (name.empty() || name.find('/') != std::string_view::npos || name.front() == '.' ||
         name.size() > longestPresetName) {
         throw TollwickError(
-            "A preset name must not be empty, hold \"/\", start with \".\" or be longer than 200 bytes.");
+            R"(A preset name must not be empty, hold "/", start with "." or be longer than 200 bytes.)");
     }
 }
 
