@@ -3,8 +3,7 @@
 
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
-#include "generators/NameMask.h"
-#include "generators/ReplaceText.h"
+#include "generators/StepChecks.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -135,34 +134,22 @@ Step BuildReplace(const RawStep& raw)
 {
     ReplaceStep step{raw.operands[0],         raw.operands[1],       raw.Has("--first-only"),
                      raw.Has("--match-case"), raw.Has("--keep-ext"), raw.Has("--regex")};
-    if (step.regex) {
-        // A wrong expression is a wrong value: found before the first step runs.
-        try {
-            (void)TextReplacer({step.from, step.to, step.firstOnly, step.matchCase, step.keepExtension, true});
-        } catch (const TollwickError& error) {
-            throw UsageError(std::string("--replace: ") + error.what());
-        }
+    // A wrong expression is a wrong value: found before the first step runs.
+    try {
+        CheckReplaceExpression(step);
+    } catch (const TollwickError& error) {
+        throw UsageError(std::string("--replace: ") + error.what());
     }
     return step;
 }
 
-// With --count every number of a mask is read into the counter's 32 bits;
-// one beyond them is a wrong value, found before the first step runs.
+// One beyond the counter's 32 bits is a wrong value, found before the first step runs.
 void CheckCountedNumbers(std::string_view mask, std::string_view what)
 {
-    constexpr std::string_view digits = "0123456789";
-    constexpr std::int64_t largest = std::numeric_limits<std::int32_t>::max();
-    const std::string cleaned = CleanMask(mask); // as the pass reads it: a dropped "?" joins two runs
-    const std::string_view text = cleaned;
-    for (std::size_t pos = text.find_first_of(digits); pos != std::string_view::npos;
-         pos = text.find_first_of(digits, pos)) {
-        const std::string_view run = text.substr(pos, text.find_first_not_of(digits, pos) - pos);
-        std::int64_t value = 0;
-        if (std::from_chars(run.data(), run.data() + run.size(), value).ec != std::errc() || value > largest) {
-            throw UsageError(std::string(what) + ": the number '" + std::string(run) +
-                             "' is larger than the largest value " + std::to_string(largest));
-        }
-        pos += run.size();
+    try {
+        tollwick::CheckCountedNumbers(mask);
+    } catch (const TollwickError& error) {
+        throw UsageError(std::string(what) + ": " + error.what());
     }
 }
 
@@ -293,7 +280,7 @@ std::vector<StepSpec> MakeSpecs()
          "Transliterate the name parts by the stored tables.",
          BuildTranslit},
         {"--delete",
-         {Number("FROM", 1, 256), Number("COUNT", 1, 256)},
+         {Number("FROM", 1, largestStepNumber), Number("COUNT", 1, largestStepNumber)},
          {{"--from-end", {}, false, "count positions from the end of the name part"}},
          "Delete COUNT characters of the name part from position FROM (1 to 256 each).",
          BuildDelete},

@@ -2,6 +2,7 @@
 #include "batch/StepValues.h"
 
 #include "batch/UsageError.h"
+#include "generators/StepChecks.h"
 #include "platform/RealPath.h"
 
 #include <charconv>
@@ -84,7 +85,7 @@ CaseStep ParseCaseMode(std::string_view text)
         step.mode = CaseMode::Swap;
     } else if (mode == "first") {
         step.mode = CaseMode::First;
-        step.firstCount = hasOption ? ParseNumber(option, 1, 256, "--case first:N") : 1;
+        step.firstCount = hasOption ? ParseNumber(option, 1, largestStepNumber, "--case first:N") : 1;
     } else if (mode == "words" && (!hasOption || option == "underscore")) {
         step.mode = CaseMode::Words;
         step.underscoreStartsWord = hasOption;

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "generators/Steps.h"
+#include "platform/Errors.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tollwick {
+
+/// A step's options as text, in the order they are saved.
+using StepOptions = std::vector<std::pair<std::string, std::string>>;
+
+/// An option that cannot be used; the message starts with the key.
+class StepOptionError : public TollwickError {
+public:
+    StepOptionError(std::string key, const std::string& reason)
+        : TollwickError(key + ": " + reason), key_(std::move(key))
+    {
+    }
+    [[nodiscard]] const std::string& Key() const { return key_; }
+
+private:
+    std::string key_;
+};
+
+/// One generator as stored: its id, its kind and its options as key/value text.
+class Generator {
+public:
+    Generator() = default;
+    Generator(const Generator&) = delete;
+    Generator& operator=(const Generator&) = delete;
+    Generator(Generator&&) = delete;
+    Generator& operator=(Generator&&) = delete;
+    virtual ~Generator() = default;
+
+    /// Stable: it is written into preset files.
+    [[nodiscard]] virtual std::string_view Id() const = 0;
+    [[nodiscard]] virtual GeneratorKind Kind() const = 0;
+    /// Every key Save writes and Load takes, in that order.
+    [[nodiscard]] virtual std::vector<std::string_view> OptionKeys() const = 0;
+    /// Every option of `step`, which must be of this generator's kind.
+    [[nodiscard]] virtual StepOptions Save(const GeneratorStep& step) const = 0;
+    /// A missing key keeps the step's default; an unknown key or a value the
+    /// command line would refuse raises StepOptionError naming the key.
+    [[nodiscard]] virtual GeneratorStep Load(const StepOptions& options) const = 0;
+};
+
+/// Every generator, in GeneratorKind order.
+[[nodiscard]] const std::vector<const Generator*>& AllGenerators();
+/// The generator with `id`, or none.
+[[nodiscard]] const Generator* FindGenerator(std::string_view id);
+[[nodiscard]] const Generator& GeneratorOf(GeneratorKind kind);
+
+} // namespace tollwick
