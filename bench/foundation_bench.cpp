@@ -37,7 +37,7 @@ void BenchFilter()
     tollwick::RenameList list;
     for (int k = 0; k < 1'000'000; ++k) {
         const std::string name = (k % 10 == 0 ? "Фото_отпуск_" : "IMG_holiday_") + std::to_string(k) + ".jpg";
-        list.AddMasterRow(name, name, "2005-11-30_11-30-18");
+        list.AddMasterRow(name, name, tollwick::DateTextValue("2005-11-30_11-30-18"));
     }
     tollwick::Progress progress;
     tollwick::FilterSettings off;

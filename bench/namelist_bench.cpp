@@ -40,7 +40,7 @@ tollwick::RenameList MakeList(int rows)
     for (int k = 0; k < rows; ++k) {
         std::snprintf(oldName, sizeof oldName, "IMG_%07d.JPG", k);
         std::snprintf(newName, sizeof newName, "Holiday %07d.jpg", k);
-        list.AddMasterRow(oldName, newName, "2005-11-30_11-30-18");
+        list.AddMasterRow(oldName, newName, tollwick::DateTextValue("2005-11-30_11-30-18"));
     }
     list.FilterList = list.TotalList;
     return list;

@@ -53,7 +53,7 @@ tollwick::RenameList MixedList(int rows, tollwick::FolderNames& names)
         } else {
             target = "same name";
         }
-        list.AddMasterRow(Numbered(k), std::move(target), "N/A").Checked = true;
+        list.AddMasterRow(Numbered(k), std::move(target), tollwick::RowDate()).Checked = true;
     }
     list.FilterList = list.TotalList;
     return list;
@@ -96,7 +96,7 @@ void TimeListing(int files, const std::string& parent)
     // The preview page's forecast: the listing and both plans, each row shifted by one.
     tollwick::RenameList list;
     for (int k = 0; k < files; ++k) {
-        list.AddMasterRow(Numbered(k), Numbered(k + 1), "N/A").Checked = true;
+        list.AddMasterRow(Numbered(k), Numbered(k + 1), tollwick::RowDate()).Checked = true;
     }
     list.FilterList = list.TotalList;
     const Clock::time_point forecastStart = Clock::now();

@@ -60,7 +60,8 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     tollwick::RenameList list;
     list.TotalList.reserve(static_cast<std::size_t>(rows));
     for (int k = 0; k < rows; ++k) {
-        list.AddMasterRow(PhotoName(from, k), PhotoName(to, k), "2005-11-30_11-30-18").Checked = true;
+        list.AddMasterRow(PhotoName(from, k), PhotoName(to, k), tollwick::DateTextValue("2005-11-30_11-30-18"))
+            .Checked = true;
     }
     list.FilterList = list.TotalList;
     tollwick::RunOptions options;

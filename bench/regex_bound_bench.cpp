@@ -39,7 +39,7 @@ int main()
         // Each name ends in a letter the expression cannot take at the end.
         std::string name(NameLength - 1, 'a');
         name += static_cast<char>('b' + k % 20);
-        list.AddMasterRow(name, name, "N/A");
+        list.AddMasterRow(name, name, tollwick::RowDate());
     }
     list.FilterList = list.TotalList;
 

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = tollwick::fuzz::WriteInputFile(file, "list.txt");
     tollwick::RenameList list;
     for (const char* name : {"a.jpg", "b.png", "c"}) {
-        list.AddMasterRow(name, name, "N/A");
+        list.AddMasterRow(name, name, tollwick::RowDate());
     }
     list.FilterList = list.TotalList;
     tollwick::Progress progress;

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string path = tollwick::fuzz::WriteInputFile(tollwick::fuzz::AsText(data, size), "load.twu");
     tollwick::RenameList list;
-    list.AddMasterRow("old", "new", "N/A");
+    list.AddMasterRow("old", "new", tollwick::RowDate());
     list.FilterList = list.TotalList;
     tollwick::Progress progress;
     const tollwick::UndoLoad load = tollwick::LoadUndoFile(list, path, "/earlier/", {}, progress);

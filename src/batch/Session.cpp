@@ -134,7 +134,7 @@ void Session::operator()(const SortStep& step)
 void Session::operator()(const PrintListStep&)
 {
     for (const Row& row : session_.List().FilterList) {
-        out_ << row.OldName << '\t' << row.NewName << '\t' << row.Index << '\t' << row.DateText << '\t'
+        out_ << row.OldName << '\t' << row.NewName << '\t' << row.Index << '\t' << RowDateText(row.Date) << '\t'
              << (row.Checked ? '1' : '0') << '\n';
     }
 }

@@ -69,10 +69,14 @@ std::optional<LocalDateTime> DateTextValue(std::string_view text)
     return text.empty() ? std::optional<LocalDateTime>(time) : std::nullopt;
 }
 
-std::string FileDateText(const std::string& folder, const std::string& fileName)
+std::string RowDateText(const RowDate& date)
 {
-    const auto modified = FileModifiedTime(folder, fileName);
-    return modified ? DateTimeText(*modified) : std::string(NoDateText);
+    return date ? DateTimeText(*date) : std::string(NoDateText);
+}
+
+RowDate FileDate(const std::string& folder, const std::string& fileName)
+{
+    return FileModifiedTime(folder, fileName);
 }
 
 } // namespace tollwick

@@ -18,7 +18,12 @@ inline constexpr const char* NoDateText = "N/A";
 /// else that DateTimeText does not write. Years of any length compare right
 /// as values, where "999-..." sorts after "2005-..." as text.
 [[nodiscard]] std::optional<LocalDateTime> DateTextValue(std::string_view text);
-/// The date text of a file of the list folder (`folder` ends with "/"), or "N/A".
-[[nodiscard]] std::string FileDateText(const std::string& folder, const std::string& fileName);
+
+/// A row's last-write time; empty for a file whose time could not be read.
+using RowDate = std::optional<LocalDateTime>;
+/// The text the list shows for a row's date: DateTimeText, or "N/A".
+[[nodiscard]] std::string RowDateText(const RowDate& date);
+/// The last-write time of a file of the list folder (`folder` ends with "/").
+[[nodiscard]] RowDate FileDate(const std::string& folder, const std::string& fileName);
 
 } // namespace tollwick

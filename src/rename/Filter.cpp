@@ -49,20 +49,18 @@ DateBounds BoundsOf(const FilterSettings& settings)
 
 // Compared as times, not as texts: the year has no fixed width, and a
 // first day before the year 1000 would sort after every file's date.
-bool DatePasses(bool on, const DateBounds& bounds, const std::string& dateText)
+bool DatePasses(bool on, const DateBounds& bounds, const RowDate& date)
 {
     if (!on) {
         return true;
     }
-    const std::optional<LocalDateTime> date = DateTextValue(dateText);
     return date && bounds.lower <= *date && *date <= bounds.upper;
 }
 
 bool PassesPrepared(const Row& row, const PreparedTest& oldTest, const PreparedTest& newTest, bool dateOn,
                     const DateBounds& bounds)
 {
-    return NamePasses(oldTest, row.OldName) && NamePasses(newTest, row.NewName) &&
-           DatePasses(dateOn, bounds, row.DateText);
+    return NamePasses(oldTest, row.OldName) && NamePasses(newTest, row.NewName) && DatePasses(dateOn, bounds, row.Date);
 }
 
 } // namespace

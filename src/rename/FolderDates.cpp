@@ -32,18 +32,17 @@ FolderDates::FolderDates(std::string folder, std::size_t nameCount) : folder_(st
     listed_.emplace();
     listed_->reserve(entries.size());
     for (FolderEntry& entry : entries) {
-        listed_->emplace(std::move(entry.name),
-                         entry.modified ? DateTimeText(*entry.modified) : std::string(NoDateText));
+        listed_->emplace(std::move(entry.name), entry.modified);
     }
 }
 
-std::string FolderDates::DateTextOf(const std::string& name) const
+RowDate FolderDates::DateOf(const std::string& name) const
 {
     if (!listed_) {
-        return FileDateText(folder_, name);
+        return FileDate(folder_, name);
     }
     const auto found = listed_->find(name);
-    return found == listed_->end() ? std::string(NoDateText) : found->second;
+    return found == listed_->end() ? RowDate() : found->second;
 }
 
 } // namespace tollwick

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rename/DateText.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -8,7 +10,7 @@
 
 namespace tollwick {
 
-/// FileDateText for many names of one folder. When the names are many the
+/// FileDate for many names of one folder. When the names are many the
 /// folder is listed once and the names are looked up in the listing, which
 /// takes the same entries as the single lookup; a few names are looked up
 /// one by one, so a short list never pays for a large folder.
@@ -16,11 +18,11 @@ class FolderDates {
 public:
     FolderDates(std::string folder, std::size_t nameCount);
 
-    [[nodiscard]] std::string DateTextOf(const std::string& name) const;
+    [[nodiscard]] RowDate DateOf(const std::string& name) const;
 
 private:
     std::string folder_;
-    std::optional<std::unordered_map<std::string, std::string>> listed_;
+    std::optional<std::unordered_map<std::string, RowDate>> listed_;
 };
 
 } // namespace tollwick

@@ -4,6 +4,7 @@
 #include "platform/Collation.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tollwick {
 namespace {
@@ -24,15 +25,16 @@ template <typename Pred> void BackwardRemoval(RenameList& list, Progress& progre
     DeleteShownRowsWhere(list, progress, doomed);
 }
 
-const std::string& ColumnText(const Row& row, int column)
+// Every column sorts by the text it shows, the number column included.
+std::string ColumnText(const Row& row, int column)
 {
     switch (column) {
     case 1:
         return row.NewName;
     case 2:
-        return row.Index;
+        return std::to_string(row.Index);
     case 3:
-        return row.DateText;
+        return RowDateText(row.Date);
     default:
         return row.OldName;
     }

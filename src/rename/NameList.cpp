@@ -57,8 +57,8 @@ void AddExportLines(std::vector<std::string>& lines, const Row& row, const Expor
 void AddImportedRow(RenameList& list, std::string oldName, std::string newName, const FolderDates& dates,
                     Progress& progress)
 {
-    std::string date = dates.DateTextOf(oldName);
-    list.AddMasterRow(std::move(oldName), std::move(newName), std::move(date));
+    const RowDate date = dates.DateOf(oldName);
+    list.AddMasterRow(std::move(oldName), std::move(newName), date);
     progress.ShowProgress(list.NextIndex, 0);
 }
 
@@ -106,7 +106,7 @@ void ImportSeparated(RenameList& list, const std::vector<std::string>& lines, co
 void SetOneSide(Row& row, std::string name, bool oldSide, const FolderDates& dates)
 {
     if (oldSide) {
-        row.DateText = dates.DateTextOf(name);
+        row.Date = dates.DateOf(name);
         row.OldName = std::move(name);
     } else {
         row.NewName = std::move(name);
@@ -136,11 +136,11 @@ void ImportOneSide(RenameList& list, const std::vector<std::string>& lines, cons
         if (i < present) {
             SetOneSide(list.TotalList[i], std::move(name), oldSide, dates);
         } else {
-            std::string date = oldSide ? dates.DateTextOf(name) : std::string(NoDateText);
+            const RowDate date = oldSide ? dates.DateOf(name) : RowDate();
             if (oldSide) {
-                list.AddMasterRow(std::move(name), {}, std::move(date));
+                list.AddMasterRow(std::move(name), {}, date);
             } else {
-                list.AddMasterRow({}, std::move(name), std::move(date));
+                list.AddMasterRow({}, std::move(name), date);
             }
         }
         progress.ShowProgress(static_cast<int>(i + 1), 0);

@@ -2,24 +2,13 @@
 #include "rename/RenameList.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace tollwick {
 namespace {
 
-std::optional<std::int64_t> IndexNumber(const std::string& index)
+std::optional<std::size_t> WalkForIndex(const std::vector<Row>& rows, std::uint32_t index)
 {
-    std::int64_t number = 0;
-    const auto [end, error] = std::from_chars(index.data(), index.data() + index.size(), number);
-    if (error != std::errc() || end != index.data() + index.size()) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-std::optional<std::size_t> WalkForIndex(const std::vector<Row>& rows, const std::string& index)
-{
-    const auto found = std::find_if(rows.begin(), rows.end(), [&index](const Row& row) { return row.Index == index; });
+    const auto found = std::find_if(rows.begin(), rows.end(), [index](const Row& row) { return row.Index == index; });
     if (found == rows.end()) {
         return std::nullopt;
     }
@@ -72,31 +61,23 @@ void RenameList::StartNewList()
     NextIndex = 0;
 }
 
-Row& RenameList::AddMasterRow(std::string oldName, std::string newName, std::string dateText)
+Row& RenameList::AddMasterRow(std::string oldName, std::string newName, RowDate date)
 {
-    TotalList.push_back(
-        {std::move(oldName), std::move(newName), std::to_string(NextIndex), std::move(dateText), false});
+    TotalList.push_back({std::move(oldName), std::move(newName), static_cast<std::uint32_t>(NextIndex), date, false});
     ++NextIndex;
     return TotalList.back();
 }
 
-std::optional<std::size_t> FindMasterRow(const RenameList& list, const std::string& index)
+std::optional<std::size_t> FindMasterRow(const RenameList& list, std::uint32_t index)
 {
     const auto& rows = list.TotalList;
-    const auto wanted = IndexNumber(index);
-    if (wanted) {
-        // Finds the first row not below the wanted number, treating rows of
-        // unreadable Index as below everything; confirmed by exact text.
-        const auto first = std::partition_point(rows.begin(), rows.end(), [&wanted](const Row& row) {
-            const auto number = IndexNumber(row.Index);
-            return !number || *number < *wanted;
-        });
-        if (first != rows.end() && first->Index == index) {
-            const auto position = static_cast<std::size_t>(first - rows.begin());
-            // Only a list that is in rising order may skip the rows before.
-            if (position == 0 || IndexNumber(rows[position - 1].Index).value_or(*wanted) < *wanted) {
-                return position;
-            }
+    const auto first =
+        std::partition_point(rows.begin(), rows.end(), [index](const Row& row) { return row.Index < index; });
+    if (first != rows.end() && first->Index == index) {
+        const auto position = static_cast<std::size_t>(first - rows.begin());
+        // Only a list that is in rising order may skip the rows before.
+        if (position == 0 || rows[position - 1].Index < index) {
+            return position;
         }
     }
     return WalkForIndex(rows, index);

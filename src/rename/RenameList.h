@@ -32,13 +32,13 @@ struct RenameList {
     /// Empties both lists and starts the numbering again.
     void StartNewList();
     /// Appends an unchecked master row numbered NextIndex.
-    Row& AddMasterRow(std::string oldName, std::string newName, std::string dateText);
+    Row& AddMasterRow(std::string oldName, std::string newName, RowDate date);
 };
 
 /// Position of the first master row whose Index is exactly `index`.
 /// Rows are added with rising numbers, so a binary search finds it; a list
 /// out of that order falls back to a walk from the first row.
-[[nodiscard]] std::optional<std::size_t> FindMasterRow(const RenameList& list, const std::string& index);
+[[nodiscard]] std::optional<std::size_t> FindMasterRow(const RenameList& list, std::uint32_t index);
 
 /// Deletes shown row `shownPosition` and its master row.
 void DeleteRow(RenameList& list, std::size_t shownPosition);

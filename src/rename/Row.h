@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rename/DateText.h"
+
+#include <cstdint>
 #include <string>
 
 namespace tollwick {
 
 /// One file of the rename list.
 struct Row {
-    std::string OldName;  // present name inside the list folder
-    std::string NewName;  // the name it is to get
-    std::string Index;    // unique row number as decimal text; joins a shown row to its master row
-    std::string DateText; // last-write time as date text, or "N/A"
-    bool Checked = false; // takes part in the run
+    std::string OldName;     // present name inside the list folder
+    std::string NewName;     // the name it is to get
+    std::uint32_t Index = 0; // unique row number; joins a shown row to its master row
+    RowDate Date;            // last-write time, if it could be read
+    bool Checked = false;    // takes part in the run
     friend bool operator==(const Row&, const Row&) = default;
 };
 

@@ -123,7 +123,7 @@ public:
             line_.OldName = row.OldName;
             line_.NewName = row.NewName;
             line_.StatusText = texts_.Status[slot];
-            line_.DateText = row.DateText;
+            line_.DateText = RowDateText(row.Date);
             line_.Status = done.Status;
             line_.Reason = done.Reason;
             onResult_(line_, counts_);

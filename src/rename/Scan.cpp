@@ -18,9 +18,8 @@ FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const Fi
         list.StartNewList();
         list.TotalList.reserve(entries.size());
         for (FolderEntry& entry : entries) {
-            std::string date = entry.modified ? DateTimeText(*entry.modified) : std::string(NoDateText);
             std::string name = std::move(entry.name);
-            list.AddMasterRow(name, name, std::move(date));
+            list.AddMasterRow(name, name, entry.modified);
             pass.StepOn();
         }
     }

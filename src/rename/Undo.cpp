@@ -210,8 +210,8 @@ UndoLoad LoadUndoFile(RenameList& list, const std::string& path, const std::stri
                 }
                 std::string present = TextBefore(lines[k], UndoSeparator);
                 movedOnto.insert(std::string_view(lines[k]).substr(0, present.size()));
-                std::string date = dates.DateTextOf(present);
-                list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), std::move(date));
+                const RowDate date = dates.DateOf(present);
+                list.AddMasterRow(std::move(present), TextAfter(lines[k], UndoSeparator), date);
                 pass.Step(list.NextIndex);
             }
         }

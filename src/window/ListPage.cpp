@@ -189,11 +189,11 @@ void TForm1::FilterListColumnClick(int column)
     // The selected row stays selected where the sort puts it.
     const std::vector<Row>& shown = session_->List().FilterList;
     const int selected = SelectedRow();
-    const std::string selectedIndex = selected >= 0 ? shown[static_cast<std::size_t>(selected)].Index : "";
+    const std::uint32_t selectedIndex = selected >= 0 ? shown[static_cast<std::size_t>(selected)].Index : 0;
     session_->FilterListColumnClick(column);
     if (selected >= 0) {
         const auto found = std::find_if(shown.begin(), shown.end(),
-                                        [&selectedIndex](const Row& row) { return row.Index == selectedIndex; });
+                                        [selectedIndex](const Row& row) { return row.Index == selectedIndex; });
         const QModelIndex row = shownModel_->index(static_cast<int>(found - shown.begin()), 0);
         c_.FilterList->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                                   QItemSelectionModel::Rows);

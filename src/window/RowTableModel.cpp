@@ -123,9 +123,9 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const
     case NewNameColumn:
         return ShownText(row->NewName);
     case IndexColumn:
-        return ShownText(row->Index);
+        return ShownText(std::to_string(row->Index));
     case DateTextColumn:
-        return ShownText(row->DateText);
+        return ShownText(RowDateText(row->Date));
     default:
         return {};
     }

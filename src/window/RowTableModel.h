@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// moc cannot parse the standard library's concepts that a row's date brings.
+#ifndef Q_MOC_RUN
 #include "rename/Row.h"
 #include "session/SessionObserver.h"
+#endif
 
 #include <QAbstractTableModel>
 #include <functional>

@@ -20,7 +20,7 @@ protected:
     {
         list.StartNewList();
         for (const std::string& name : names) {
-            list.AddMasterRow(name, name, "N/A");
+            list.AddMasterRow(name, name, RowDate());
         }
         (void)ApplyFilter(list, FilterSettings{}, progress);
         for (const int row : checked) {

@@ -106,7 +106,7 @@ TEST(ApplyFilter, DatesCountFromTheFirstDayToTheEndOfTheLast)
     };
     RenameList list;
     for (const DateCase& c : cases) {
-        list.AddMasterRow(c.dateText, c.dateText, c.dateText);
+        list.AddMasterRow(c.dateText, c.dateText, DateTextValue(c.dateText));
     }
     FilterSettings settings;
     settings.on = true;
@@ -140,7 +140,7 @@ TEST(ApplyFilter, DatesCompareAsTimesWhateverTheLengthOfTheYear)
     };
     for (const RangeCase& c : cases) {
         RenameList list;
-        list.AddMasterRow("f", "f", c.dateText);
+        list.AddMasterRow("f", "f", DateTextValue(c.dateText));
         FilterSettings settings;
         settings.on = true;
         settings.dateTest = true;

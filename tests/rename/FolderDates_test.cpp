@@ -27,12 +27,12 @@ TEST(FolderDates, ListingAgreesWithSingleLookups)
     const FolderDates single(folder.Path(), 1);
     for (const char* name : {"plain.jpg", ".hidden", "\xFF raw", "sub", "sub/inner", "link", "dangling", "link-to-sub",
                              "missing", "", ".", ".."}) {
-        EXPECT_EQ(listed.DateTextOf(name), FileDateText(folder.Path(), name)) << name;
-        EXPECT_EQ(single.DateTextOf(name), FileDateText(folder.Path(), name)) << name;
+        EXPECT_EQ(listed.DateOf(name), FileDate(folder.Path(), name)) << name;
+        EXPECT_EQ(single.DateOf(name), FileDate(folder.Path(), name)) << name;
     }
-    EXPECT_EQ(listed.DateTextOf("plain.jpg"), "2005-11-30_11-30-18");
-    EXPECT_EQ(listed.DateTextOf("link"), "2005-11-30_11-30-18");
-    EXPECT_EQ(listed.DateTextOf("sub/inner"), "N/A");
+    EXPECT_EQ(RowDateText(listed.DateOf("plain.jpg")), "2005-11-30_11-30-18");
+    EXPECT_EQ(RowDateText(listed.DateOf("link")), "2005-11-30_11-30-18");
+    EXPECT_EQ(RowDateText(listed.DateOf("sub/inner")), "N/A");
 }
 
 } // namespace

@@ -84,15 +84,15 @@ TEST(ColumnSort, EveryColumnComparesAsText)
     RenameList list;
     for (int k = 0; k < 11; ++k) {
         list.AddMasterRow("f" + std::to_string(k), "",
-                          k == 3 ? "N/A" : "2005-11-" + std::to_string(10 + k) + "_00-00-00");
+                          DateTextValue(k == 3 ? "N/A" : "2005-11-" + std::to_string(10 + k) + "_00-00-00"));
     }
     list.FilterList = list.TotalList;
     SortState sort;
     FilterListColumnClick(list, sort, 2);
-    EXPECT_EQ(list.FilterList[1].Index, "1");
-    EXPECT_EQ(list.FilterList[2].Index, "10"); // 10 before 9
+    EXPECT_EQ(list.FilterList[1].Index, 1U);
+    EXPECT_EQ(list.FilterList[2].Index, 10U); // 10 before 9
     FilterListColumnClick(list, sort, 3);
-    EXPECT_EQ(list.FilterList.back().DateText, "N/A");
+    EXPECT_EQ(RowDateText(list.FilterList.back().Date), "N/A");
 }
 
 } // namespace

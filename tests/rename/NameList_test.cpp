@@ -16,9 +16,9 @@ protected:
     // The two rows of the layout examples, with a third row hidden by the filter.
     void SetUp() override
     {
-        list.AddMasterRow("a.jpg", "b.jpg", "N/A");
-        list.AddMasterRow("hidden.jpg", "h.jpg", "N/A");
-        list.AddMasterRow("c.jpg", "d.jpg", "N/A");
+        list.AddMasterRow("a.jpg", "b.jpg", RowDate());
+        list.AddMasterRow("hidden.jpg", "h.jpg", RowDate());
+        list.AddMasterRow("c.jpg", "d.jpg", RowDate());
         list.FilterList = {list.TotalList[0], list.TotalList[2]};
     }
 
@@ -98,8 +98,8 @@ TEST_F(NameList, EveryLayoutReadsBackWhatItWrote)
         list.FilterList.clear(); // the shown list is gone after an import; no row may survive
         (void)Import(written, layout);
         EXPECT_EQ(MasterPairs(), (Pairs{{"a.jpg", "b.jpg"}, {"c.jpg", "d.jpg"}})) << static_cast<int>(layout);
-        EXPECT_EQ(list.TotalList[0], (Row{"a.jpg", "b.jpg", "0", "2005-11-30_11-30-18", false}));
-        EXPECT_EQ(list.TotalList[1].DateText, "N/A");
+        EXPECT_EQ(list.TotalList[0], (Row{"a.jpg", "b.jpg", 0, DateTextValue("2005-11-30_11-30-18"), false}));
+        EXPECT_EQ(RowDateText(list.TotalList[1].Date), "N/A");
         EXPECT_EQ(list.NextIndex, 2);
         EXPECT_EQ(list.FilterList, list.TotalList);
     }
@@ -150,8 +150,8 @@ TEST_F(NameList, NamesAreCleanedAndRawBytesKept)
 
 TEST_F(NameList, NewNamesGoToMasterRowsByPosition)
 {
-    list.AddMasterRow("e.jpg", "f.jpg", "N/A");
-    list.AddMasterRow("g.jpg", "h2.jpg", "N/A");
+    list.AddMasterRow("e.jpg", "f.jpg", RowDate());
+    list.AddMasterRow("g.jpg", "h2.jpg", RowDate());
     list.FilterList[1].Checked = true; // an edit not yet stored back
     (void)Import("1\r\n2\r\n3\r\n", NameListLayout::NewOnly);
 
@@ -168,15 +168,15 @@ TEST_F(NameList, OldNamesBeyondTheListAddRowsAndShortFilesEmptyTheRest)
     folder.WriteFile("x2", "", LocalTime(2005, 11, 30, 11, 30, 18));
     (void)Import("x1\r\nx2\r\nx3\r\n", NameListLayout::OldOnly);
     EXPECT_EQ(MasterPairs(), (Pairs{{"x1", "b.jpg"}, {"x2", "h.jpg"}, {"x3", ""}}));
-    EXPECT_EQ(list.TotalList[1].DateText, "2005-11-30_11-30-18");
-    EXPECT_EQ(list.TotalList[2].Index, "3");
+    EXPECT_EQ(RowDateText(list.TotalList[1].Date), "2005-11-30_11-30-18");
+    EXPECT_EQ(list.TotalList[2].Index, 3U);
 
     list.TotalList[2].NewName = "keep-me";
     list.FilterList = list.TotalList;
     list.FilterList[1].NewName = ""; // stored back before the import: row 2 goes
     (void)Import("only\r\n", NameListLayout::OldOnly);
     EXPECT_EQ(MasterPairs(), (Pairs{{"only", "b.jpg"}, {"", "keep-me"}}));
-    EXPECT_EQ(list.TotalList[1].DateText, "N/A");
+    EXPECT_EQ(RowDateText(list.TotalList[1].Date), "N/A");
 }
 
 TEST_F(NameList, EmptyFileChangesNoRowButFilters)

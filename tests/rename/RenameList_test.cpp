@@ -22,10 +22,20 @@ TEST(DeleteRow, RemovesTheShownRowAndItsMasterRow)
 TEST(DeleteRow, RemovesTheShownRowEvenWithoutAMasterRow)
 {
     RenameList list = test::ListOf({"a", "b"});
-    list.FilterList[0].Index = "77";
+    list.FilterList[0].Index = 77;
     DeleteRow(list, 0);
     EXPECT_EQ(test::OldNames(list.FilterList), Names{"b"});
     EXPECT_EQ(test::OldNames(list.TotalList), (Names{"a", "b"}));
+}
+
+TEST(DeleteRow, FindsMasterRowsPastNine)
+{
+    // Numbers in text order would put 10 and 11 before 2 and lose the search.
+    RenameList list = test::ListOf({"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "f10", "f11"});
+    list.FilterList = {list.TotalList[10], list.TotalList[2]};
+    DeleteRow(list, 0);
+    DeleteRow(list, 0);
+    EXPECT_EQ(test::OldNames(list.TotalList), (Names{"f0", "f1", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "f11"}));
 }
 
 TEST(DeleteRow, FindsMasterRowsInAListOutOfOrder)
@@ -44,12 +54,12 @@ TEST(StoreShownRows, CopiesOnlyNewNameAndCheckedBack)
     list.FilterList[1].NewName = "C.txt";
     list.FilterList[1].Checked = true;
     list.FilterList[1].OldName = "changed";
-    list.FilterList[1].DateText = "changed";
+    list.FilterList[1].Date = RowDate();
     std::swap(list.FilterList[0], list.FilterList[1]); // a sorted shown list
     Progress progress;
     StoreShownRows(list, progress);
-    EXPECT_EQ(list.TotalList[2], (Row{"c", "C.txt", "2", "2005-11-30_11-30-18", true}));
-    EXPECT_EQ(list.TotalList[0], (Row{"a", "a", "0", "2005-11-30_11-30-18", false}));
+    EXPECT_EQ(list.TotalList[2], (Row{"c", "C.txt", 2, DateTextValue("2005-11-30_11-30-18"), true}));
+    EXPECT_EQ(list.TotalList[0], (Row{"a", "a", 0, DateTextValue("2005-11-30_11-30-18"), false}));
     EXPECT_EQ(progress.Maximum(), 100);
 }
 
@@ -61,7 +71,7 @@ TEST(DeleteShownRows, DeletingEverythingKeepsTheNumbering)
     EXPECT_TRUE(list.TotalList.empty());
     EXPECT_TRUE(list.FilterList.empty());
     EXPECT_EQ(list.NextIndex, 3);
-    EXPECT_EQ(list.AddMasterRow("d", "d", "N/A").Index, "3");
+    EXPECT_EQ(list.AddMasterRow("d", "d", RowDate()).Index, 3U);
 }
 
 } // namespace

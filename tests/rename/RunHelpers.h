@@ -21,7 +21,7 @@ inline RenameList ListOfRenames(const std::vector<std::pair<std::string, std::st
 {
     RenameList list;
     for (const auto& [oldName, newName] : renames) {
-        list.AddMasterRow(oldName, newName, "N/A").Checked = checked;
+        list.AddMasterRow(oldName, newName, RowDate()).Checked = checked;
     }
     list.FilterList = list.TotalList;
     return list;

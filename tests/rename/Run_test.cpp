@@ -28,7 +28,7 @@ TEST(RunRename, DecidesEachRowInTheDescribedOrder)
                                      {"a.txt", "b.txt"},
                                      {"go.txt", "went.txt"},
                                      {"b.txt", "sub"}});
-    list.FilterList[1].DateText = "2005-11-30_11-30-18";
+    list.FilterList[1].Date = DateTextValue("2005-11-30_11-30-18");
 
     const RecordedRun run = RunAndRecord(list, OptionsFor(folder));
 

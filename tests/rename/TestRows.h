@@ -14,7 +14,7 @@ inline RenameList ListOf(std::initializer_list<const char*> names)
 {
     RenameList list;
     for (const char* name : names) {
-        list.AddMasterRow(name, name, "2005-11-30_11-30-18");
+        list.AddMasterRow(name, name, DateTextValue("2005-11-30_11-30-18"));
     }
     list.FilterList = list.TotalList;
     return list;

@@ -18,7 +18,7 @@ struct SessionFixture : ::testing::Test {
     {
         std::vector<std::string> names;
         for (const Row& row : session.List().FilterList) {
-            names.push_back(row.OldName + ">" + row.NewName + ":" + row.Index);
+            names.push_back(row.OldName + ">" + row.NewName + ":" + std::to_string(row.Index));
         }
         return names;
     }

@@ -27,7 +27,8 @@ std::vector<Row> SomeRows()
     std::vector<Row> rows;
     for (int k = 0; k < 5; ++k) {
         const std::string name = "file" + std::to_string(k) + ".txt";
-        rows.push_back({name, "new" + name, std::to_string(k), "2005-11-30_11-30-18", k % 2 == 0});
+        rows.push_back(
+            {name, "new" + name, static_cast<std::uint32_t>(k), DateTextValue("2005-11-30_11-30-18"), k % 2 == 0});
     }
     rows[3].OldName = "bad\xff.txt";
     return rows;
