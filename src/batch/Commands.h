@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generators/Steps.h"
 #include "platform/Clock.h"
+#include "session/Vocabulary.h"
 
 #include <optional>
 #include <string>
@@ -51,6 +51,13 @@ struct SortStep {
     int column = 0; // 0..3
 };
 struct PrintListStep {};
+struct PresetStep {
+    std::string name; // runs the preset's generator steps here
+};
+struct SavePresetStep {
+    std::string name; // keeps the generator steps run before it
+};
+struct ListPresetsStep {};
 struct PreviewStep {
     bool ordered = false;  // forecast the run with --order
     bool writeUndo = true; // forecast a run with its undo file, unless --no-undo
@@ -63,7 +70,8 @@ struct RunStep {
 
 using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep,
                           FilterToggleStep, CheckedOnlyStep, CaseStep, ReplaceStep, MaskStep, TranslitStep, DeleteStep,
-                          ListCommandStep, SortStep, PrintListStep, PreviewStep, RunStep>;
+                          ListCommandStep, SortStep, PrintListStep, PresetStep, SavePresetStep, ListPresetsStep,
+                          PreviewStep, RunStep>;
 
 /// What the whole command line asks for.
 struct Invocation {

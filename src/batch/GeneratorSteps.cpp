@@ -2,8 +2,7 @@
 // The generator steps: each runs one pass.
 #include "batch/Session.h"
 #include "batch/UsageError.h"
-#include "generators/Algoritms.h"
-#include "generators/RemovedChars.h"
+#include "session/Vocabulary.h"
 #include "settings/TableEditor.h"
 
 namespace tollwick::batch {
@@ -19,6 +18,7 @@ void Session::Generate(const GeneratorStep& step)
 {
     try {
         (void)session_.GenerateNewNames(step, {checkedOnly_, tables_});
+        stepsRun_.push_back(step);
     } catch (const GenerationStopped& stopped) {
         // Every stop of a pass is a value the generator cannot use.
         throw BadValue(stopped.what());
@@ -54,6 +54,35 @@ void Session::operator()(const TranslitStep& step)
 void Session::operator()(const DeleteStep& step)
 {
     Generate(step);
+}
+
+void Session::operator()(const PresetStep& step)
+{
+    std::vector<GeneratorStep> steps;
+    try {
+        steps = session_.LoadPreset(step.name);
+    } catch (const TollwickError& error) {
+        // Read whole before the first pass, so a damaged preset changes no name.
+        throw BadValue(error.what());
+    }
+    for (const GeneratorStep& generatorStep : steps) {
+        std::visit(*this, generatorStep);
+    }
+}
+
+void Session::operator()(const SavePresetStep& step)
+{
+    if (stepsRun_.empty()) {
+        throw BadValue("--save-preset " + step.name + ": no generator step comes before it");
+    }
+    session_.SavePreset(step.name, stepsRun_);
+}
+
+void Session::operator()(const ListPresetsStep&)
+{
+    for (const std::string& name : session_.PresetNames()) {
+        out_ << name << '\n';
+    }
 }
 
 } // namespace tollwick::batch

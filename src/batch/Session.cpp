@@ -2,7 +2,7 @@
 #include "batch/Session.h"
 
 #include "platform/Errors.h"
-#include "rename/Undo.h"
+#include "session/Vocabulary.h"
 
 namespace tollwick::batch {
 namespace {

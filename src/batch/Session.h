@@ -2,14 +2,14 @@
 #pragma once
 
 #include "batch/Commands.h"
-#include "generators/GenerationPass.h"
-#include "rename/Progress.h"
 #include "session/RenameSession.h"
+#include "session/Vocabulary.h"
 #include "settings/SettingsFile.h"
 #include "settings/TranslitTables.h"
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tollwick::batch {
 
@@ -41,6 +41,9 @@ public:
     void operator()(const ListCommandStep& step);
     void operator()(const SortStep& step);
     void operator()(const PrintListStep& step);
+    void operator()(const PresetStep& step);
+    void operator()(const SavePresetStep& step);
+    void operator()(const ListPresetsStep& step);
     void operator()(const PreviewStep& step);
     void operator()(const RunStep& step);
 
@@ -60,6 +63,7 @@ private:
     TranslitTables tables_;
     Settings settings_;        // the stored control states, read once
     bool checkedOnly_ = false; // the generator page's check box
+    std::vector<GeneratorStep> stepsRun_; // the generator passes so far, for --save-preset
     bool rowsNotRenamed_ = false;
     std::ostream& out_;
     std::ostream& err_;

@@ -3,8 +3,9 @@
 
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
-#include "generators/StepChecks.h"
 #include "platform/Errors.h"
+#include "settings/PresetFile.h"
+#include "session/Vocabulary.h"
 
 #include <algorithm>
 #include <charconv>
@@ -198,9 +199,32 @@ Step BuildSort(const RawStep& raw)
 {
     return SortStep{NumberOperand(raw, 0, "--sort")};
 }
+// A name that can be no preset's file is a wrong command line, found before any step runs.
+std::string PresetNameOperand(const RawStep& raw, std::string_view option)
+{
+    const std::string& name = raw.operands.at(0);
+    try {
+        CheckPresetName(name);
+    } catch (const std::exception& error) {
+        throw UsageError(std::string(option) + ": " + error.what());
+    }
+    return name;
+}
 Step BuildList(const RawStep&)
 {
     return PrintListStep{};
+}
+Step BuildPreset(const RawStep& raw)
+{
+    return PresetStep{PresetNameOperand(raw, "--preset")};
+}
+Step BuildSavePreset(const RawStep& raw)
+{
+    return SavePresetStep{PresetNameOperand(raw, "--save-preset")};
+}
+Step BuildListPresets(const RawStep&)
+{
+    return ListPresetsStep{};
 }
 Step BuildPreview(const RawStep& raw)
 {
@@ -299,6 +323,18 @@ std::vector<StepSpec> MakeSpecs()
          {},
          "Print the shown rows: old name, new name, row number, date, 1 or 0 for checked.",
          BuildList},
+        {"--preset",
+         {Text("NAME")},
+         {},
+         "Run the generator steps of the preset NAME (data/presets/NAME.cfg of the home) here, in their order; "
+         "a damaged preset stops before any name changes.",
+         BuildPreset},
+        {"--save-preset",
+         {Text("NAME")},
+         {},
+         "Save the generator steps run before this one, presets' steps included, as the preset NAME.",
+         BuildSavePreset},
+        {"--list-presets", {}, {}, "Print the names of the saved presets, one a line.", BuildListPresets},
         {"--preview",
          {},
          {{"--order", {}, false, "forecast the run with --order"},

@@ -2,8 +2,8 @@
 #include "batch/StepValues.h"
 
 #include "batch/UsageError.h"
-#include "generators/StepChecks.h"
 #include "platform/RealPath.h"
+#include "session/Vocabulary.h"
 
 #include <charconv>
 #include <filesystem>

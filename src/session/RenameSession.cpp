@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/RenameSession.h"
 
+#include "generators/GeneratorSample.h"
+#include "generators/Presets.h"
+#include "generators/RemovedChars.h"
 #include "platform/Paths.h"
 #include "rename/Scan.h"
 #include "rename/TextRoutines.h"
+#include "settings/PresetFile.h"
 
 #include <algorithm>
 #include <functional>
@@ -129,6 +133,59 @@ void RenameSession::UpdateFilter()
     if (filter_.on) {
         ApplyFilter();
     }
+}
+
+std::optional<RenameSession::RowSample> RenameSession::Sample(std::optional<std::size_t> selected,
+                                                              const std::vector<GeneratorStep>& steps,
+                                                              const PassContext& context) const
+{
+    const std::vector<Row>& rows = list_.FilterList;
+    if (rows.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t position = selected && *selected < rows.size() ? *selected : 0;
+    const Row& row = rows[position];
+    // The mask's counter is the number of rows a pass processes before this one.
+    auto processedBefore = static_cast<std::int64_t>(position);
+    if (context.checkedOnly) {
+        processedBefore = std::count_if(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(position),
+                                        [](const Row& earlier) { return earlier.Checked; });
+    }
+    RowSample sample{row.NewName, row.NewName, std::nullopt, {}};
+    RemovedChars removed;
+    for (const GeneratorStep& step : steps) {
+        const GeneratorSample made = SampleNewName(sample.newName, step, context.tables, processedBefore);
+        if (made.Error) {
+            sample.error = made.Error;
+            return sample;
+        }
+        sample.newName = made.NewName;
+        const RemovedChars lost = RemovedFromTypedTexts(step);
+        removed.From += lost.From;
+        removed.To += lost.To;
+        removed.Name += lost.Name;
+        removed.Ext += lost.Ext;
+    }
+    if (context.checkedOnly && !row.Checked) {
+        sample.newName = row.NewName;
+    }
+    sample.charsLeftOut = removed.All();
+    return sample;
+}
+
+std::vector<std::string> RenameSession::PresetNames() const
+{
+    return tollwick::PresetNames(home_);
+}
+
+std::vector<GeneratorStep> RenameSession::LoadPreset(std::string_view name) const
+{
+    return tollwick::LoadPreset(home_, name);
+}
+
+void RenameSession::SavePreset(std::string_view name, const std::vector<GeneratorStep>& steps) const
+{
+    tollwick::SavePreset(home_, name, steps);
 }
 
 CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context)

@@ -84,6 +84,27 @@ public:
     /// Applies the filter again when it is on; nothing when it is off.
     void UpdateFilter();
 
+    /// What the generator page shows of one row before the passes run.
+    struct RowSample {
+        std::string presentName;          // the row's new name now
+        std::string newName;              // what the steps make of it; the present name when not processed
+        std::optional<std::string> error; // or the error that would stop a pass, as the pass words it
+        std::string charsLeftOut;         // what the steps' typed texts lose, each character once
+    };
+    /// The sample of shown row `selected` (the first one when there is none
+    /// or it is gone) under `steps`, one pass after another, with the mask's
+    /// counter the pass would give it; none while no row is shown.
+    [[nodiscard]] std::optional<RowSample> Sample(std::optional<std::size_t> selected,
+                                                  const std::vector<GeneratorStep>& steps,
+                                                  const PassContext& context) const;
+
+    // The presets of the home: named lists of generator steps, as both programs run them.
+    [[nodiscard]] std::vector<std::string> PresetNames() const;
+    /// Raises "FILE:LINE: reason" for a damaged preset, which then gives no step.
+    [[nodiscard]] std::vector<GeneratorStep> LoadPreset(std::string_view name) const;
+    /// Replaces the preset `name` whole; raises for a name no file may have.
+    void SavePreset(std::string_view name, const std::vector<GeneratorStep>& steps) const;
+
     /// A generation pass over the shown rows; none changes no name.
     [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context);
 

@@ -8,8 +8,8 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QTreeView>
 #include <QTimer>
+#include <QTreeView>
 
 namespace tollwick {
 

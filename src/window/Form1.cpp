@@ -2,6 +2,7 @@
 #include "session/ProgramVersion.h"
 #include "window/GeneratorSample.h"
 #include "window/ListForecast.h"
+#include "window/PresetBox.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -81,11 +82,21 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     setAcceptDrops(true);
     lastFolder_ = QDir::homePath();
     FillDriveList();
+    presets_ = new PresetBox(
+        *session_, dialogs_, this, {c_.PresetLabel, c_.PresetBox, c_.SavePresetBtn},
+        [this](std::string_view key) { return Text(key); },
+        [this] {
+            const GeneratorSetup setup = GeneratorSetupOf(c_);
+            const std::optional<GeneratorStep> step = ActiveStep(c_, setup);
+            return step ? std::vector<GeneratorStep>{*step} : std::vector<GeneratorStep>{};
+        },
+        this);
     sample_ = new GeneratorSampleView(c_,
-                                      {&session_->List(), [this] { return SelectedRow(); },
-                                       [this] { return TablesFromLists(); },
+                                      {session_.get(), [this] { return SelectedRow(); },
+                                       [this] { return presets_->StepsToRun(); }, [this] { return TablesFromLists(); },
                                        [this](const std::string& key) { return Text(key); }},
                                       this);
+    connect(presets_, &PresetBox::ChoiceChanged, sample_, &GeneratorSampleView::Refresh);
     FormCreate();
 }
 

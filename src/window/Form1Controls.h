@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QDateEdit;
 class QFileSystemModel;
 class QGroupBox;
@@ -132,6 +133,9 @@ struct Form1Controls {
     QCheckBox* DeleteInvertCheck = nullptr;
     QLabel* GenerateSampleLabel = nullptr;
     QCheckBox* ApplyCheckedOnlyCheck = nullptr;
+    QLabel* PresetLabel = nullptr;
+    QComboBox* PresetBox = nullptr;
+    QPushButton* SavePresetBtn = nullptr;
 
     // Page 9.
     QTabBar* KindOfSaveList = nullptr;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/GeneratorSample.h"
 
-#include "generators/GeneratorSample.h"
-#include "generators/RemovedChars.h"
 #include "session/ControlNames.h"
+#include "session/Vocabulary.h"
 #include "window/LayoutBuilder.h"
 #include "window/TextBridge.h"
 
@@ -116,40 +115,28 @@ void GeneratorSampleView::RefreshWhenShown()
 
 void GeneratorSampleView::Refresh()
 {
-    const std::vector<Row>& rows = sources_.list->FilterList;
-    if (rows.empty()) {
+    const int selected = sources_.selectedRow();
+    const TranslitTables tables = sources_.tables();
+    const std::optional<RenameSession::RowSample> sample =
+        sources_.session->Sample(selected >= 0 ? std::optional<std::size_t>(selected) : std::nullopt, sources_.steps(),
+                                 {c_.ApplyCheckedOnlyCheck->isChecked(), tables});
+    if (!sample) {
         ShowLines(sources_.text("GenerateSampleNoRow"), {});
         return;
     }
-    const int selected = sources_.selectedRow();
-    const std::size_t position =
-        selected >= 0 && static_cast<std::size_t>(selected) < rows.size() ? static_cast<std::size_t>(selected) : 0;
-    const Row& row = rows[position];
-    const TranslitTables tables = sources_.tables();
-    const GeneratorSetup setup = GeneratorSetupOf(c_);
-    const std::optional<GeneratorStep> step = ActiveStep(c_, setup);
-    // The mask's counter is the number of rows the pass processes before this one.
-    auto processedBefore = static_cast<std::int64_t>(position);
-    if (setup.checkedOnly) {
-        processedBefore = std::count_if(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(position),
-                                        [](const Row& earlier) { return earlier.Checked; });
-    }
-    const GeneratorSample sample = SampleNewName(row.NewName, step, tables, processedBefore);
-    if (sample.Error) {
-        ShowError(FromBytes(*sample.Error));
+    if (sample->error) {
+        ShowError(FromBytes(*sample->error));
         return;
     }
-    const bool processed = !setup.checkedOnly || row.Checked;
-    ShowLines(sources_.text("GenerateSampleNow") + u' ' + PathFromBytes(row.NewName),
-              sources_.text("GenerateSampleNew") + u' ' + PathFromBytes(processed ? sample.NewName : row.NewName));
-    const RemovedChars removed = RemovedFromTypedTexts(step);
-    if (removed.Any()) {
+    ShowLines(sources_.text("GenerateSampleNow") + u' ' + PathFromBytes(sample->presentName),
+              sources_.text("GenerateSampleNew") + u' ' + PathFromBytes(sample->newName));
+    if (!sample->charsLeftOut.empty()) {
         // The name shown is the cleaned one; the colour says it is not what was typed.
         QLabel* label = c_.GenerateSampleLabel;
         LayoutBuilder::SetTextColour(label, FixedHue::Red);
-        label->setToolTip(
-            label->toolTip() + u'\n' +
-            sources_.text("MsgCharsLeftOut").replace(QStringLiteral("%s"), FromBytes(SpacedChars(removed.All()))));
+        label->setToolTip(label->toolTip() + u'\n' +
+                          sources_.text("MsgCharsLeftOut")
+                              .replace(QStringLiteral("%s"), FromBytes(SpacedChars(sample->charsLeftOut))));
     }
 }
 

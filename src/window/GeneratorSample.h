@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generators/GenerationPass.h"
-#include "rename/RenameList.h"
+#include "session/RenameSession.h"
+#include "session/Vocabulary.h"
 #include "settings/TranslitTables.h"
 #include "window/Form1Controls.h"
 
@@ -32,10 +32,11 @@ class GeneratorSampleView final : public QObject {
 public:
     /// What the sample reads from the window besides its controls.
     struct Sources {
-        const RenameList* list = nullptr;
-        std::function<int()> selectedRow;                // -1 for none
-        std::function<TranslitTables()> tables;          // the tables as the lists hold them
-        std::function<QString(const std::string&)> text; // a language text
+        const RenameSession* session = nullptr;
+        std::function<int()> selectedRow;                  // -1 for none
+        std::function<std::vector<GeneratorStep>()> steps; // what the next pass runs
+        std::function<TranslitTables()> tables;            // the tables as the lists hold them
+        std::function<QString(const std::string&)> text;   // a language text
     };
 
     GeneratorSampleView(const Form1Controls& controls, Sources sources, QObject* parent);

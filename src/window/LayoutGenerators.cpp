@@ -3,10 +3,12 @@
 #include "window/LayoutBuilder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -38,7 +40,7 @@ QListWidget* TableList(QWidget* tab, const char* name, int left, LayoutBuilder& 
     auto* list = new QListWidget(tab);
     list->setObjectName(QString::fromLatin1(name));
     // Shorter than the tab allows, to leave room for the sample under the tabs.
-    list->setGeometry(left, 112, 89, 109);
+    list->setGeometry(left, 112, 89, 85);
     list->setUniformItemSizes(true);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     make.Add({list->objectName(), ComponentKind::Plain, {}});
@@ -122,7 +124,7 @@ void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     QGroupBox* page = c.pages[7] = make.Page(form, 8);
     c.GeneratePage = new QTabWidget(page);
     c.GeneratePage->setObjectName(QStringLiteral("GeneratePage"));
-    c.GeneratePage->setGeometry(8, 16, 409, 257);
+    c.GeneratePage->setGeometry(8, 16, 409, 233);
     c.GeneratePage->setUsesScrollButtons(false);
     c.GeneratePage->setElideMode(Qt::ElideRight);
     make.Add({c.GeneratePage->objectName(), ComponentKind::Plain, {}});
@@ -131,10 +133,22 @@ void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     BuildMaskTab(GeneratorTab(c.GeneratePage, "Generate3", make), c, make);
     BuildTranslitTab(GeneratorTab(c.GeneratePage, "Generate4", make), c, make);
     BuildDeleteTab(GeneratorTab(c.GeneratePage, "Generate5", make), c, make);
-    c.GenerateSampleLabel = make.Label(page, "GenerateSampleLabel", {8, 277, 409, 30}, ComponentKind::FixedLabel);
+    c.GenerateSampleLabel = make.Label(page, "GenerateSampleLabel", {8, 253, 409, 30}, ComponentKind::FixedLabel);
     c.GenerateSampleLabel->setWordWrap(true);
     c.GenerateSampleLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.ApplyCheckedOnlyCheck = make.Check(page, "ApplyCheckedOnlyCheck", {8, 312, 401, 17});
+    c.ApplyCheckedOnlyCheck = make.Check(page, "ApplyCheckedOnlyCheck", {8, 288, 401, 17});
+    // Their texts come from PresetBox.
+    c.PresetLabel = new QLabel(page);
+    c.PresetLabel->setObjectName(QStringLiteral("PresetLabel"));
+    c.PresetLabel->setGeometry(8, 313, 110, 15);
+    c.PresetLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    c.PresetBox = new QComboBox(page);
+    c.PresetBox->setObjectName(QStringLiteral("PresetBox"));
+    c.PresetBox->setGeometry(122, 309, 110, 22);
+    c.PresetBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c.SavePresetBtn = new QPushButton(page);
+    c.SavePresetBtn->setObjectName(QStringLiteral("SavePresetBtn"));
+    c.SavePresetBtn->setGeometry(236, 309, 181, 22);
 }
 
 } // namespace tollwick

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ListForecast.h"
 
-#include "rename/WhilePainting.h"
 #include "session/RenameSession.h"
+#include "session/Vocabulary.h"
 #include "window/RowTableModel.h"
 
 #include <QAbstractButton>

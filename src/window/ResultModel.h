@@ -4,7 +4,7 @@
 // moc reads the includes it can find and cannot parse the standard library's
 // concepts that the run's header brings; it needs nothing of it.
 #ifndef Q_MOC_RUN
-#include "rename/Run.h"
+#include "session/Vocabulary.h"
 #endif
 
 #include <QAbstractTableModel>

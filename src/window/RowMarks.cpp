@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/RowMarks.h"
 
-#include "rename/RunPlan.h"
+#include "session/Vocabulary.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -3,8 +3,8 @@
 
 // moc cannot parse the standard library's concepts that a row's date brings.
 #ifndef Q_MOC_RUN
-#include "rename/Row.h"
 #include "session/SessionObserver.h"
+#include "session/Vocabulary.h"
 #endif
 
 #include <QAbstractTableModel>

@@ -3,6 +3,7 @@
 #include "settings/InterfaceTexts.h"
 #include "settings/LanguageKeys.h"
 #include "settings/OptionsFile.h"
+#include "window/PresetBox.h"
 #include "window/TextBridge.h"
 #include "window/Widgets.h"
 #include "window/main.h"
@@ -59,6 +60,7 @@ void TForm1::LoadDataFiles()
     }
     ShowTables(tables);
     ApplyTexts();
+    presets_->ApplyTexts();
     progress_->ShowProgress(8, 0);
     ApplyAboutTexts();
     progress_->ShowProgress(9, 0);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rename/Progress.h"
+#include "session/Vocabulary.h"
 
 #include <QElapsedTimer>
 #include <functional>

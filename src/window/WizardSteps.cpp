@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generators/Algoritms.h"
-#include "rename/NameList.h"
-#include "rename/Run.h"
-#include "rename/Undo.h"
-#include "rename/WhilePainting.h"
 #include "session/RenameSession.h"
+#include "session/Vocabulary.h"
 #include "window/GeneratorSample.h"
+#include "window/PresetBox.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -175,6 +172,14 @@ void TForm1::NextOnGeneratorPage()
 {
     const TranslitTables tables = TablesFromLists();
     const GeneratorSetup setup = GeneratorSetupOf(c_);
+    if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
+        // A preset's own texts are not the tabs': nothing is written back into them.
+        for (const GeneratorStep& step : *preset) {
+            (void)session_->GenerateNewNames(step, {setup.checkedOnly, tables});
+        }
+        ShowPage(3);
+        return;
+    }
     try {
         ShowCleanedTexts(session_->GenerateNewNames(ActiveStep(c_, setup), {setup.checkedOnly, tables}));
     } catch (const GenerationStopped& stopped) {

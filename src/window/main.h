@@ -3,10 +3,8 @@
 
 // The wizard window: its pages, the navigation between them, the list
 // page's commands and the texts and settings on screen.
-#include "generators/Algoritms.h"
-#include "rename/Gen_List.h"
-#include "rename/Run.h"
 #include "session/RenameSession.h"
+#include "session/Vocabulary.h"
 #include "settings/Data.h"
 #include "settings/SettingsFile.h"
 #include "window/Components.h"
@@ -29,6 +27,7 @@ class QListWidget;
 namespace tollwick {
 
 class GeneratorSampleView;
+class PresetBox;
 class ListForecast;
 class ResultModel;
 class RowTableModel;
@@ -188,6 +187,7 @@ private:
     ListForecast* listForecast_ = nullptr; // the marks of the shown rows
     ResultModel* resultModel_ = nullptr;
     GeneratorSampleView* sample_ = nullptr;
+    PresetBox* presets_ = nullptr; // the generator page's saved steps
     RunCounts runCounts_;
     RunForecast forecast_; // of the last preview
     int busy_ = 0;

@@ -51,5 +51,5 @@ expect "tollwick-batch --run --no" "--no-undo"
 # Free text gets no offers, and an operand that looks like an option is still one.
 expect "tollwick-batch --replace a " ""
 expect "tollwick-batch --replace --list --l" ""
-expect "tollwick-batch --replace --list x --l" "--list --load-undo"
+expect "tollwick-batch --replace --list x --l" "--list --list-presets --load-undo"
 exit $failed

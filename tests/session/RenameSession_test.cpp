@@ -198,5 +198,38 @@ TEST_F(SessionFixture, AFolderThatIsGoneGivesAnEmptyList)
     EXPECT_EQ(session.DirName(), folder.Path() + "gone/");
 }
 
+// The sample must give the name the passes give: the counter counts the rows a
+// pass processes before the sampled one, and several steps run one after another.
+TEST_F(SessionFixture, TheSampleCountsAsThePassAndRunsEveryStepInTurn)
+{
+    for (const char* name : {"A.TXT", "B.TXT", "C.TXT", "D.TXT"}) {
+        folder.WriteFile(name);
+    }
+    session.ScanFolder(folder.Path());
+    session.SetChecked(0, true);
+    session.SetChecked(2, true);
+    session.SetChecked(3, true);
+    const TranslitTables tables;
+    const std::vector<GeneratorStep> steps{CaseStep{CaseMode::Lower}, MaskStep{"n1_*", "*", true}};
+
+    const auto everyRow = session.Sample(3, steps, {false, tables});
+    ASSERT_TRUE(everyRow);
+    EXPECT_EQ(everyRow->presentName, "D.TXT");
+    EXPECT_EQ(everyRow->newName, "n4_d.txt");
+    // Only rows 0 and 2 are processed before row 3.
+    EXPECT_EQ(session.Sample(3, steps, {true, tables})->newName, "n3_d.txt");
+    // An unchecked row keeps its name when only checked rows change.
+    EXPECT_EQ(session.Sample(1, steps, {true, tables})->newName, "B.TXT");
+    // A row that is gone gives the first one.
+    EXPECT_EQ(session.Sample(9, steps, {false, tables})->newName, "n1_a.txt");
+
+    (void)session.GenerateNewNames(steps[0], {true, tables});
+    (void)session.GenerateNewNames(steps[1], {true, tables});
+    EXPECT_EQ(session.List().FilterList[3].NewName, "n3_d.txt");
+
+    session.RemoveAllRows();
+    EXPECT_FALSE(session.Sample(std::nullopt, steps, {false, tables}));
+}
+
 } // namespace
 } // namespace tollwick::test

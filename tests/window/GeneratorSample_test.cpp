@@ -8,7 +8,7 @@
 using namespace tollwick;
 using namespace tollwick::test;
 
-class GeneratorSample final : public QObject {
+class SamplePage final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -39,7 +39,7 @@ void SetChecked(Driver& driver, const char* name, bool checked)
 
 } // namespace
 
-void GeneratorSample::SampleFollowsTheOptionsAndTheTab()
+void SamplePage::SampleFollowsTheOptionsAndTheTab()
 {
     Folder photos;
     photos.Add(QStringLiteral("IMG_0042.JPG"));
@@ -71,7 +71,7 @@ void GeneratorSample::SampleFollowsTheOptionsAndTheTab()
     QCOMPARE(driver.Column(1), Names({"IMG_0042.png", "notes.txt"}));
 }
 
-void GeneratorSample::SampleIsOfTheSelectedRowAndItsCounter()
+void SamplePage::SampleIsOfTheSelectedRowAndItsCounter()
 {
     Folder files;
     for (const char* name : {"a1.txt", "a2.txt", "a10.txt"}) {
@@ -91,7 +91,7 @@ void GeneratorSample::SampleIsOfTheSelectedRowAndItsCounter()
     QCOMPARE(driver.TextOf("GenerateSampleLabel"), QStringLiteral("Now: a10.txt\nNew: a10.txt"));
 }
 
-void GeneratorSample::SettingErrorsShowInRedAndStopNext()
+void SamplePage::SettingErrorsShowInRedAndStopNext()
 {
     Folder files;
     files.Add(QStringLiteral("IMG_1.jpg"));
@@ -118,7 +118,7 @@ void GeneratorSample::SettingErrorsShowInRedAndStopNext()
     QCOMPARE(driver.Find<QLineEdit>("ChangeFromEdit")->text(), QStringLiteral("IMG_("));
 }
 
-void GeneratorSample::TextsThatLoseCharactersShowTheCleanedNameInRed()
+void SamplePage::TextsThatLoseCharactersShowTheCleanedNameInRed()
 {
     Folder files;
     files.Add(QStringLiteral("2024.txt"));
@@ -139,5 +139,5 @@ void GeneratorSample::TextsThatLoseCharactersShowTheCleanedNameInRed()
     QVERIFY(!SampleLabel(driver)->toolTip().contains(why));
 }
 
-QTEST_MAIN(GeneratorSample)
+QTEST_MAIN(SamplePage)
 #include "GeneratorSample_test.moc"
