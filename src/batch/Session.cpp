@@ -2,31 +2,16 @@
 #include "batch/Session.h"
 
 #include "platform/Errors.h"
+#include "session/ControlNames.h"
 #include "session/Vocabulary.h"
 
 namespace tollwick::batch {
-namespace {
-
-// The filter page as stored, with the toggle off, as the window starts.
-FilterSettings StoredFilter(const Settings& settings)
-{
-    FilterSettings filter;
-    filter.oldNameTest = settings.At("FilterOldNameCheck").checked;
-    filter.oldNameTerms = settings.At("FilterOldNameEdit").text;
-    filter.newNameTest = settings.At("FilterNewNameCheck").checked;
-    filter.newNameTerms = settings.At("FilterNewNameEdit").text;
-    filter.dateTest = settings.At("FilterDateCheck").checked;
-    return filter;
-}
-
-} // namespace
-
 Session::Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls)
     : session_(home, progress_, calls), settings_(LayoutSettings()), out_(out), err_(err)
 {
     session_.LoadDataFiles(tables_, [](int, int) {});
     RestoreSettings(session_.Texts(), settings_);
-    session_.SetFilter(StoredFilter(settings_));
+    session_.SetFilter(StoredFilterOf(settings_));
 }
 
 void Session::Run(const Step& step)
@@ -51,13 +36,13 @@ void Session::operator()(const LoadUndoStep& step)
 void Session::operator()(const ImportStep& step)
 {
     session_.ImportNameList(step.file, static_cast<NameListLayout>(step.layout),
-                            step.separator.value_or(settings_.At("Kind5Edit").text));
+                            step.separator.value_or(ImportSeparatorOf(settings_)));
 }
 
 void Session::operator()(const ExportStep& step)
 {
     session_.ExportNameList(step.file, static_cast<NameListLayout>(step.layout),
-                            step.separator.value_or(settings_.At("KindSaveEdit").text));
+                            step.separator.value_or(ExportSeparatorOf(settings_)));
 }
 
 void Session::operator()(const FilterTermsStep& step)
