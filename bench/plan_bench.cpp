@@ -67,7 +67,7 @@ void TimePlans(int rows)
     for (const bool ordered : {false, true}) {
         tollwick::PlanOptions options;
         options.DirName = "/bench/";
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.Ordered = ordered;
         const Clock::time_point start = Clock::now();
         const std::clock_t cpuStart = std::clock();

@@ -66,7 +66,7 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     list.FilterList = list.TotalList;
     tollwick::RunOptions options;
     options.DirName = folder;
-    options.UndoCheck = undo;
+    options.writeUndo = undo;
     options.UndoFolder = undoFolder;
     options.Calls = &calls;
     tollwick::Progress progress;

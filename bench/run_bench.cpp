@@ -102,7 +102,7 @@ Timing Run(const std::string& folder, const std::string& undoFolder, int rows, c
     list.FilterList = list.TotalList;
     tollwick::RunOptions options;
     options.DirName = folder;
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undoFolder;
     tollwick::Progress progress;
     std::size_t shown = 0;

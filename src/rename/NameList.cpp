@@ -46,10 +46,10 @@ void AddExportLines(std::vector<std::string>& lines, const Row& row, const Expor
         lines.push_back(row.NewName);
         break;
     case NameListLayout::OldSepNew:
-        lines.push_back(row.OldName + options.KindSaveEdit + row.NewName);
+        lines.push_back(row.OldName + options.separator + row.NewName);
         break;
     case NameListLayout::NewSepOld:
-        lines.push_back(row.NewName + options.KindSaveEdit + row.OldName);
+        lines.push_back(row.NewName + options.separator + row.OldName);
         break;
     }
 }
@@ -93,8 +93,8 @@ void ImportSeparated(RenameList& list, const std::vector<std::string>& lines, co
     const bool oldFirst = options.Layout == NameListLayout::OldSepNew;
     const FolderDates dates(options.DirName, lines.size());
     for (const std::string& line : lines) {
-        std::string before = Clean(TextBefore(line, options.Kind5Edit));
-        std::string after = Clean(TextAfter(line, options.Kind5Edit));
+        std::string before = Clean(TextBefore(line, options.separator));
+        std::string after = Clean(TextAfter(line, options.separator));
         if (oldFirst) {
             AddImportedRow(list, std::move(before), std::move(after), dates, progress);
         } else {

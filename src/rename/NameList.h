@@ -28,7 +28,7 @@ enum class NameListLayout {
 struct ExportOptions {
     std::string Path; // chosen in the save dialog
     NameListLayout Layout = NameListLayout::OldThenNew;
-    std::string KindSaveEdit; // separator of layouts 5 and 6, exactly as typed
+    std::string separator; // separator of layouts 5 and 6, exactly as typed
 };
 
 /// Writes the names of every shown row, in shown order, checked or not, as
@@ -41,7 +41,7 @@ void ExportNameList(const RenameList& list, const ExportOptions& options, Progre
 struct ImportOptions {
     std::string Path; // chosen in the open dialog
     NameListLayout Layout = NameListLayout::OldThenNew;
-    std::string Kind5Edit; // separator of layouts 5 and 6, found with case ignored
+    std::string separator; // separator of layouts 5 and 6, found with case ignored
     std::string DirName;   // the list folder, where the dates of the names are looked up
 };
 

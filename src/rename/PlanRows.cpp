@@ -81,7 +81,7 @@ PlanRows PrepareRows(const std::vector<Row>& shown, const std::vector<std::size_
         planned.OldId = number(row.OldName, oldHash, planned.OldPlain);
         planned.NewId = number(row.NewName, newHash, newPlain);
         planned.NewRefused =
-            !newPlain || (options.UndoCheck && !UndoCanRecord(options.DirName, row.OldName, row.NewName));
+            !newPlain || (options.writeUndo && !UndoCanRecord(options.DirName, row.OldName, row.NewName));
         planned.MayBeRefused = row.NewName.size() > NameMax || !folder.Writable();
         prepared.Rows.push_back(planned);
     }

@@ -172,7 +172,7 @@ void RunInDependencyOrder(const RenameList& list, const RunOptions& options, Und
 {
     PlanOptions planning;
     planning.DirName = options.DirName;
-    planning.UndoCheck = options.UndoCheck;
+    planning.writeUndo = options.writeUndo;
     planning.Ordered = true;
     const RunPlan plan = WhilePainting(
         progress, [&list, &planning] { return PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName)); });
@@ -197,7 +197,7 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
     }
     const RunTexts texts = TextsOf(lookup);
     std::optional<UndoRecorder> undo;
-    if (options.UndoCheck && IsRunnableFolder(options.DirName)) {
+    if (options.writeUndo && IsRunnableFolder(options.DirName)) {
         undo.emplace(options.DirName, options.UndoFolder, options.Clock ? options.Clock : NowLocal, *options.Calls,
                      options.UndoSyncInterval);
     }

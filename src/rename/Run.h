@@ -76,7 +76,7 @@ struct FolderWait {
 /// What the run reads besides the rows.
 struct RunOptions {
     std::string DirName;                             // the list folder, ending with "/"
-    bool UndoCheck = false;                          // keep an undo file of the run
+    bool writeUndo = false;                          // keep an undo file of the run
     std::string UndoFolder;                          // the application home's "undo/"
     std::function<LocalDateTime()> Clock = NowLocal; // names the undo file
     /// Rename in an order that lets chains, shifts, swaps and cycles
@@ -117,7 +117,7 @@ using ResultSink = std::function<void(const ResultRow& row, const RunCounts& cou
 [[nodiscard]] bool IsRunnableFolder(std::string_view dirName);
 
 /// Renames the file of every checked shown row from OldName to NewName in
-/// shown order, never replacing another file. With UndoCheck the undo file
+/// shown order, never replacing another file. With writeUndo the undo file
 /// is made before the first rename and names each rename before it is
 /// made, and reaches the disk, with its folder entry, before the first
 /// rename and then at most a second apart. When it cannot be made, written

@@ -224,7 +224,7 @@ RunForecast ForecastRun(const RenameList& list, const std::string& dirName, bool
 {
     PlanOptions options;
     options.DirName = dirName;
-    options.UndoCheck = undoCheck;
+    options.writeUndo = undoCheck;
     options.UndoReady = !undoCheck || UndoFolderReady(undoFolder);
     RunForecast forecast = PlanForecast(list, dirName, options);
     const bool renames = forecast.ShownOrder.Counts.Of(RunStatus::StatusRenamed) > 0 ||

@@ -56,7 +56,7 @@ struct RunPlan {
 
 struct PlanOptions {
     std::string DirName;
-    bool UndoCheck = false;
+    bool writeUndo = false;
     /// False when the undo file cannot be made: then nothing is renamed.
     bool UndoReady = true;
     /// Rows wait for the row that frees their new name, and cycles go

@@ -70,7 +70,7 @@ GeneratorSetup GeneratorSetupOf(const Settings& settings, const ExtraOptions& ex
     setup.replace.firstOnly = settings.At("OnlyFirstCheck").checked;
     setup.replace.matchCase = settings.At("CaseCheck").checked;
     setup.replace.keepExtension = settings.At("DoNotChangeExtCheck").checked;
-    setup.replace.regex = extra.RegExpCheck;
+    setup.replace.regex = extra.regex;
     setup.mask.nameMask = settings.At("MaskNameEdit").text;
     setup.mask.extensionMask = settings.At("MaskExtEdit").text;
     setup.mask.count = settings.At("IncNameCheck").checked;
@@ -92,7 +92,7 @@ void StoreGeneratorSetup(const GeneratorSetup& setup, Settings& settings, ExtraO
     settings.At("OnlyFirstCheck").checked = setup.replace.firstOnly;
     settings.At("CaseCheck").checked = setup.replace.matchCase;
     settings.At("DoNotChangeExtCheck").checked = setup.replace.keepExtension;
-    extra.RegExpCheck = setup.replace.regex;
+    extra.regex = setup.replace.regex;
     settings.At("MaskNameEdit").text = setup.mask.nameMask;
     settings.At("MaskExtEdit").text = setup.mask.extensionMask;
     settings.At("IncNameCheck").checked = setup.mask.count;

@@ -259,7 +259,7 @@ RunPlan RenameSession::Forecast(bool undoCheck)
     const std::vector<Row>& shown = list_.FilterList;
     PlanOptions options;
     options.DirName = dirName_;
-    options.UndoCheck = undoCheck;
+    options.writeUndo = undoCheck;
     options.UndoReady = true;
     // A fresh list has no checked row: the list page opens without listing the folder.
     if (!folder_ && std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; })) {
@@ -281,7 +281,7 @@ RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, 
 {
     RunOptions options;
     options.DirName = dirName_;
-    options.UndoCheck = undoCheck;
+    options.writeUndo = undoCheck;
     options.UndoFolder = UndoFolder();
     options.Ordered = ordered;
     options.WhenBusy = std::move(whenBusy);

@@ -22,14 +22,14 @@ std::string_view CheckValue(bool checked)
 
 std::vector<std::string> ExtraOptionsLines(const ExtraOptions& options)
 {
-    return {BracketLine(SettingKey("RegExpCheck"), CheckValue(options.RegExpCheck))};
+    return {BracketLine(SettingKey("RegExpCheck"), CheckValue(options.regex))};
 }
 
 ExtraOptions ExtraOptionsFrom(const KeyLines& keys)
 {
     const ExtraOptions defaults;
     ExtraOptions options;
-    options.RegExpCheck = CheckedIn(keys, "RegExpCheck", defaults.RegExpCheck);
+    options.regex = CheckedIn(keys, "RegExpCheck", defaults.regex);
     return options;
 }
 

@@ -15,7 +15,7 @@ inline constexpr std::string_view OptionsFilePath = "data/options.cfg";
 
 /// The options kept in the options file, each under "cfg_" + its control's name.
 struct ExtraOptions {
-    bool RegExpCheck = false; // the replace tab's search text is a regular expression
+    bool regex = false; // the replace tab's search text is a regular expression
 
     friend bool operator==(const ExtraOptions&, const ExtraOptions&) = default;
 };

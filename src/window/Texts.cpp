@@ -72,7 +72,7 @@ void TForm1::LoadDataFiles()
         throw;
     }
     ApplySettings(settings);
-    c_.RegExpCheck->setChecked(LoadExtraOptions(session_->Home()).RegExpCheck);
+    c_.RegExpCheck->setChecked(LoadExtraOptions(session_->Home()).regex);
     languageFileName_ = settings.languageFileName;
     PointDialogsAtStartFolders();
     progress_->ShowProgress(0, 100);
@@ -84,7 +84,7 @@ void TForm1::SaveDataFiles()
     settings.languageFileName = languageFileName_;
     session_->SaveDataFiles(settings, TablesFromLists(),
                             [this](int position, int maximum) { progress_->ShowProgress(position, maximum); });
-    SaveExtraOptions(session_->Home(), {.RegExpCheck = c_.RegExpCheck->isChecked()});
+    SaveExtraOptions(session_->Home(), {.regex = c_.RegExpCheck->isChecked()});
 }
 
 const Component* TForm1::FindComponent(std::string_view name) const

@@ -45,7 +45,7 @@ protected:
     RunOptions Options()
     {
         RunOptions options = OptionsFor(folder);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         options.Clock = [] { return RunTime; };
         options.Calls = &calls;

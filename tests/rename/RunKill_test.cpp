@@ -81,7 +81,7 @@ TEST(RunKilled, UndoFileStillNamesWhatWasRenamed)
         renames.emplace_back(Numbered('f', k), Numbered('g', k));
     }
     RunOptions options = OptionsFor(folder);
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undo.Path();
 
     ASSERT_NO_FATAL_FAILURE(RunAndKillAfter(ListOfRenames(renames), options, KillAfterRows));
@@ -138,7 +138,7 @@ TEST(RunKilled, OrderedRunLosesNothing)
         renames.emplace_back(Numbered('f', k + 1), Numbered('f', k));
     }
     RunOptions options = OptionsFor(folder);
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undo.Path();
     options.Ordered = true;
 
@@ -231,7 +231,7 @@ TEST(RunKilled, AtAnyStepAnUndoGivesBackTheFolderAsItWas)
             const RenameList list = ListOfRenames(renames);
             PlanOptions planning;
             planning.DirName = folder.Path();
-            planning.UndoCheck = true;
+            planning.writeUndo = true;
             planning.Ordered = true;
             const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(folder.Path()));
             const pid_t child = fork();

@@ -21,7 +21,7 @@ std::optional<FolderLock> OtherRunOn(const TempDir& folder)
 RunOptions OptionsWithUndo(const TempDir& folder, const TempDir& undo, bool ordered)
 {
     RunOptions options = OptionsFor(folder);
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undo.Path();
     options.Ordered = ordered;
     return options;

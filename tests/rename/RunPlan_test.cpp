@@ -27,7 +27,7 @@ protected:
     RunOptions Options(bool ordered) const
     {
         RunOptions options = OptionsFor(folder);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         options.Ordered = ordered;
         return options;
@@ -145,7 +145,7 @@ TEST_F(Ordering, ExpectedUndoFileIsNeverShortOfTheWrittenOne)
         const RenameList list = ListOfRenames({{"x", "y"}, {"y", "x"}, {"photo.jpg", "Фото 1.jpg"}});
         const RunForecast forecast = ForecastRun(list, files.Path(), true, records.Path());
         RunOptions options = OptionsFor(files);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = records.Path();
         options.Ordered = ordered;
         const RecordedRun run = RunAndRecord(list, options);

@@ -162,7 +162,7 @@ TEST(RunProperty, RunAndUndoNeverLoseAFileAndUndoBringsEveryNameBack)
 
         const RenameList list = RandomList(random, names);
         RunOptions options = OptionsFor(folder);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         const RunForecast forecast = ForecastRun(list, options.DirName, true, options.UndoFolder);
         const RecordedRun run = RunAndRecord(list, options);
@@ -216,7 +216,7 @@ TEST(RunProperty, OrderedRunDoesWhatItsForecastSaysAndUndoBringsEveryNameBack)
         }
         const RenameList list = RandomList(random, names);
         RunOptions options = OptionsFor(folder);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         options.Ordered = true;
 

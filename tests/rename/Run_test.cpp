@@ -93,7 +93,7 @@ TEST(RunRename, NoCheckedRowsLeaveEverythingAtZero)
     folder.WriteFile("a");
     TempDir undo;
     RunOptions options = OptionsFor(folder);
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undo.Path();
 
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}, false), options);
@@ -248,7 +248,7 @@ TEST(RunRename, WithUndoRefusesNamesTheUndoFileCouldNotGiveBack)
     }
     RunOptions options = OptionsFor(folder);
     const auto list = ListOfRenames({{"a", "x>y"}, {"b", "two\nlines"}, {"c", "carriage\rreturn"}, {"d", "fine>"}});
-    options.UndoCheck = true;
+    options.writeUndo = true;
     options.UndoFolder = undo.Path();
 
     const RecordedRun guarded = RunAndRecord(list, options);
@@ -257,7 +257,7 @@ TEST(RunRename, WithUndoRefusesNamesTheUndoFileCouldNotGiveBack)
     EXPECT_TRUE(undo.Names().empty());
 
     // Without an undo file Linux takes such names.
-    options.UndoCheck = false;
+    options.writeUndo = false;
     EXPECT_EQ(RunAndRecord(list, options).summary.Counts.Of(StatusRenamed), 4);
 }
 
@@ -273,7 +273,7 @@ TEST(RunRename, WithoutAnAbsoluteListFolderRenamesNothing)
                                        folder.Path().substr(0, folder.Path().size() - 1)}) {
         RunOptions options;
         options.DirName = dirName;
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
         EXPECT_EQ(StatusesOf(run), std::vector{StatusCanNot}) << dirName;

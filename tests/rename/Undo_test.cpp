@@ -25,7 +25,7 @@ protected:
     RunOptions UndoOptions() const
     {
         RunOptions options = OptionsFor(folder);
-        options.UndoCheck = true;
+        options.writeUndo = true;
         options.UndoFolder = undo.Path();
         options.Clock = [] { return RunTime; };
         return options;
@@ -66,7 +66,7 @@ TEST_F(UndoFile, NoRenameOrNoUndoCheckWritesNothing)
     RunOptions options = UndoOptions();
     EXPECT_EQ(RunAndRecord(ListOfRenames({{"a", "a"}, {"gone", "b"}}), options).summary.Undo, UndoOutcome::NotDue);
 
-    options.UndoCheck = false;
+    options.writeUndo = false;
     const RecordedRun run = RunAndRecord(ListOfRenames({{"a", "b"}}), options);
     EXPECT_EQ(run.summary.Counts.Of(StatusRenamed), 1);
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotDue);

@@ -12,9 +12,9 @@ namespace {
 TEST(OptionsFile, SavedOptionsComeBack)
 {
     const test::DataHome home;
-    SaveExtraOptions(home.Path(), {.RegExpCheck = true});
+    SaveExtraOptions(home.Path(), {.regex = true});
     EXPECT_EQ(home.ReadFile("data/options.cfg"), test::CrLf({"[cfg_RegExpCheck,1]"}));
-    EXPECT_EQ(LoadExtraOptions(home.Path()), ExtraOptions{.RegExpCheck = true});
+    EXPECT_EQ(LoadExtraOptions(home.Path()), ExtraOptions{.regex = true});
 }
 
 TEST(OptionsFile, MissingFileOrEntryGivesTheDefaults)
@@ -27,8 +27,8 @@ TEST(OptionsFile, MissingFileOrEntryGivesTheDefaults)
 
 TEST(OptionsFile, ValuesReadAsTheSettingsFileReadsThem)
 {
-    EXPECT_FALSE(ExtraOptionsFrom(KeyLines({"[cfg_RegExpCheck,2]"})).RegExpCheck);
-    EXPECT_TRUE(ExtraOptionsFrom(KeyLines({"[cfg_RegExpCheck,1]", "[cfg_RegExpCheck,0]"})).RegExpCheck);
+    EXPECT_FALSE(ExtraOptionsFrom(KeyLines({"[cfg_RegExpCheck,2]"})).regex);
+    EXPECT_TRUE(ExtraOptionsFrom(KeyLines({"[cfg_RegExpCheck,1]", "[cfg_RegExpCheck,0]"})).regex);
     EXPECT_THROW((void)ExtraOptionsFrom(KeyLines({"[cfg_RegExpCheck,]"})), TollwickError);
 }
 
