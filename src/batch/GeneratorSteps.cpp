@@ -17,7 +17,7 @@ void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, c
 void Session::Generate(const GeneratorStep& step)
 {
     try {
-        (void)session_.GenerateNewNames(step, {checkedOnly_, tables_});
+        (void)session_.GenerateNewNames(step);
         stepsRun_.push_back(step);
     } catch (const GenerationStopped& stopped) {
         // Every stop of a pass is a value the generator cannot use.

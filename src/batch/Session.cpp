@@ -9,7 +9,7 @@ namespace tollwick::batch {
 Session::Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls)
     : session_(home, progress_, calls), settings_(LayoutSettings()), out_(out), err_(err)
 {
-    session_.LoadDataFiles(tables_, [](int, int) {});
+    session_.LoadDataFiles([](int, int) {});
     RestoreSettings(session_.Texts(), settings_);
     session_.SetFilter(StoredFilterOf(settings_));
 }
@@ -87,7 +87,7 @@ void Session::operator()(const FilterToggleStep& step)
 
 void Session::operator()(const CheckedOnlyStep&)
 {
-    checkedOnly_ = true;
+    session_.SetCheckedOnly(true);
 }
 
 void Session::operator()(const ListCommandStep& step)

@@ -5,7 +5,6 @@
 #include "session/RenameSession.h"
 #include "session/Vocabulary.h"
 #include "settings/SettingsFile.h"
-#include "settings/TranslitTables.h"
 
 #include <ostream>
 #include <string>
@@ -60,9 +59,7 @@ private:
 
     Progress progress_; // no bar to show
     RenameSession session_;
-    TranslitTables tables_;
-    Settings settings_;        // the stored control states, read once
-    bool checkedOnly_ = false; // the generator page's check box
+    Settings settings_;                   // the stored control states, read once
     std::vector<GeneratorStep> stepsRun_; // the generator passes so far, for --save-preset
     bool rowsNotRenamed_ = false;
     std::ostream& out_;

@@ -38,15 +38,35 @@ RenameSession::RenameSession(std::string home, Progress& progress, SystemCalls& 
 {
 }
 
-void RenameSession::LoadDataFiles(TranslitTables& tables, const ShowProgressFunction& showProgress)
+void RenameSession::LoadDataFiles(const ShowProgressFunction& showProgress)
 {
-    tollwick::LoadDataFiles(home_, texts_, tables, showProgress);
+    tollwick::LoadDataFiles(home_, texts_, tables_, showProgress);
 }
 
-void RenameSession::SaveDataFiles(const Settings& settings, const TranslitTables& tables,
-                                  const ShowProgressFunction& showProgress) const
+void RenameSession::SaveDataFiles(const Settings& settings, const ShowProgressFunction& showProgress) const
 {
-    tollwick::SaveDataFiles(home_, settings, tables, showProgress);
+    tollwick::SaveDataFiles(home_, settings, tables_, showProgress);
+}
+
+void RenameSession::AddTableEntry(TranslitTable table, std::string entry)
+{
+    TableEntries(tables_, table).push_back(std::move(entry));
+}
+
+void RenameSession::SetTableEntry(TranslitTable table, std::size_t position, std::string entry)
+{
+    std::vector<std::string>& entries = TableEntries(tables_, table);
+    if (position < entries.size()) {
+        entries[position] = std::move(entry);
+    }
+}
+
+void RenameSession::RemoveTableEntry(TranslitTable table, std::size_t position)
+{
+    std::vector<std::string>& entries = TableEntries(tables_, table);
+    if (position < entries.size()) {
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(position));
+    }
 }
 
 void RenameSession::AddObserver(SessionObserver& observer)
@@ -136,9 +156,9 @@ void RenameSession::UpdateFilter()
 }
 
 std::optional<RenameSession::RowSample> RenameSession::Sample(std::optional<std::size_t> selected,
-                                                              const std::vector<GeneratorStep>& steps,
-                                                              const PassContext& context) const
+                                                              const std::vector<GeneratorStep>& steps) const
 {
+    const PassContext context = Context();
     const std::vector<Row>& rows = list_.FilterList;
     if (rows.empty()) {
         return std::nullopt;
@@ -188,10 +208,15 @@ void RenameSession::SavePreset(std::string_view name, const std::vector<Generato
     tollwick::SavePreset(home_, name, steps);
 }
 
-CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context)
+CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step)
 {
     const AfterChange tell([this] { TellAllRowsChanged(); });
-    return tollwick::GenerateNewNames(list_, step, context, progress_);
+    return tollwick::GenerateNewNames(list_, step, Context(), progress_);
+}
+
+CleanedTexts RenameSession::GenerateNewNames(std::optional<GeneratorKind> kind)
+{
+    return GenerateNewNames(kind ? std::optional<GeneratorStep>(StepOf(setup_, *kind)) : std::nullopt);
 }
 
 void RenameSession::CopyOldNames()

@@ -39,10 +39,9 @@ public:
     /// Reads the settings, language, links and tables files into the texts
     /// and the tables, as the start and a language change do; raises the
     /// error of the first file that fails, keeping what the files before it gave.
-    void LoadDataFiles(TranslitTables& tables, const ShowProgressFunction& showProgress);
+    void LoadDataFiles(const ShowProgressFunction& showProgress);
     /// Writes the settings file and then the tables file, each whole.
-    void SaveDataFiles(const Settings& settings, const TranslitTables& tables,
-                       const ShowProgressFunction& showProgress) const;
+    void SaveDataFiles(const Settings& settings, const ShowProgressFunction& showProgress) const;
     [[nodiscard]] const KeyLines& Texts() const { return texts_; }
     /// A language text; empty for a key no data file holds.
     [[nodiscard]] std::string Text(std::string_view key) const { return texts_.LookupText(key); }
@@ -62,6 +61,19 @@ public:
     [[nodiscard]] const FilterSettings& Filter() const { return filter_; }
     /// What the filter page and the toggle now hold; used by the next pass.
     void SetFilter(const FilterSettings& filter) { filter_ = filter; }
+
+    // The generator page: one step per generator, the checked-only flag and
+    // the transliteration tables, as the passes and the sample use them.
+    [[nodiscard]] const GeneratorSetup& Generators() const { return setup_; }
+    void SetGenerators(const GeneratorSetup& setup) { setup_ = setup; }
+    void SetCheckedOnly(bool checkedOnly) { setup_.checkedOnly = checkedOnly; }
+    [[nodiscard]] const TranslitTables& Tables() const { return tables_; }
+    /// Appends `entry` ("source  >  target") to `table`.
+    void AddTableEntry(TranslitTable table, std::string entry);
+    /// Replaces entry `position` of `table`; a position past its end changes nothing.
+    void SetTableEntry(TranslitTable table, std::size_t position, std::string entry);
+    /// Removes entry `position` of `table`; a position past its end changes nothing.
+    void RemoveTableEntry(TranslitTable table, std::size_t position);
 
     // New lists. Each replaces the list and ends with a filter pass.
     /// The files of `folder` (a closing "/" is added when missing). A folder
@@ -95,8 +107,7 @@ public:
     /// or it is gone) under `steps`, one pass after another, with the mask's
     /// counter the pass would give it; none while no row is shown.
     [[nodiscard]] std::optional<RowSample> Sample(std::optional<std::size_t> selected,
-                                                  const std::vector<GeneratorStep>& steps,
-                                                  const PassContext& context) const;
+                                                  const std::vector<GeneratorStep>& steps) const;
 
     // The presets of the home: named lists of generator steps, as both programs run them.
     [[nodiscard]] std::vector<std::string> PresetNames() const;
@@ -105,8 +116,11 @@ public:
     /// Replaces the preset `name` whole; raises for a name no file may have.
     void SavePreset(std::string_view name, const std::vector<GeneratorStep>& steps) const;
 
-    /// A generation pass over the shown rows; none changes no name.
-    [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context);
+    /// A generation pass of `step` over the shown rows, with the page's
+    /// checked-only flag and tables; none changes no name.
+    [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step);
+    /// A pass of the page's own step of `kind`; none changes no name.
+    [[nodiscard]] CleanedTexts GenerateNewNames(std::optional<GeneratorKind> kind);
 
     // The list page's commands.
     void CopyOldNames();
@@ -149,6 +163,7 @@ public:
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
+    [[nodiscard]] PassContext Context() const { return {setup_.checkedOnly, tables_}; }
     void TellRowsReset() const;
     void TellRowsChanged(std::size_t first, std::size_t count) const;
     void TellAllRowsChanged() const;
@@ -157,6 +172,8 @@ private:
     Progress& progress_;
     SystemCalls& calls_;
     KeyLines texts_;
+    TranslitTables tables_;
+    GeneratorSetup setup_;
     RenameList list_;
     std::string dirName_;
     std::vector<UndoReservation> reservations_; // of the undo file loaded last, for the run after it

@@ -86,17 +86,22 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
         *session_, dialogs_, this, {c_.PresetLabel, c_.PresetBox, c_.SavePresetBtn},
         [this](std::string_view key) { return Text(key); },
         [this] {
-            const GeneratorSetup setup = GeneratorSetupOf(c_);
-            const std::optional<GeneratorStep> step = ActiveStep(c_, setup);
-            return step ? std::vector<GeneratorStep>{*step} : std::vector<GeneratorStep>{};
+            const std::optional<GeneratorKind> kind = ActiveGenerator(c_);
+            return kind ? std::vector<GeneratorStep>{StepOf(session_->Generators(), *kind)}
+                        : std::vector<GeneratorStep>{};
         },
         this);
     sample_ = new GeneratorSampleView(c_,
                                       {session_.get(), [this] { return SelectedRow(); },
-                                       [this] { return presets_->StepsToRun(); }, [this] { return TablesFromLists(); },
+                                       [this] { return presets_->StepsToRun(); },
                                        [this](const std::string& key) { return Text(key); }},
                                       this);
     connect(presets_, &PresetBox::ChoiceChanged, sample_, &GeneratorSampleView::Refresh);
+    // The page's controls show the session's generator setup; each change goes there first.
+    ConnectGeneratorOptions(c_, sample_, [this] {
+        session_->SetGenerators(GeneratorSetupOf(c_));
+        sample_->RefreshWhenShown();
+    });
     FormCreate();
 }
 

@@ -56,13 +56,26 @@ GeneratorSetup GeneratorSetupOf(const Form1Controls& c)
     return setup;
 }
 
-std::optional<GeneratorStep> ActiveStep(const Form1Controls& c, const GeneratorSetup& setup)
+std::optional<GeneratorKind> ActiveGenerator(const Form1Controls& c)
 {
-    const std::optional<GeneratorKind> kind = GeneratorOfTab(ToBytes(c.GeneratePage->currentWidget()->objectName()));
-    if (!kind) {
-        return std::nullopt;
+    return GeneratorOfTab(ToBytes(c.GeneratePage->currentWidget()->objectName()));
+}
+
+void ConnectGeneratorOptions(const Form1Controls& c, QObject* context, const std::function<void()>& changed)
+{
+    for (QLineEdit* edit : {c.ChangeFromEdit, c.ChangeToEdit, c.MaskNameEdit, c.MaskExtEdit}) {
+        QObject::connect(edit, &QLineEdit::textChanged, context, changed);
     }
-    return StepOf(setup, *kind);
+    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{
+             c.GenDownCheck, c.GenUpCheck, c.GenFirstUpCheck, c.GenInvertCheck, c.GenAllFirstUpCheck, c.GenSymbol_Check,
+             c.DoNotChangeExtCheck, c.OnlyFirstCheck, c.CaseCheck, c.RegExpCheck, c.IncNameCheck, c.CyrToLatCheck,
+             c.LatToCyrCheck, c.DeleteInvertCheck, c.ApplyCheckedOnlyCheck}) {
+        QObject::connect(box, &QAbstractButton::toggled, context, changed);
+    }
+    for (QSpinBox* number : {c.GenFirstUpCty, c.DeleteFromEdit, c.DeleteCtyEdit}) {
+        QObject::connect(number, &QSpinBox::valueChanged, context, changed);
+    }
+    QObject::connect(c.GeneratePage, &QTabWidget::currentChanged, context, changed);
 }
 
 GeneratorSampleView::GeneratorSampleView(const Form1Controls& controls, Sources sources, QObject* parent)
@@ -70,31 +83,6 @@ GeneratorSampleView::GeneratorSampleView(const Form1Controls& controls, Sources 
       plainPalette_(controls.GenerateSampleLabel->palette())
 {
     c_.pages[7]->installEventFilter(this);
-    ConnectOptions();
-}
-
-void GeneratorSampleView::ConnectOptions()
-{
-    const auto refresh = [this] { RefreshWhenShown(); };
-    for (QLineEdit* edit : {c_.ChangeFromEdit, c_.ChangeToEdit, c_.MaskNameEdit, c_.MaskExtEdit}) {
-        connect(edit, &QLineEdit::textChanged, this, refresh);
-    }
-    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{
-             c_.GenDownCheck, c_.GenUpCheck, c_.GenFirstUpCheck, c_.GenInvertCheck, c_.GenAllFirstUpCheck,
-             c_.GenSymbol_Check, c_.DoNotChangeExtCheck, c_.OnlyFirstCheck, c_.CaseCheck, c_.RegExpCheck,
-             c_.IncNameCheck, c_.CyrToLatCheck, c_.LatToCyrCheck, c_.DeleteInvertCheck, c_.ApplyCheckedOnlyCheck}) {
-        connect(box, &QAbstractButton::toggled, this, refresh);
-    }
-    for (QSpinBox* number : {c_.GenFirstUpCty, c_.DeleteFromEdit, c_.DeleteCtyEdit}) {
-        connect(number, &QSpinBox::valueChanged, this, refresh);
-    }
-    connect(c_.GeneratePage, &QTabWidget::currentChanged, this, refresh);
-    for (QListWidget* table : {c_.CyrList, c_.CyrLongList, c_.LatList, c_.LatLongList}) {
-        QAbstractItemModel* model = table->model();
-        connect(model, &QAbstractItemModel::rowsInserted, this, refresh);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, refresh);
-        connect(model, &QAbstractItemModel::dataChanged, this, refresh);
-    }
 }
 
 bool GeneratorSampleView::eventFilter(QObject* watched, QEvent* event)
@@ -107,7 +95,6 @@ bool GeneratorSampleView::eventFilter(QObject* watched, QEvent* event)
 
 void GeneratorSampleView::RefreshWhenShown()
 {
-    // Settings restored at start and a hidden page need no sample.
     if (!c_.pages[7]->isHidden()) {
         Refresh();
     }
@@ -116,10 +103,8 @@ void GeneratorSampleView::RefreshWhenShown()
 void GeneratorSampleView::Refresh()
 {
     const int selected = sources_.selectedRow();
-    const TranslitTables tables = sources_.tables();
     const std::optional<RenameSession::RowSample> sample =
-        sources_.session->Sample(selected >= 0 ? std::optional<std::size_t>(selected) : std::nullopt, sources_.steps(),
-                                 {c_.ApplyCheckedOnlyCheck->isChecked(), tables});
+        sources_.session->Sample(selected >= 0 ? std::optional<std::size_t>(selected) : std::nullopt, sources_.steps());
     if (!sample) {
         ShowLines(sources_.text("GenerateSampleNoRow"), {});
         return;

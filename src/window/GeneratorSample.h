@@ -3,7 +3,6 @@
 
 #include "session/RenameSession.h"
 #include "session/Vocabulary.h"
-#include "settings/TranslitTables.h"
 #include "window/Form1Controls.h"
 
 #include <QObject>
@@ -17,14 +16,15 @@ namespace tollwick {
 
 /// The generator page's steps as its controls hold them.
 [[nodiscard]] GeneratorSetup GeneratorSetupOf(const Form1Controls& c);
-/// The step of the active generator tab; none when the tab has no generator.
-[[nodiscard]] std::optional<GeneratorStep> ActiveStep(const Form1Controls& c, const GeneratorSetup& setup);
+/// The generator of the active tab; none when the tab has no generator.
+[[nodiscard]] std::optional<GeneratorKind> ActiveGenerator(const Form1Controls& c);
+/// Calls `changed` after every change of an option or a tab of the generator page.
+void ConnectGeneratorOptions(const Form1Controls& c, QObject* context, const std::function<void()>& changed);
 
 /// The sample of the generator page (GenerateSampleLabel): the present new
 /// name of the selected row of the list page, else of the first shown row,
 /// and what the active tab would make of it, or in red the error that would
-/// stop the pass. Follows every change of an option or a tab while the page
-/// shows, and is made anew each time the page is shown.
+/// stop the pass. Made anew each time the page is shown.
 class GeneratorSampleView final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GeneratorSampleView)
@@ -35,7 +35,6 @@ public:
         const RenameSession* session = nullptr;
         std::function<int()> selectedRow;                  // -1 for none
         std::function<std::vector<GeneratorStep>()> steps; // what the next pass runs
-        std::function<TranslitTables()> tables;            // the tables as the lists hold them
         std::function<QString(const std::string&)> text;   // a language text
     };
 
@@ -43,13 +42,13 @@ public:
     ~GeneratorSampleView() override = default;
 
     void Refresh();
+    /// Refresh, while the page shows: settings restored at start and a hidden page need no sample.
+    void RefreshWhenShown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ConnectOptions();
-    void RefreshWhenShown();
     void ShowLines(const QString& first, const QString& second);
     void ShowError(const QString& error);
 

@@ -17,12 +17,12 @@ namespace tollwick {
 PresetBox::PresetBox(const RenameSession& session, Dialogs& dialogs, QWidget* owner, Controls controls, TextOf text,
                      StepsOf tabSteps, QObject* parent)
     : QObject(parent), session_(session), dialogs_(dialogs), owner_(owner), c_(controls), text_(std::move(text)),
-      tabSteps_(std::move(tabSteps))
+      tabSteps_(std::move(tabSteps)), page_(controls.box->parentWidget())
 {
     c_.box->addItem(QString());
     c_.label->setBuddy(c_.box);
     // Presets saved meanwhile, by tollwick-batch too, show each time the page does.
-    c_.box->parentWidget()->installEventFilter(this);
+    page_->installEventFilter(this);
     connect(c_.box, &QComboBox::activated, this, &PresetBox::Choose);
     connect(c_.save, &QPushButton::clicked, this, &PresetBox::SaveAs);
 }
@@ -54,7 +54,9 @@ void PresetBox::Refresh()
 
 bool PresetBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == c_.box->parentWidget() && event->type() == QEvent::Show) {
+    // The page is compared, never reached through the box: while the window is
+    // torn down the box may already be gone when the page sends its last events.
+    if (watched == page_ && event->type() == QEvent::Show) {
         Refresh();
     }
     return QObject::eventFilter(watched, event);

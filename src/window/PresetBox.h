@@ -66,6 +66,7 @@ private:
     Controls c_;
     TextOf text_;
     StepsOf tabSteps_;
+    QObject* page_; // the generator page; compared only, never reached after the start
     std::optional<std::vector<GeneratorStep>> chosen_;
 };
 

@@ -1,64 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/TableEditor.h"
 
+#include "window/GeneratorSample.h"
 #include "window/TextBridge.h"
 #include "window/main.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
-#include <memory>
 
 namespace tollwick {
 namespace {
 
-// Each item keeps its entry's bytes, so a table goes back to its file as it came.
-constexpr int EntryRole = Qt::UserRole;
-
-std::vector<std::string> Entries(const QListWidget* list)
-{
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int k = 0; k < list->count(); ++k) {
-        const QByteArray bytes = list->item(k)->data(EntryRole).toByteArray();
-        entries.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    return entries;
-}
-
-void SetEntry(QListWidgetItem* item, const std::string& entry)
-{
-    item->setText(FromBytes(entry));
-    item->setData(EntryRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
-}
-
+// The lists only show the session's tables; every edit goes to the session.
 void ShowEntries(QListWidget* list, const std::vector<std::string>& entries)
 {
+    const int selected = list->currentRow();
     list->clear();
     for (const std::string& entry : entries) {
-        auto* item = new QListWidgetItem(list);
-        SetEntry(item, entry);
+        list->addItem(FromBytes(entry));
     }
+    list->setCurrentRow(std::min(selected, list->count() - 1));
 }
 
 } // namespace
 
-TranslitTables TForm1::TablesFromLists() const
+void TForm1::ShowTables()
 {
-    TranslitTables tables;
-    tables.CyrLongList = Entries(c_.CyrLongList);
-    tables.CyrList = Entries(c_.CyrList);
-    tables.LatLongList = Entries(c_.LatLongList);
-    tables.LatList = Entries(c_.LatList);
-    return tables;
-}
-
-void TForm1::ShowTables(const TranslitTables& tables)
-{
+    const TranslitTables& tables = session_->Tables();
     ShowEntries(c_.CyrLongList, tables.CyrLongList);
     ShowEntries(c_.CyrList, tables.CyrList);
     ShowEntries(c_.LatLongList, tables.LatLongList);
     ShowEntries(c_.LatList, tables.LatList);
+}
+
+std::optional<std::pair<QListWidget*, TranslitTable>> TForm1::MenuTable() const
+{
+    const std::pair<QListWidget*, TranslitTable> tables[] = {{c_.CyrLongList, TranslitTable::CyrillicFirst},
+                                                             {c_.CyrList, TranslitTable::Cyrillic},
+                                                             {c_.LatLongList, TranslitTable::LatinFirst},
+                                                             {c_.LatList, TranslitTable::Latin}};
+    for (const auto& table : tables) {
+        if (table.first == menuList_) {
+            return table;
+        }
+    }
+    return std::nullopt;
+}
+
+void TForm1::TablesChanged()
+{
+    ShowTables();
+    sample_->RefreshWhenShown();
 }
 
 void TForm1::PopupMenu1Popup(QListWidget* list, QPoint where)
@@ -72,40 +65,47 @@ void TForm1::PopupMenu1Popup(QListWidget* list, QPoint where)
 
 void TForm1::AddMenuClick()
 {
-    if (menuList_ == nullptr) {
+    const auto table = MenuTable();
+    if (!table) {
         return;
     }
     const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
         return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
     };
-    if (const std::optional<std::string> entry = AskNewEntry(session_->Texts(), ask)) {
-        auto* item = new QListWidgetItem(menuList_);
-        SetEntry(item, *entry);
+    if (std::optional<std::string> entry = AskNewEntry(session_->Texts(), ask)) {
+        session_->AddTableEntry(table->second, std::move(*entry));
+        TablesChanged();
+        table->first->setCurrentRow(table->first->count() - 1);
     }
 }
 
 void TForm1::EditMenuClick()
 {
-    if (menuList_ == nullptr || menuList_->selectedItems().isEmpty()) {
+    const auto table = MenuTable();
+    if (!table || table->first->selectedItems().isEmpty()) {
         return;
     }
-    QListWidgetItem* item = menuList_->selectedItems().constFirst();
-    const QByteArray bytes = item->data(EntryRole).toByteArray();
-    const std::string entry(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const auto position = static_cast<std::size_t>(table->first->row(table->first->selectedItems().constFirst()));
     const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
         return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
     };
-    SetEntry(item, AskEditedEntry(session_->Texts(), entry, ask));
+    const std::vector<std::string>& entries = TableEntries(session_->Tables(), table->second);
+    if (position < entries.size()) {
+        session_->SetTableEntry(table->second, position, AskEditedEntry(session_->Texts(), entries[position], ask));
+        TablesChanged();
+    }
 }
 
 void TForm1::DeleteMenuClick()
 {
-    if (menuList_ == nullptr || menuList_->selectedItems().isEmpty()) {
+    const auto table = MenuTable();
+    if (!table || table->first->selectedItems().isEmpty()) {
         return;
     }
-    QListWidgetItem* item = menuList_->selectedItems().constFirst();
+    const auto position = static_cast<std::size_t>(table->first->row(table->first->selectedItems().constFirst()));
     if (dialogs_.ConfirmNoOk(this, Text("Msg10"))) {
-        const std::unique_ptr<QListWidgetItem> removed(menuList_->takeItem(menuList_->row(item)));
+        session_->RemoveTableEntry(table->second, position);
+        TablesChanged();
     }
 }
 

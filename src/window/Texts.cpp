@@ -3,6 +3,7 @@
 #include "settings/InterfaceTexts.h"
 #include "settings/LanguageKeys.h"
 #include "settings/OptionsFile.h"
+#include "window/GeneratorSample.h"
 #include "window/PresetBox.h"
 #include "window/TextBridge.h"
 #include "window/Widgets.h"
@@ -49,16 +50,15 @@ QString TForm1::Text(std::string_view key) const
 void TForm1::LoadDataFiles()
 {
     c_.AboutMemo->clear();
-    TranslitTables tables = TablesFromLists();
     const auto showProgress = [this](int position, int maximum) { progress_->ShowProgress(position, maximum); };
     try {
-        session_->LoadDataFiles(tables, showProgress);
+        session_->LoadDataFiles(showProgress);
     } catch (...) {
         // A table count that is not a number leaves the tables read so far.
-        ShowTables(tables);
+        ShowTables();
         throw;
     }
-    ShowTables(tables);
+    ShowTables();
     ApplyTexts();
     presets_->ApplyTexts();
     progress_->ShowProgress(8, 0);
@@ -82,7 +82,7 @@ void TForm1::SaveDataFiles()
 {
     Settings settings = CurrentSettings();
     settings.languageFileName = languageFileName_;
-    session_->SaveDataFiles(settings, TablesFromLists(),
+    session_->SaveDataFiles(settings,
                             [this](int position, int maximum) { progress_->ShowProgress(position, maximum); });
     SaveExtraOptions(session_->Home(), {.regex = c_.RegExpCheck->isChecked()});
 }
@@ -142,6 +142,8 @@ void TForm1::ApplySettings(const Settings& settings)
             groupChosen[control.radioGroup] = true;
         }
     }
+    // A control set to the value it held sends no change: the session learns it here.
+    session_->SetGenerators(GeneratorSetupOf(c_));
 }
 
 void TForm1::ApplyTexts()

@@ -170,18 +170,16 @@ void TForm1::NextOnExportPage()
 
 void TForm1::NextOnGeneratorPage()
 {
-    const TranslitTables tables = TablesFromLists();
-    const GeneratorSetup setup = GeneratorSetupOf(c_);
     if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
         // A preset's own texts are not the tabs': nothing is written back into them.
         for (const GeneratorStep& step : *preset) {
-            (void)session_->GenerateNewNames(step, {setup.checkedOnly, tables});
+            (void)session_->GenerateNewNames(step);
         }
         ShowPage(3);
         return;
     }
     try {
-        ShowCleanedTexts(session_->GenerateNewNames(ActiveStep(c_, setup), {setup.checkedOnly, tables}));
+        ShowCleanedTexts(session_->GenerateNewNames(ActiveGenerator(c_)));
     } catch (const GenerationStopped& stopped) {
         ShowCleanedTexts(stopped.Cleaned());
         throw;

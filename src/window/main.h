@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QAbstractButton;
 class QMimeData;
@@ -161,8 +162,12 @@ private:
     void ShowHelpText(const QString& base);
     void ShowLayoutDemo(const QString& layout, bool forImport);
     void PointDialogsAtStartFolders();
-    [[nodiscard]] TranslitTables TablesFromLists() const;
-    void ShowTables(const TranslitTables& tables);
+    /// Shows the session's tables in their lists.
+    void ShowTables();
+    /// The list of the table the context menu was opened on, with the table; none when it was not.
+    [[nodiscard]] std::optional<std::pair<QListWidget*, TranslitTable>> MenuTable() const;
+    /// After a change of a table: the lists and the sample show it.
+    void TablesChanged();
 
     // The table editor.
     void PopupMenu1Popup(QListWidget* list, QPoint where);

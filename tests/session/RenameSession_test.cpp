@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Errors.h"
+#include "platform/LineFile.h"
 #include "session/RenameSession.h"
+#include "settings/TablesFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -209,26 +211,60 @@ TEST_F(SessionFixture, TheSampleCountsAsThePassAndRunsEveryStepInTurn)
     session.SetChecked(0, true);
     session.SetChecked(2, true);
     session.SetChecked(3, true);
-    const TranslitTables tables;
     const std::vector<GeneratorStep> steps{CaseStep{CaseMode::Lower}, MaskStep{"n1_*", "*", true}};
 
-    const auto everyRow = session.Sample(3, steps, {false, tables});
+    const auto everyRow = session.Sample(3, steps);
     ASSERT_TRUE(everyRow);
     EXPECT_EQ(everyRow->presentName, "D.TXT");
     EXPECT_EQ(everyRow->newName, "n4_d.txt");
-    // Only rows 0 and 2 are processed before row 3.
-    EXPECT_EQ(session.Sample(3, steps, {true, tables})->newName, "n3_d.txt");
-    // An unchecked row keeps its name when only checked rows change.
-    EXPECT_EQ(session.Sample(1, steps, {true, tables})->newName, "B.TXT");
     // A row that is gone gives the first one.
-    EXPECT_EQ(session.Sample(9, steps, {false, tables})->newName, "n1_a.txt");
+    EXPECT_EQ(session.Sample(9, steps)->newName, "n1_a.txt");
+    session.SetCheckedOnly(true);
+    // Only rows 0 and 2 are processed before row 3.
+    EXPECT_EQ(session.Sample(3, steps)->newName, "n3_d.txt");
+    // An unchecked row keeps its name when only checked rows change.
+    EXPECT_EQ(session.Sample(1, steps)->newName, "B.TXT");
 
-    (void)session.GenerateNewNames(steps[0], {true, tables});
-    (void)session.GenerateNewNames(steps[1], {true, tables});
+    (void)session.GenerateNewNames(steps[0]);
+    (void)session.GenerateNewNames(steps[1]);
     EXPECT_EQ(session.List().FilterList[3].NewName, "n3_d.txt");
 
     session.RemoveAllRows();
-    EXPECT_FALSE(session.Sample(std::nullopt, steps, {false, tables}));
+    EXPECT_FALSE(session.Sample(std::nullopt, steps));
+}
+
+// The page's setup and tables live in the session: a pass by kind runs the
+// setup's own step, a table edited through the session is the one the pass
+// reads, and the edit reaches the tables file.
+TEST_F(SessionFixture, APassByKindRunsTheSetupWithTheSessionsTables)
+{
+    folder.WriteFile("shcht.txt");
+    session.ScanFolder(folder.Path());
+    GeneratorSetup setup;
+    setup.translit.cyrillicToLatin = false;
+    setup.mask = {"x_*", "*", false};
+    session.SetGenerators(setup);
+    session.AddTableEntry(TranslitTable::LatinFirst, "shch  >  \xd1\x89");
+    session.AddTableEntry(TranslitTable::Latin, "nothing  >  here");
+    session.SetTableEntry(TranslitTable::Latin, 0, "t  >  \xd1\x82");
+    session.SetTableEntry(TranslitTable::Latin, 5, "past  >  end");
+    session.AddTableEntry(TranslitTable::Cyrillic, "gone  >  soon");
+    session.RemoveTableEntry(TranslitTable::Cyrillic, 1);
+    session.RemoveTableEntry(TranslitTable::Cyrillic, 0);
+    const TranslitTables expected{{}, {}, {"shch  >  \xd1\x89"}, {"t  >  \xd1\x82"}};
+    EXPECT_EQ(session.Tables(), expected);
+
+    // The long table first, then the short one, and the extension as it was.
+    (void)session.GenerateNewNames(std::optional<GeneratorKind>(GeneratorKind::Translit));
+    EXPECT_EQ(session.List().FilterList[0].NewName, "\xd1\x89\xd1\x82.txt");
+    (void)session.GenerateNewNames(std::optional<GeneratorKind>(GeneratorKind::Mask));
+    EXPECT_EQ(session.List().FilterList[0].NewName, "x_\xd1\x89\xd1\x82.txt");
+    (void)session.GenerateNewNames(std::optional<GeneratorKind>());
+    EXPECT_EQ(session.List().FilterList[0].NewName, "x_\xd1\x89\xd1\x82.txt");
+
+    home.MakeFolder("data");
+    session.SaveDataFiles(LayoutSettings(), [](int, int) {});
+    EXPECT_EQ(ReadLines(home.Path() + "data/translit.cfg"), TablesFileLines(expected));
 }
 
 } // namespace
