@@ -68,10 +68,10 @@ struct RunStep {
     bool wait = false;    // for another Tollwick run on the folder to end, else fail
 };
 
-using Step = std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep,
-                          FilterToggleStep, CheckedOnlyStep, CaseStep, ReplaceStep, MaskStep, TranslitStep, DeleteStep,
-                          ListCommandStep, SortStep, PrintListStep, PresetStep, SavePresetStep, ListPresetsStep,
-                          PreviewStep, RunStep>;
+using Step =
+    std::variant<ScanStep, LoadUndoStep, ImportStep, ExportStep, FilterTermsStep, FilterDatesStep, FilterToggleStep,
+                 CheckedOnlyStep, CaseStep, ReplaceStep, MaskStep, TranslitStep, DeleteStep, ListCommandStep, SortStep,
+                 PrintListStep, PresetStep, SavePresetStep, ListPresetsStep, PreviewStep, RunStep>;
 
 /// What the whole command line asks for.
 struct Invocation {

@@ -53,7 +53,8 @@ std::string HelpText()
            "1 a step failed or an error stopped a run (message on standard error),\n"
            "2 the command line is wrong (nothing was done), 3 every step ran but a run left\n"
            "checked rows not renamed (missing, name taken, refused, not reached), or with\n"
-           "--preview the forecast says it would.\n";
+           "--preview the forecast says it would, 130 or 143 stopped by SIGINT or SIGTERM (a run ends\n"
+           "after the rename in progress, its undo file whole).\n";
     return out.str();
 }
 

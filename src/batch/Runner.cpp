@@ -31,7 +31,8 @@ std::string HomeOf(const Invocation& invocation)
 
 } // namespace
 
-int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err, SystemCalls& calls)
+int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err, SystemCalls& calls,
+                  const TerminationSignals* signals)
 {
     if (invocation.showHelp) {
         out << HelpText();
@@ -41,10 +42,14 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
         out << CompletionTable();
         return ExitOk;
     }
+    const auto signalled = [signals] { return signals != nullptr && signals->Received() != 0; };
     bool rowsNotRenamed = false;
     try {
-        Session session(HomeOf(invocation), out, err, calls);
+        Session session(HomeOf(invocation), out, err, calls, signals != nullptr ? signals->Token() : std::stop_token());
         for (const Step& step : invocation.steps) {
+            if (signalled()) {
+                break;
+            }
             session.Run(step);
             // A step runs to its end even when nobody reads its output; the
             // failed write is then its error, and no later step runs.
@@ -60,13 +65,17 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
     } catch (const std::exception& error) {
         out.flush();
         err << error.what() << '\n';
-        return ExitStepFailed;
+        return signalled() ? signals->ExitStatus() : ExitStepFailed;
     }
     out.flush();
     if (!out) {
         // A script must not take a cut-off list or result for a whole one.
         err << OutputFailure(out) << '\n';
         return ExitStepFailed;
+    }
+    if (signalled()) {
+        err << "Stopped by signal " << signals->Received() << ": no later step ran\n";
+        return signals->ExitStatus();
     }
     return rowsNotRenamed ? ExitRowsNotRenamed : ExitOk;
 }

@@ -3,6 +3,7 @@
 
 #include "batch/Commands.h"
 #include "platform/SystemCalls.h"
+#include "platform/TerminationSignals.h"
 
 #include <ostream>
 
@@ -20,8 +21,10 @@ inline constexpr int ExitRowsNotRenamed = 3;
 /// file or step that raises, or a run that an error stopped, ends the
 /// invocation: its message goes to `err`, later steps do not run. A step
 /// that finds a value it cannot use ends with ExitUsage. The runs rename
-/// and sync through `calls`.
+/// and sync through `calls`. After a signal of `signals` a run ends after
+/// the rename in progress, no later step runs, and the status is 128 plus
+/// the signal's number.
 [[nodiscard]] int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream& err,
-                                SystemCalls& calls = RealSystemCalls());
+                                SystemCalls& calls = RealSystemCalls(), const TerminationSignals* signals = nullptr);
 
 } // namespace tollwick::batch

@@ -5,9 +5,12 @@
 #include "session/ControlNames.h"
 #include "session/Vocabulary.h"
 
+#include <utility>
+
 namespace tollwick::batch {
-Session::Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls)
-    : session_(home, progress_, calls), settings_(LayoutSettings()), out_(out), err_(err)
+Session::Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls,
+                 std::stop_token stop)
+    : session_(home, progress_, calls), settings_(LayoutSettings()), stop_(std::move(stop)), out_(out), err_(err)
 {
     session_.LoadDataFiles([](int, int) {});
     RestoreSettings(session_.Texts(), settings_);
@@ -158,7 +161,7 @@ void Session::operator()(const RunStep& step)
         [this](const ResultRow& row, const RunCounts&) {
             out_ << row.OldName << '\t' << row.NewName << '\t' << row.StatusText << '\t' << row.Reason << '\n';
         },
-        step.ordered, whenBusy);
+        step.ordered, whenBusy, stop_);
     for (std::size_t k = 0; k < RunStatusCount; ++k) {
         const auto status = static_cast<RunStatus>(k);
         out_ << Text(StatusKey(status)) << '\t' << summary.Counts.Of(status) << '\n';

@@ -7,6 +7,7 @@
 #include "settings/SettingsFile.h"
 
 #include <ostream>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,9 @@ public:
     /// Reads the data files of `home` as the window does at start (they are
     /// never written); raises the error of the first file that fails. Runs
     /// rename and sync through `calls`.
-    Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls = RealSystemCalls());
+    /// A run ends after the rename in progress once `stop` is asked.
+    Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls = RealSystemCalls(),
+            std::stop_token stop = {});
 
     /// Runs one step; a failure raises the core's error and leaves the list as the step left it.
     void Run(const Step& step);
@@ -59,7 +62,8 @@ private:
 
     Progress progress_; // no bar to show
     RenameSession session_;
-    Settings settings_;                   // the stored control states, read once
+    Settings settings_; // the stored control states, read once
+    std::stop_token stop_;
     std::vector<GeneratorStep> stepsRun_; // the generator passes so far, for --save-preset
     bool rowsNotRenamed_ = false;
     std::ostream& out_;

@@ -4,8 +4,8 @@
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
 #include "platform/Errors.h"
-#include "settings/PresetFile.h"
 #include "session/Vocabulary.h"
+#include "settings/PresetFile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,6 +4,7 @@
 #include "batch/Runner.h"
 #include "batch/UsageError.h"
 #include "platform/DescriptorOutput.h"
+#include "platform/TerminationSignals.h"
 
 #include <iostream>
 #include <string>
@@ -25,5 +26,7 @@ int main(int argc, char** argv)
     tollwick::IgnoreBrokenPipe();
     tollwick::DescriptorOutput standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
-    return tollwick::batch::RunInvocation(invocation, out, std::cerr);
+    // Ctrl+C and kill end a run after the rename in progress, its record whole.
+    const tollwick::TerminationSignals signals;
+    return tollwick::batch::RunInvocation(invocation, out, std::cerr, tollwick::RealSystemCalls(), &signals);
 }

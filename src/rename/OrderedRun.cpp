@@ -17,8 +17,9 @@ class MoveRunner {
 public:
     MoveRunner(const PlannedRun& run, RunStop& stop, const RowDone& onDone)
         : shown_(run.Shown), plan_(run.Plan), dirName_(run.DirName), folder_(run.Folder), undo_(run.Undo),
-          journal_(run.Journal != nullptr ? run.Journal : run.Undo), texts_(run.Texts), stop_(stop), onDone_(onDone),
-          results_(run.Plan.Rows.size()), lastMove_(run.Plan.Rows.size(), NoMove), temporary_(run.Plan.Rows.size())
+          journal_(run.Journal != nullptr ? run.Journal : run.Undo), texts_(run.Texts), stopRequest_(run.StopRequest),
+          stop_(stop), onDone_(onDone), results_(run.Plan.Rows.size()), lastMove_(run.Plan.Rows.size(), NoMove),
+          temporary_(run.Plan.Rows.size())
     {
         for (std::size_t slot = 0; slot < plan_.Rows.size(); ++slot) {
             results_[slot].Status = plan_.Statuses[slot];
@@ -39,6 +40,9 @@ public:
             if (lastMove_[slot] == NoMove) {
                 continue; // an earlier move of the row failed
             }
+            if (!stop_.Stopped() && stopRequest_.stop_requested() && NoFileAside()) {
+                stop_ = {RunStop::Cause::Cancelled, dirName_, 0};
+            }
             if (stop_.Stopped()) {
                 Fail(slot, NotReached(stop_, texts_));
                 ReportReadyRows();
@@ -57,6 +61,17 @@ public:
     }
 
 private:
+    // A stop between the moves of a cycle would leave its first file under
+    // a temporary name: the cycle is closed first.
+    [[nodiscard]] bool NoFileAside() const { return aside_ == 0; }
+
+    // Every change of a temporary name goes through here, so the count stays true.
+    void SetTemporary(std::size_t slot, std::optional<std::string> name)
+    {
+        aside_ = aside_ - (temporary_[slot] ? 1 : 0) + (name ? 1 : 0);
+        temporary_[slot] = std::move(name);
+    }
+
     [[nodiscard]] const Row& RowAt(std::size_t slot) const { return shown_[plan_.Rows[slot]]; }
 
     [[nodiscard]] std::size_t SlotOf(std::size_t shown) const
@@ -82,7 +97,7 @@ private:
             if (results_[slot].Status != RunStatus::StatusRenamed) {
                 PutBack(slot);
             } else {
-                temporary_[slot].reset();
+                SetTemporary(slot, std::nullopt);
             }
             break;
         }
@@ -93,7 +108,7 @@ private:
     void MoveAside(std::size_t slot)
     {
         const Row& row = RowAt(slot);
-        temporary_[slot] = ReserveTemporaryName(folder_, journal_);
+        SetTemporary(slot, ReserveTemporaryName(folder_, journal_));
         if (!temporary_[slot]) {
             const int error = errno;
             if (journal_ != nullptr && journal_->Stopped()) {
@@ -108,7 +123,7 @@ private:
         }
         const RenameResult aside = MoveOntoReservation(folder_, row.OldName, *temporary_[slot], journal_);
         if (aside.Outcome != RenameOutcome::Renamed) {
-            temporary_[slot].reset();
+            SetTemporary(slot, std::nullopt);
             Fail(slot, ResultOfRename(dirName_, row, aside, texts_));
         }
     }
@@ -128,7 +143,8 @@ private:
     void PutBack(std::size_t slot)
     {
         MoveJournal* journal = journal_ != nullptr && !journal_->Stopped() ? journal_ : nullptr;
-        const std::string temporary = *std::exchange(temporary_[slot], std::nullopt);
+        const std::string temporary = *temporary_[slot];
+        SetTemporary(slot, std::nullopt);
         if (RenameNoReplace(folder_, temporary, RowAt(slot).OldName, journal).Outcome != RenameOutcome::Renamed) {
             results_[slot] = Refused(LeftAside(texts_, temporary));
         }
@@ -149,11 +165,13 @@ private:
     UndoRecorder* undo_;   // its faults stop the run
     MoveJournal* journal_; // hears of every move; the undo file unless a test listens
     const RunTexts& texts_;
+    std::stop_token stopRequest_;
     RunStop& stop_;
     const RowDone& onDone_;
     std::vector<RowResult> results_;
     std::vector<std::size_t> lastMove_; // the row's last move still to make, or NoMove once final
     std::vector<std::optional<std::string>> temporary_;
+    std::size_t aside_ = 0; // files now under a temporary name
     std::size_t reported_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "rename/Undo.h"
 
 #include <functional>
+#include <stop_token>
 #include <vector>
 
 namespace tollwick {
@@ -24,6 +25,9 @@ struct PlannedRun {
     /// Hears of every move instead of Undo, for a test that stands in for
     /// another program; null: Undo.
     MoveJournal* Journal = nullptr;
+    /// Asked to stop: no move is made after the one in progress, once no
+    /// file waits under a temporary name.
+    std::stop_token StopRequest;
 };
 
 /// Makes the moves of an ordered plan, each through the rename layer, so a

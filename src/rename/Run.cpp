@@ -137,6 +137,16 @@ private:
     ResultRow line_;
 };
 
+// Marks the run stopped when the user asked for it; a stop of another cause stays.
+bool StopAsked(const RunOptions& options, RunStop& stop)
+{
+    if (stop.Stopped() || !options.stopRequest.stop_requested()) {
+        return false;
+    }
+    stop = {RunStop::Cause::Cancelled, options.DirName, 0};
+    return true;
+}
+
 void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
                      ResultReporter& reporter, ProgressPass& pass, Progress& progress, RunStop& stop)
 {
@@ -154,7 +164,7 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
         }
         if (!runnable) {
             reporter.Report(row, Refused(texts.NoFolder));
-        } else if (stop.Stopped()) {
+        } else if (stop.Stopped() || StopAsked(options, stop)) {
             reporter.Report(row, NotReached(stop, texts));
         } else {
             const RowResult done = RunRow(options.DirName, folder, source, row, undo, texts);
@@ -177,7 +187,7 @@ void RunInDependencyOrder(const RenameList& list, const RunOptions& options, Und
     const RunPlan plan = WhilePainting(
         progress, [&list, &planning] { return PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName)); });
     const FolderDescriptor folder(options.DirName, *options.Calls);
-    const PlannedRun run{list.FilterList, plan, options.DirName, folder, undo, texts};
+    const PlannedRun run{list.FilterList, plan, options.DirName, folder, undo, texts, nullptr, options.stopRequest};
     RunPlannedMoves(run, stop, [&](std::size_t slot, const RowResult& done) {
         reporter.Report(list.FilterList[plan.Rows[slot]], done);
         pass.Step(static_cast<int>(plan.Rows[slot]) + 1);

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,10 @@ struct RunOptions {
     SystemCalls* Calls = &RealSystemCalls();
     /// The least time between two syncs of the undo file during the run.
     std::chrono::milliseconds UndoSyncInterval = std::chrono::seconds(1);
+    /// A stop asked for (Stop in the window, SIGINT in tollwick-batch): the
+    /// run ends after the rename in progress, and never while a file of a
+    /// cycle waits under its temporary name.
+    std::stop_token stopRequest;
 };
 
 /// What the run leaves for the window once it is over.

@@ -35,6 +35,7 @@ RunTexts TextsOf(const TextLookup& lookup)
     texts.UndoStopped = lookup("ReasonUndoStopped");
     texts.LeftAside = lookup("ReasonLeftAside");
     texts.RunStopped = lookup("ReasonRunStopped");
+    texts.RunCancelled = lookup("ReasonRunCancelled");
     return texts;
 }
 
@@ -45,6 +46,9 @@ RowResult Refused(std::string reason)
 
 RowResult NotReached(const RunStop& stop, const RunTexts& texts)
 {
+    if (stop.Why == RunStop::Cause::Cancelled) {
+        return {RunStatus::StatusNotReached, texts.RunCancelled, 0};
+    }
     if (stop.Why != RunStop::Cause::Folder) {
         return {RunStatus::StatusNotReached, texts.UndoStopped, 0};
     }

@@ -18,12 +18,13 @@ namespace tollwick {
 /// The words a run shows: the status words and its own reasons of refusal.
 struct RunTexts {
     std::array<std::string, RunStatusCount> Status;
-    std::string NoFolder;    // "ReasonNoFolder"
-    std::string BadName;     // "ReasonBadName"
-    std::string UndoName;    // "ReasonUndoName"
-    std::string UndoStopped; // "ReasonUndoStopped"
-    std::string LeftAside;   // "ReasonLeftAside"
-    std::string RunStopped;  // "ReasonRunStopped", "%s" the system's reason
+    std::string NoFolder;     // "ReasonNoFolder"
+    std::string BadName;      // "ReasonBadName"
+    std::string UndoName;     // "ReasonUndoName"
+    std::string UndoStopped;  // "ReasonUndoStopped"
+    std::string LeftAside;    // "ReasonLeftAside"
+    std::string RunStopped;   // "ReasonRunStopped", "%s" the system's reason
+    std::string RunCancelled; // "ReasonRunCancelled"
 };
 
 [[nodiscard]] RunTexts TextsOf(const TextLookup& lookup);

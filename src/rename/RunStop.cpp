@@ -45,6 +45,8 @@ std::string StopMessage(const RunStop& stop, const TextLookup& lookup)
                       stop.Error != 0 ? SystemErrorText(stop.Error) : lookup("ReasonUndoChanged"));
     case RunStop::Cause::Folder:
         return FillIn(lookup("RunStopped"), stop.Path, SystemErrorText(stop.Error));
+    case RunStop::Cause::Cancelled:
+        return FillIn(lookup("RunCancelled"), stop.Path);
     }
     return {};
 }

@@ -15,6 +15,7 @@ struct RunStop {
         UndoNotMade, // the undo file could not be made in its folder
         UndoRecord,  // the undo file could not be written or synced, or another program changed it
         Folder,      // a rename failed in a way that no other file of the list folder escapes
+        Cancelled,   // the user asked the run to stop
     };
     Cause Why = Cause::None;
     std::string Path; // the undo folder, the undo file (or its folder), or the list folder
@@ -27,8 +28,9 @@ struct RunStop {
 [[nodiscard]] bool FailsTheWholeFolder(int error);
 
 /// The message a stopped run is shown with: "Msg7" with the undo folder,
-/// "UndoFault" with the undo file and the system's reason, or "RunStopped"
-/// with the list folder and the reason. Empty when nothing stopped the run.
+/// "UndoFault" with the undo file and the system's reason, "RunStopped"
+/// with the list folder and the reason, or "RunCancelled" with the list
+/// folder. Empty when nothing stopped the run.
 [[nodiscard]] std::string StopMessage(const RunStop& stop, const TextLookup& lookup);
 
 /// `text` with "%1" and "%2" replaced by `first` and `second`, in one pass,

@@ -302,7 +302,8 @@ RunForecast RenameSession::ForecastRun(bool undoCheck) const
     return tollwick::ForecastRun(list_, dirName_, undoCheck, UndoFolder());
 }
 
-RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, bool ordered, FolderWait whenBusy)
+RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, bool ordered, FolderWait whenBusy,
+                                    std::stop_token stop)
 {
     RunOptions options;
     options.DirName = dirName_;
@@ -312,6 +313,7 @@ RunSummary RenameSession::RunRename(bool undoCheck, const ResultSink& onResult, 
     options.WhenBusy = std::move(whenBusy);
     options.Reservations = std::exchange(reservations_, {});
     options.Calls = &calls_;
+    options.stopRequest = std::move(stop);
     return tollwick::RunRename(list_, options, Lookup(), progress_, onResult);
 }
 

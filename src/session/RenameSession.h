@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -155,9 +156,9 @@ public:
     /// Renames the checked shown rows; with `undoCheck` the run keeps its
     /// undo file in the home's undo folder; `ordered` lets chains, shifts,
     /// swaps and cycles succeed; `whenBusy` says what to do while another
-    /// Tollwick run renames in the folder.
+    /// Tollwick run renames in the folder; `stop` ends it after the rename in progress.
     RunSummary RunRename(bool undoCheck, const ResultSink& onResult = {}, bool ordered = false,
-                         FolderWait whenBusy = {});
+                         FolderWait whenBusy = {}, std::stop_token stop = {});
     /// What a stopped run is shown with, in the language; empty when it was not stopped.
     [[nodiscard]] std::string StopMessage(const RunStop& stop) const;
 

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -41,8 +44,8 @@ int WaitFor(pid_t child)
 }
 
 // Starts tollwick-batch with these arguments, standard input from /dev/null,
-// standard output on `outFd` and standard error into `errPath`; its exit status.
-int SpawnBatch(const std::vector<std::string>& arguments, int outFd, const std::string& errPath)
+// standard output on `outFd` and standard error into `errPath`.
+pid_t StartBatch(const std::vector<std::string>& arguments, int outFd, const std::string& errPath)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -62,7 +65,12 @@ int SpawnBatch(const std::vector<std::string>& arguments, int outFd, const std::
     if (failed != 0) {
         throw std::runtime_error("cannot start " TOLLWICK_BATCH_PATH);
     }
-    return WaitFor(child);
+    return child;
+}
+
+int SpawnBatch(const std::vector<std::string>& arguments, int outFd, const std::string& errPath)
+{
+    return WaitFor(StartBatch(arguments, outFd, errPath));
 }
 
 } // namespace
@@ -92,6 +100,29 @@ BatchResult RunBatch(const std::vector<std::string>& arguments, const std::strin
     result.exitCode = SpawnBatch(arguments, outFd, errPath);
     close(outFd);
     result.out = givenOutPath.empty() ? ReadWhole(outPath) : std::string();
+    result.err = ReadWhole(errPath);
+    return result;
+}
+
+BatchResult RunBatchAndSignal(const std::vector<std::string>& arguments, int signal, const std::function<bool()>& when)
+{
+    const TempDir capture;
+    const std::string outPath = capture.Path() + "out";
+    const std::string errPath = capture.Path() + "err";
+    const int outFd = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (outFd < 0) {
+        throw std::runtime_error("cannot create " + outPath);
+    }
+    const pid_t child = StartBatch(arguments, outFd, errPath);
+    close(outFd);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (!when() && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    kill(child, signal);
+    BatchResult result;
+    result.exitCode = WaitFor(child);
+    result.out = ReadWhole(outPath);
     result.err = ReadWhole(errPath);
     return result;
 }
@@ -129,6 +160,13 @@ BatchResult BatchHome::Run(std::vector<std::string> arguments) const
 {
     arguments.insert(arguments.begin(), {"--home", Path()});
     return RunBatch(arguments);
+}
+
+BatchResult BatchHome::RunAndSignal(std::vector<std::string> arguments, int signal,
+                                    const std::function<bool()>& when) const
+{
+    arguments.insert(arguments.begin(), {"--home", Path()});
+    return RunBatchAndSignal(arguments, signal, when);
 }
 
 BatchResult BatchHome::RunWithoutReader(std::vector<std::string> arguments) const

@@ -3,6 +3,7 @@
 
 #include "support/TempDir.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ struct BatchResult {
 [[nodiscard]] BatchResult RunBatch(const std::vector<std::string>& arguments, const std::string& outPath = {},
                                    const std::string& errPath = {});
 
+/// Starts tollwick-batch, sends it `signal` as soon as `when` holds (polled
+/// often), and waits for its end.
+[[nodiscard]] BatchResult RunBatchAndSignal(const std::vector<std::string>& arguments, int signal,
+                                            const std::function<bool()>& when);
+
 /// Runs tollwick-batch with standard output a pipe whose reader is gone
 /// before it starts, as in "tollwick-batch ... | head -0".
 [[nodiscard]] BatchResult RunBatchWithoutReader(const std::vector<std::string>& arguments);
@@ -36,6 +42,8 @@ public:
     /// Runs tollwick-batch with --home pointing here before the arguments.
     [[nodiscard]] BatchResult Run(std::vector<std::string> arguments) const;
     [[nodiscard]] BatchResult RunWithoutReader(std::vector<std::string> arguments) const;
+    [[nodiscard]] BatchResult RunAndSignal(std::vector<std::string> arguments, int signal,
+                                           const std::function<bool()>& when) const;
     /// The files of undo/, sorted.
     [[nodiscard]] std::vector<std::string> UndoFiles() const;
     /// Stores `value` for the settings key "cfg_" + `control`, as the window would have saved it.

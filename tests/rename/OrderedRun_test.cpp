@@ -44,7 +44,7 @@ TEST(OrderedRun, FileLeftUnderItsTemporaryNameIsReportedThere)
     const std::string dirName = folder.Path();
     const FolderDescriptor dir(dirName);
     RunStop stop;
-    RunPlannedMoves({list.FilterList, plan, dirName, dir, nullptr, texts, &foreign}, stop,
+    RunPlannedMoves({list.FilterList, plan, dirName, dir, nullptr, texts, &foreign, {}}, stop,
                     [&](std::size_t slot, const RowResult& done) { results[slot] = done; });
 
     // One file stepped aside; the other went on to its new name, the one

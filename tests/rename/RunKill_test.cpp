@@ -243,7 +243,7 @@ TEST(RunKilled, AtAnyStepAnUndoGivesBackTheFolderAsItWas)
                 const FolderDescriptor dir(dirName);
                 const RunTexts texts = TextsOf(KeyEchoLookup());
                 RunStop stop;
-                RunPlannedMoves({list.FilterList, plan, dirName, dir, &record, texts, &journal}, stop,
+                RunPlannedMoves({list.FilterList, plan, dirName, dir, &record, texts, &journal, {}}, stop,
                                 [](std::size_t, const RowResult&) {});
                 (void)record.Finish();
                 _exit(0);
