@@ -12,7 +12,7 @@ namespace tollwick {
 std::optional<QString> TForm1::DroppedFolder(const QMimeData* mime) const
 {
     // A run on screen, or a step still going, is not to be swept away.
-    if (busy_ > 0 || currentPage_ == 5 || mime == nullptr || !mime->hasUrls()) {
+    if (busy_ > 0 || currentPage_ == Page::Result || mime == nullptr || !mime->hasUrls()) {
         return std::nullopt;
     }
     const QList<QUrl> urls = mime->urls();

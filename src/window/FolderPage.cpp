@@ -59,7 +59,7 @@ QString PastedPath(const QMimeData* mime)
 void TForm1::SetUpFolderPage()
 {
     // Shortcuts of the page work only while it shows.
-    QGroupBox* page = c_.pages[6];
+    QGroupBox* page = c_.pages[PageIndex(Page::Folder)];
     const auto addKey = [this, page](const QKeySequence& keys, void (TForm1::*handler)()) {
         auto* shortcut = new QShortcut(keys, page);
         shortcut->setContext(Qt::WindowShortcut);

@@ -24,6 +24,7 @@
 #include <QTreeView>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace tollwick {
 namespace {
@@ -33,29 +34,29 @@ constexpr int ClientHeight = 380;
 constexpr int HelpPanelWidth = 196;
 
 /// What the navigation buttons do on a page: where Prev and Cancel lead
-/// (0: the button is off) and whether Next is on.
+/// (none: the button is off) and whether Next is on.
 struct PageRule {
-    int prevTo;
+    std::optional<Page> prevTo;
     bool next;
-    int cancelTo;
+    std::optional<Page> cancelTo;
 };
 
-constexpr std::array<PageRule, 10> PageRules = {{
-    {0, true, 0},  // 1 start
-    {0, false, 1}, // 2 about
-    {0, true, 1},  // 3 list
-    {3, true, 1},  // 4 preview
-    {0, false, 1}, // 5 result
-    {0, true, 3},  // 6 import layout
-    {0, true, 1},  // 7 folder
-    {0, true, 3},  // 8 generators
-    {0, true, 3},  // 9 export layout
-    {0, true, 0},  // 10 filter
+constexpr std::array<PageRule, PageCount> PageRules = {{
+    {std::nullopt, true, std::nullopt}, // start
+    {std::nullopt, false, Page::Start}, // about
+    {std::nullopt, true, Page::Start},  // list
+    {Page::List, true, Page::Start},    // preview
+    {std::nullopt, false, Page::Start}, // result
+    {std::nullopt, true, Page::List},   // import layout
+    {std::nullopt, true, Page::Start},  // folder
+    {std::nullopt, true, Page::List},   // generators
+    {std::nullopt, true, Page::List},   // export layout
+    {std::nullopt, true, std::nullopt}, // filter
 }};
 
-const PageRule& RuleOfPage(int page)
+const PageRule& RuleOfPage(Page page)
 {
-    return PageRules.at(static_cast<std::size_t>(page - 1));
+    return PageRules.at(PageIndex(page));
 }
 
 } // namespace
@@ -193,12 +194,12 @@ void TForm1::Guarded(const std::function<void()>& handler)
 
 void TForm1::ConnectFrame()
 {
-    Bind(c_.NextBtn, &TForm1::NextBtnClick);
-    Bind(c_.PrevBtn, &TForm1::PrevBtnClick);
-    Bind(c_.CancelBtn, &TForm1::CancelBtnClick);
-    Bind(c_.HelpCheck, &TForm1::HelpCheckClick);
+    Bind(c_.NextBtn, &TForm1::GoToNextPage);
+    Bind(c_.PrevBtn, &TForm1::GoToPreviousPage);
+    Bind(c_.CancelBtn, &TForm1::LeavePage);
+    Bind(c_.HelpCheck, &TForm1::ToggleHelpPanel);
     for (const LinkLabel* link : {c_.InternetLinkLabel, c_.MailLinkLabel}) {
-        connect(link, &LinkLabel::clicked, this, [this, link] { InternetLinkLabelClick(link); });
+        connect(link, &LinkLabel::clicked, this, [this, link] { OpenLink(link); });
     }
 }
 
@@ -210,7 +211,7 @@ void TForm1::FormCreate()
         ShowLayoutDemo(QStringLiteral("Kind1"), true);
         ShowLayoutDemo(QStringLiteral("Kind1"), false);
         ShowHelpText(QStringLiteral("GroupBox1"));
-        HelpCheckClick();
+        ToggleHelpPanel();
     });
 }
 
@@ -225,13 +226,13 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TForm1::ShowPage(int n)
+void TForm1::ShowPage(Page shown)
 {
-    c_.pages[static_cast<std::size_t>(currentPage_ - 1)]->hide();
-    QGroupBox* const page = c_.pages[static_cast<std::size_t>(n - 1)];
+    c_.pages[PageIndex(currentPage_)]->hide();
+    QGroupBox* const page = c_.pages[PageIndex(shown)];
     page->show();
-    const bool toList = n == 3 && currentPage_ != 3;
-    currentPage_ = n;
+    const bool toList = shown == Page::List && currentPage_ != Page::List;
+    currentPage_ = shown;
     if (toList && listForecast_ != nullptr) {
         // The folder may have changed while the window was elsewhere.
         listForecast_->Relist();
@@ -248,33 +249,33 @@ void TForm1::ShowPage(int n)
             }
         }
     }
-    const PageRule& rule = RuleOfPage(n);
-    c_.PrevBtn->setEnabled(rule.prevTo != 0);
+    const PageRule& rule = RuleOfPage(shown);
+    c_.PrevBtn->setEnabled(rule.prevTo.has_value());
     c_.NextBtn->setEnabled(rule.next);
-    c_.CancelBtn->setEnabled(rule.cancelTo != 0);
-    if (n == 8) {
+    c_.CancelBtn->setEnabled(rule.cancelTo.has_value());
+    if (shown == Page::Generators) {
         ShowHelpText(c_.GeneratePage->currentWidget()->objectName());
     } else {
-        ShowHelpText(QStringLiteral("GroupBox%1").arg(n));
+        ShowHelpText(page->objectName());
     }
 }
 
-void TForm1::PrevBtnClick()
+void TForm1::GoToPreviousPage()
 {
-    if (const int to = RuleOfPage(currentPage_).prevTo; to != 0) {
-        ShowPage(to);
+    if (const std::optional<Page> to = RuleOfPage(currentPage_).prevTo) {
+        ShowPage(*to);
     }
 }
 
-void TForm1::CancelBtnClick()
+void TForm1::LeavePage()
 {
     // Cancel undoes no work; it only changes the page.
-    if (const int to = RuleOfPage(currentPage_).cancelTo; to != 0) {
-        ShowPage(to);
+    if (const std::optional<Page> to = RuleOfPage(currentPage_).cancelTo) {
+        ShowPage(*to);
     }
 }
 
-void TForm1::HelpCheckClick()
+void TForm1::ToggleHelpPanel()
 {
     const bool shown = c_.HelpCheck->isChecked();
     const int offset = shown ? 0 : -HelpPanelWidth;
@@ -299,7 +300,7 @@ void TForm1::HelpCheckClick()
     move(left, y());
 }
 
-void TForm1::InternetLinkLabelClick(const QLabel* link)
+void TForm1::OpenLink(const QLabel* link)
 {
     dialogs_.OpenExternally(link->text());
 }

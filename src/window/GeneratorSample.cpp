@@ -4,6 +4,7 @@
 #include "session/ControlNames.h"
 #include "session/Vocabulary.h"
 #include "window/LayoutBuilder.h"
+#include "window/Page.h"
 #include "window/TextBridge.h"
 
 #include <QCheckBox>
@@ -82,12 +83,12 @@ GeneratorSampleView::GeneratorSampleView(const Form1Controls& controls, Sources 
     : QObject(parent), c_(controls), sources_(std::move(sources)),
       plainPalette_(controls.GenerateSampleLabel->palette())
 {
-    c_.pages[7]->installEventFilter(this);
+    c_.pages[PageIndex(Page::Generators)]->installEventFilter(this);
 }
 
 bool GeneratorSampleView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == c_.pages[7] && event->type() == QEvent::Show) {
+    if (watched == c_.pages[PageIndex(Page::Generators)] && event->type() == QEvent::Show) {
         Refresh();
     }
     return QObject::eventFilter(watched, event);
@@ -95,7 +96,7 @@ bool GeneratorSampleView::eventFilter(QObject* watched, QEvent* event)
 
 void GeneratorSampleView::RefreshWhenShown()
 {
-    if (!c_.pages[7]->isHidden()) {
+    if (!c_.pages[PageIndex(Page::Generators)]->isHidden()) {
         Refresh();
     }
 }

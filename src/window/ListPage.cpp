@@ -31,27 +31,25 @@ QDate ToQDate(const CalendarDate& date)
 
 void TForm1::ConnectListPage()
 {
-    Bind(c_.OpenBtn, &TForm1::OpenBtnClick);
-    Bind(c_.SaveBtn, &TForm1::ToolButton2Click);
-    Bind(c_.DoubleBtn, &TForm1::DoubleBtnClick);
-    Bind(c_.EditBtn, &TForm1::ToolButton5Click);
-    Bind(c_.GenerateBtn, &TForm1::GenerateBtnClick);
-    Bind(c_.CheckAllBtn, &TForm1::ToolButton8Click);
-    Bind(c_.UnCheckBtn, &TForm1::ToolButton9Click);
-    Bind(c_.DelSelBtn, &TForm1::ToolButton11Click);
-    Bind(c_.DelCheckBtn, &TForm1::ToolButton12Click);
-    Bind(c_.DelAllBtn, &TForm1::ToolButton13Click);
-    Bind(c_.SetFilterBtn, &TForm1::SetFilterBtnClick);
-    Bind(c_.FilterBtn, &TForm1::FilterBtnClick);
-    Bind(c_.FilterUpdateBtn, &TForm1::FilterUpdateBtnClick);
-    Bind(c_.RunBtn, &TForm1::RunBtnClick);
+    Bind(c_.OpenBtn, &TForm1::ChooseListToImport);
+    Bind(c_.SaveBtn, &TForm1::ChooseListToExport);
+    Bind(c_.DoubleBtn, &TForm1::CopyOldNames);
+    Bind(c_.EditBtn, &TForm1::EditSelectedNewName);
+    Bind(c_.GenerateBtn, &TForm1::OpenGenerators);
+    Bind(c_.CheckAllBtn, &TForm1::CheckAll);
+    Bind(c_.UnCheckBtn, &TForm1::InvertChecks);
+    Bind(c_.DelSelBtn, &TForm1::DeleteSelectedRow);
+    Bind(c_.DelCheckBtn, &TForm1::RemoveCheckedRows);
+    Bind(c_.DelAllBtn, &TForm1::RemoveAllRows);
+    Bind(c_.SetFilterBtn, &TForm1::ToggleFilter);
+    Bind(c_.FilterBtn, &TForm1::OpenFilterPage);
+    Bind(c_.FilterUpdateBtn, &TForm1::UpdateFilter);
+    Bind(c_.RunBtn, &TForm1::OpenSelectedFile);
     c_.FilterList->installEventFilter(this);
     connect(c_.FilterList->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { Guarded([this, column] { FilterListColumnClick(column); }); });
-    connect(c_.FilterFirstDateEdit, &QDateEdit::dateChanged, this,
-            [this] { Guarded([this] { FilterFirstDateEditChange(); }); });
-    connect(c_.FilterLastDateEdit, &QDateEdit::dateChanged, this,
-            [this] { Guarded([this] { FilterLastDateEditChange(); }); });
+            [this](int column) { Guarded([this, column] { SortByColumn(column); }); });
+    connect(c_.FilterFirstDateEdit, &QDateEdit::dateChanged, this, [this] { Guarded([this] { FirstDateChanged(); }); });
+    connect(c_.FilterLastDateEdit, &QDateEdit::dateChanged, this, [this] { Guarded([this] { LastDateChanged(); }); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -87,28 +85,28 @@ int TForm1::SelectedRow() const
     return rows.constFirst().row();
 }
 
-void TForm1::OpenBtnClick()
+void TForm1::ChooseListToImport()
 {
     if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenList)) {
         listFileName_ = *chosen;
-        ShowPage(6);
+        ShowPage(Page::Import);
     }
 }
 
-void TForm1::ToolButton2Click()
+void TForm1::ChooseListToExport()
 {
     if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.SaveList)) {
         listFileName_ = *chosen;
-        ShowPage(9);
+        ShowPage(Page::Export);
     }
 }
 
-void TForm1::DoubleBtnClick()
+void TForm1::CopyOldNames()
 {
     session_->CopyOldNames();
 }
 
-void TForm1::ToolButton5Click()
+void TForm1::EditSelectedNewName()
 {
     const int row = SelectedRow();
     if (row < 0) {
@@ -122,22 +120,22 @@ void TForm1::ToolButton5Click()
     session_->EditNewName(position, ToBytes(typed), typed != initial);
 }
 
-void TForm1::GenerateBtnClick()
+void TForm1::OpenGenerators()
 {
-    ShowPage(8);
+    ShowPage(Page::Generators);
 }
 
-void TForm1::ToolButton8Click()
+void TForm1::CheckAll()
 {
     session_->CheckAll();
 }
 
-void TForm1::ToolButton9Click()
+void TForm1::InvertChecks()
 {
     session_->InvertChecks();
 }
 
-void TForm1::ToolButton11Click()
+void TForm1::DeleteSelectedRow()
 {
     const int row = SelectedRow();
     if (row < 0) {
@@ -147,33 +145,33 @@ void TForm1::ToolButton11Click()
     session_->DeleteRow(static_cast<std::size_t>(row));
 }
 
-void TForm1::ToolButton12Click()
+void TForm1::RemoveCheckedRows()
 {
     session_->RemoveCheckedRows();
 }
 
-void TForm1::ToolButton13Click()
+void TForm1::RemoveAllRows()
 {
     session_->RemoveAllRows();
 }
 
-void TForm1::SetFilterBtnClick()
+void TForm1::ToggleFilter()
 {
     // The click has flipped the button; the pass reads its new state.
     RunFilterPass();
 }
 
-void TForm1::FilterBtnClick()
+void TForm1::OpenFilterPage()
 {
-    ShowPage(10);
+    ShowPage(Page::Filter);
 }
 
-void TForm1::FilterUpdateBtnClick()
+void TForm1::UpdateFilter()
 {
     StepWithFilterPass([this] { session_->UpdateFilter(); });
 }
 
-void TForm1::RunBtnClick()
+void TForm1::OpenSelectedFile()
 {
     const int row = SelectedRow();
     if (row < 0) {
@@ -184,7 +182,7 @@ void TForm1::RunBtnClick()
     dialogs_.OpenExternally(PathFromBytes(path));
 }
 
-void TForm1::FilterListColumnClick(int column)
+void TForm1::SortByColumn(int column)
 {
     // The selected row stays selected where the sort puts it.
     const std::vector<Row>& shown = session_->List().FilterList;
@@ -204,14 +202,14 @@ void TForm1::FilterListColumnClick(int column)
                                               sort.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-void TForm1::FilterFirstDateEditChange()
+void TForm1::FirstDateChanged()
 {
     const CalendarDate last = LastDateAfterFirstChanged(ToCalendarDate(c_.FilterFirstDateEdit->date()),
                                                         ToCalendarDate(c_.FilterLastDateEdit->date()));
     c_.FilterLastDateEdit->setDate(ToQDate(last));
 }
 
-void TForm1::FilterLastDateEditChange()
+void TForm1::LastDateChanged()
 {
     const CalendarDate first = FirstDateAfterLastChanged(ToCalendarDate(c_.FilterFirstDateEdit->date()),
                                                          ToCalendarDate(c_.FilterLastDateEdit->date()));

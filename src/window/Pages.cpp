@@ -24,26 +24,28 @@ namespace tollwick {
 void TForm1::ConnectOtherPages()
 {
     connect(c_.OrderCheck, &QCheckBox::toggled, this, [this] { ShowForecast(); });
-    connect(c_.KindOfLoadList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfLoadListChange(); }); });
-    connect(c_.KindOfSaveList, &QTabBar::currentChanged, this, [this] { Guarded([this] { KindOfSaveListChange(); }); });
-    connect(c_.GeneratePage, &QTabWidget::currentChanged, this, [this] { Guarded([this] { GeneratePageChange(); }); });
+    connect(c_.KindOfLoadList, &QTabBar::currentChanged, this,
+            [this] { Guarded([this] { ShowImportLayoutExample(); }); });
+    connect(c_.KindOfSaveList, &QTabBar::currentChanged, this,
+            [this] { Guarded([this] { ShowExportLayoutExample(); }); });
+    connect(c_.GeneratePage, &QTabWidget::currentChanged, this, [this] { Guarded([this] { GeneratorTabChanged(); }); });
     connect(c_.DriveComboBox1, &QComboBox::activated, this, [this](int position) { DriveChosen(position); });
     connect(c_.DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { ShowChosenFolder(); });
     for (QListWidget* table : {c_.CyrLongList, c_.CyrList, c_.LatLongList, c_.LatList}) {
         connect(table, &QWidget::customContextMenuRequested, this,
-                [this, table](QPoint where) { PopupMenu1Popup(table, where); });
+                [this, table](QPoint where) { ShowTableMenu(table, where); });
     }
-    connect(c_.AddMenu, &QAction::triggered, this, [this] { Guarded([this] { AddMenuClick(); }); });
-    connect(c_.EditMenu, &QAction::triggered, this, [this] { Guarded([this] { EditMenuClick(); }); });
-    connect(c_.DeleteMenu, &QAction::triggered, this, [this] { Guarded([this] { DeleteMenuClick(); }); });
+    connect(c_.AddMenu, &QAction::triggered, this, [this] { Guarded([this] { AddEntryFromMenu(); }); });
+    connect(c_.EditMenu, &QAction::triggered, this, [this] { Guarded([this] { EditEntryFromMenu(); }); });
+    connect(c_.DeleteMenu, &QAction::triggered, this, [this] { Guarded([this] { DeleteEntryFromMenu(); }); });
 }
 
-void TForm1::NextBtnClick()
+void TForm1::GoToNextPage()
 {
     // The step each page prepares, page 1 first; none on the About and result pages.
     using Step = void (TForm1::*)();
-    static constexpr std::array<Step, 10> steps = {
+    static constexpr std::array<Step, PageCount> steps = {
         &TForm1::NextOnStartPage,
         nullptr,
         &TForm1::NextOnListPage,
@@ -55,7 +57,7 @@ void TForm1::NextBtnClick()
         &TForm1::NextOnExportPage,
         &TForm1::NextOnFilterPage,
     };
-    if (const Step step = steps.at(static_cast<std::size_t>(currentPage_ - 1))) {
+    if (const Step step = steps.at(PageIndex(currentPage_))) {
         (this->*step)();
     }
 }
@@ -63,19 +65,19 @@ void TForm1::NextBtnClick()
 void TForm1::NextOnFilterPage()
 {
     RunFilterPass();
-    ShowPage(3);
+    ShowPage(Page::List);
 }
 
 void TForm1::NextOnStartPage()
 {
     // Each choice is tested on its own, as the settings may leave none checked.
     if (c_.RadioButton1->isChecked()) {
-        ShowPage(7);
+        ShowPage(Page::Folder);
     }
     if (c_.RadioButton2->isChecked()) {
         if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenUndo)) {
             LoadUndoFileChosen(*chosen);
-            ShowPage(3);
+            ShowPage(Page::List);
         }
     }
     if (c_.RadioButton3->isChecked()) {
@@ -85,12 +87,12 @@ void TForm1::NextOnStartPage()
             LoadDataFiles();
             // The help panel and the examples speak the new language at once, not only after the next page.
             ShowHelpText(QStringLiteral("GroupBox1"));
-            KindOfLoadListChange();
-            KindOfSaveListChange();
+            ShowImportLayoutExample();
+            ShowExportLayoutExample();
         }
     }
     if (c_.RadioButton4->isChecked()) {
-        ShowPage(2);
+        ShowPage(Page::About);
     }
 }
 
@@ -112,20 +114,20 @@ void TForm1::ScanFolderAndShowList(const QString& folder)
     if (c_.DirectoryListBox1->currentIndex() != c_.folderModel->index(folder)) {
         PointFolderTreeAt(folder);
     }
-    ShowPage(3);
+    ShowPage(Page::List);
 }
 
-void TForm1::KindOfLoadListChange()
+void TForm1::ShowImportLayoutExample()
 {
     ShowLayoutDemo(c_.KindOfLoadList->tabData(c_.KindOfLoadList->currentIndex()).toString(), true);
 }
 
-void TForm1::KindOfSaveListChange()
+void TForm1::ShowExportLayoutExample()
 {
     ShowLayoutDemo(c_.KindOfSaveList->tabData(c_.KindOfSaveList->currentIndex()).toString().mid(1), false);
 }
 
-void TForm1::GeneratePageChange()
+void TForm1::GeneratorTabChanged()
 {
     ShowHelpText(c_.GeneratePage->currentWidget()->objectName());
 }

@@ -54,7 +54,7 @@ void TForm1::TablesChanged()
     sample_->RefreshWhenShown();
 }
 
-void TForm1::PopupMenu1Popup(QListWidget* list, QPoint where)
+void TForm1::ShowTableMenu(QListWidget* list, QPoint where)
 {
     menuList_ = list;
     const bool hasEntry = !list->selectedItems().isEmpty();
@@ -63,7 +63,7 @@ void TForm1::PopupMenu1Popup(QListWidget* list, QPoint where)
     c_.PopupMenu1->popup(list->viewport()->mapToGlobal(where));
 }
 
-void TForm1::AddMenuClick()
+void TForm1::AddEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table) {
@@ -79,7 +79,7 @@ void TForm1::AddMenuClick()
     }
 }
 
-void TForm1::EditMenuClick()
+void TForm1::EditEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table || table->first->selectedItems().isEmpty()) {
@@ -96,7 +96,7 @@ void TForm1::EditMenuClick()
     }
 }
 
-void TForm1::DeleteMenuClick()
+void TForm1::DeleteEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table || table->first->selectedItems().isEmpty()) {

@@ -130,7 +130,7 @@ void TForm1::ApplySettings(const Settings& settings)
         } else if (component->box->isChecked() != value.checked) {
             component->box->setChecked(value.checked);
             if (component->name == QStringLiteral("HelpCheck")) {
-                HelpCheckClick();
+                ToggleHelpPanel();
             }
         }
     }

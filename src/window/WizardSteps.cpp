@@ -52,7 +52,7 @@ void TForm1::NextOnListPage()
     c_.OrderCheck->setChecked(false);
     c_.OrderCheck->setVisible(forecast_.OnlyOrdered > 0);
     ShowForecast();
-    ShowPage(4);
+    ShowPage(Page::Preview);
 }
 
 void TForm1::NextOnPreviewPage()
@@ -65,7 +65,7 @@ void TForm1::NextOnPreviewPage()
         plan->Moves = {};
     }
     resultModel_->Clear();
-    ShowPage(5);
+    ShowPage(Page::Result);
     runCounts_ = RunCounts{};
     ShowRunCounts();
     c_.CancelBtn->setEnabled(false);
@@ -155,7 +155,7 @@ void TForm1::NextOnImportPage()
     const std::string path = PathToBytes(listFileName_);
     const std::string separator = ToBytes(c_.Kind5Edit->text());
     StepWithFilterPass([this, &path, &layout, &separator] { session_->ImportNameList(path, *layout, separator); });
-    ShowPage(3);
+    ShowPage(Page::List);
 }
 
 void TForm1::NextOnExportPage()
@@ -165,7 +165,7 @@ void TForm1::NextOnExportPage()
         return;
     }
     session_->ExportNameList(PathToBytes(listFileName_), *layout, ToBytes(c_.KindSaveEdit->text()));
-    ShowPage(3);
+    ShowPage(Page::List);
 }
 
 void TForm1::NextOnGeneratorPage()
@@ -175,7 +175,7 @@ void TForm1::NextOnGeneratorPage()
         for (const GeneratorStep& step : *preset) {
             (void)session_->GenerateNewNames(step);
         }
-        ShowPage(3);
+        ShowPage(Page::List);
         return;
     }
     try {
@@ -184,7 +184,7 @@ void TForm1::NextOnGeneratorPage()
         ShowCleanedTexts(stopped.Cleaned());
         throw;
     }
-    ShowPage(3);
+    ShowPage(Page::List);
 }
 
 void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)

@@ -11,6 +11,7 @@
 #include "window/Dialogs.h"
 #include "window/Form1Controls.h"
 #include "window/Form1Layout.h"
+#include "window/Page.h"
 
 #include <QWidget>
 #include <functional>
@@ -45,14 +46,14 @@ public:
     TForm1(Dialogs& dialogs, std::string home, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    [[nodiscard]] int CurrentPage() const { return currentPage_; }
+    [[nodiscard]] Page CurrentPage() const { return currentPage_; }
     [[nodiscard]] const RenameList& List() const { return session_->List(); }
     [[nodiscard]] const SortState& Sort() const { return session_->Sort(); }
     [[nodiscard]] const WindowProgress& ProgressOfWindow() const { return *progressView_; }
     [[nodiscard]] const ComponentList& Components() const { return components_; }
 
     /// Shows page n (1..10) and sets the navigation buttons and the help panel for it.
-    void ShowPage(int n);
+    void ShowPage(Page shown);
     /// Scans a folder named from outside (the command line) and shows its list, as Next on the folder page does.
     void OpenGivenFolder(const QString& folder);
 
@@ -84,9 +85,9 @@ private:
     void Guarded(const std::function<void()>& handler);
 
     // Navigation.
-    void NextBtnClick();
-    void PrevBtnClick();
-    void CancelBtnClick();
+    void GoToNextPage();
+    void GoToPreviousPage();
+    void LeavePage();
     void NextOnStartPage();
     void NextOnFolderPage();
     /// The folder page's step: scans `folder` into the list and shows the list page.
@@ -102,27 +103,27 @@ private:
     /// The forecast of the run on the preview page, with ordering when its box is checked.
     void ShowForecast();
     void ShowCleanedTexts(const CleanedTexts& cleaned);
-    void HelpCheckClick();
-    void InternetLinkLabelClick(const QLabel* link);
+    void ToggleHelpPanel();
+    void OpenLink(const QLabel* link);
 
     // The list page.
-    void OpenBtnClick();
-    void ToolButton2Click();
-    void DoubleBtnClick();
-    void ToolButton5Click();
-    void GenerateBtnClick();
-    void ToolButton8Click();
-    void ToolButton9Click();
-    void ToolButton11Click();
-    void ToolButton12Click();
-    void ToolButton13Click();
-    void SetFilterBtnClick();
-    void FilterBtnClick();
-    void FilterUpdateBtnClick();
-    void RunBtnClick();
-    void FilterListColumnClick(int column);
-    void FilterFirstDateEditChange();
-    void FilterLastDateEditChange();
+    void ChooseListToImport();
+    void ChooseListToExport();
+    void CopyOldNames();
+    void EditSelectedNewName();
+    void OpenGenerators();
+    void CheckAll();
+    void InvertChecks();
+    void DeleteSelectedRow();
+    void RemoveCheckedRows();
+    void RemoveAllRows();
+    void ToggleFilter();
+    void OpenFilterPage();
+    void UpdateFilter();
+    void OpenSelectedFile();
+    void SortByColumn(int column);
+    void FirstDateChanged();
+    void LastDateChanged();
     [[nodiscard]] int SelectedRow() const;
     /// Runs a step that ends with a filter pass: the filter page goes to the
     /// session first, and shows what the pass left afterwards.
@@ -133,9 +134,9 @@ private:
     void ShowDirName();
 
     // The other pages' tab changes and the folder page.
-    void KindOfLoadListChange();
-    void KindOfSaveListChange();
-    void GeneratePageChange();
+    void ShowImportLayoutExample();
+    void ShowExportLayoutExample();
+    void GeneratorTabChanged();
     void FillDriveList();
     void DriveChosen(int position);
     void PointFolderTreeAt(const QString& folder);
@@ -170,10 +171,10 @@ private:
     void TablesChanged();
 
     // The table editor.
-    void PopupMenu1Popup(QListWidget* list, QPoint where);
-    void AddMenuClick();
-    void EditMenuClick();
-    void DeleteMenuClick();
+    void ShowTableMenu(QListWidget* list, QPoint where);
+    void AddEntryFromMenu();
+    void EditEntryFromMenu();
+    void DeleteEntryFromMenu();
 
     Dialogs& dialogs_;
     Form1Controls c_;
@@ -183,7 +184,7 @@ private:
     std::unique_ptr<Progress> progress_;
     std::unique_ptr<RenameSession> session_;
 
-    int currentPage_ = 1;
+    Page currentPage_ = Page::Start;
     std::string languageFileName_;
     QString listFileName_;            // the name list chosen for import or export
     QListWidget* menuList_ = nullptr; // the list the context menu was opened on

@@ -38,7 +38,7 @@ void ToFolderPage(Driver& driver)
     QVERIFY(QTest::qWaitForWindowActive(&driver.Form()));
     driver.Click("RadioButton1");
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
 }
 
 void Press(Driver& driver, Qt::Key key)
@@ -94,7 +94,7 @@ void FolderPage::CtrlLGoesToATypedPath()
     QCOMPARE(TreeFolder(driver), home.Path());
     Press(driver, Qt::Key_L);
     QCOMPARE(TreeFolder(driver), home.Path());
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
 
     // A hidden folder is shown to be chosen, and the next box completes hidden names too.
     dialogs.folderPathAnswers = {QStringLiteral("~/.config/app"), std::nullopt};
@@ -105,7 +105,7 @@ void FolderPage::CtrlLGoesToATypedPath()
 
     // Next scans the folder the path led to.
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), home.Path() + QStringLiteral("/.config/app/"));
 }
 
@@ -173,7 +173,7 @@ void FolderPage::KeysActOnTheFolderPageOnly()
     Driver driver(FreshHome());
     ToFolderPage(driver);
     driver.Cancel();
-    QCOMPARE(driver.Form().CurrentPage(), 1);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Start);
     Press(driver, Qt::Key_L);
     Press(driver, Qt::Key_H);
     QVERIFY(driver.Dialogs().folderPaths.empty());

@@ -112,7 +112,7 @@ void SamplePage::SettingErrorsShowInRedAndStopNext()
     QVERIFY(ShowsRed(SampleLabel(driver)));
     QVERIFY(driver.TextOf("GenerateSampleLabel").contains(QStringLiteral("U_REGEX_MISMATCHED_PAREN")));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 8);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Generators);
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Column(1), Names({"IMG_1.jpg"}));
     QCOMPARE(driver.Find<QLineEdit>("ChangeFromEdit")->text(), QStringLiteral("IMG_("));

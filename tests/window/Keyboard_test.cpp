@@ -28,7 +28,7 @@ void Press(Driver& driver, Qt::Key key)
     QTest::keyClick(focused != nullptr ? focused : &driver.Form(), key);
 }
 
-int PageAfter(Driver& driver, Qt::Key key)
+Page PageAfter(Driver& driver, Qt::Key key)
 {
     Press(driver, key);
     return driver.Form().CurrentPage();
@@ -48,47 +48,47 @@ void Keyboard::EnterIsNextAndEscIsCancelOnEveryPage()
     const Qt::Key enter = Qt::Key_Return;
     const Qt::Key esc = Qt::Key_Escape;
 
-    QCOMPARE(PageAfter(driver, esc), 1); // Cancel is off on the start page
-    QCOMPARE(PageAfter(driver, enter), 7);
-    QCOMPARE(PageAfter(driver, esc), 1);
-    QCOMPARE(PageAfter(driver, Qt::Key_Enter), 7); // the keypad's Enter too
+    QCOMPARE(PageAfter(driver, esc), Page::Start); // Cancel is off on the start page
+    QCOMPARE(PageAfter(driver, enter), Page::Folder);
+    QCOMPARE(PageAfter(driver, esc), Page::Start);
+    QCOMPARE(PageAfter(driver, Qt::Key_Enter), Page::Folder); // the keypad's Enter too
     driver.ChooseFolder(folder.Path());
-    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(PageAfter(driver, enter), Page::List);
     QCOMPARE(driver.Column(0), Names({"a.txt", "b.txt"}));
 
     driver.Click("GenerateBtn");
-    QCOMPARE(PageAfter(driver, esc), 3);
+    QCOMPARE(PageAfter(driver, esc), Page::List);
     driver.Click("GenerateBtn");
-    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(PageAfter(driver, enter), Page::List);
 
     driver.Click("FilterBtn");
-    QCOMPARE(PageAfter(driver, esc), 10); // the filter page has no Cancel
-    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(PageAfter(driver, esc), Page::Filter); // the filter page has no Cancel
+    QCOMPARE(PageAfter(driver, enter), Page::List);
 
     driver.Dialogs().fileAnswers = {list, list};
     driver.Click("SaveBtn");
-    QCOMPARE(PageAfter(driver, esc), 3);
+    QCOMPARE(PageAfter(driver, esc), Page::List);
     driver.Click("SaveBtn");
-    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(PageAfter(driver, enter), Page::List);
     QVERIFY(QFileInfo::exists(list));
     driver.Dialogs().fileAnswers = {list, list};
     driver.Click("OpenBtn");
-    QCOMPARE(PageAfter(driver, esc), 3);
+    QCOMPARE(PageAfter(driver, esc), Page::List);
     driver.Click("OpenBtn");
-    QCOMPARE(PageAfter(driver, enter), 3);
+    QCOMPARE(PageAfter(driver, enter), Page::List);
 
-    QCOMPARE(PageAfter(driver, enter), 4);
-    QCOMPARE(PageAfter(driver, esc), 1);
-    driver.Form().ShowPage(3);
-    QCOMPARE(PageAfter(driver, enter), 4);
-    QCOMPARE(PageAfter(driver, enter), 5);
-    QCOMPARE(PageAfter(driver, enter), 5); // no Next on the result page
-    QCOMPARE(PageAfter(driver, esc), 1);
+    QCOMPARE(PageAfter(driver, enter), Page::Preview);
+    QCOMPARE(PageAfter(driver, esc), Page::Start);
+    driver.Form().ShowPage(Page::List);
+    QCOMPARE(PageAfter(driver, enter), Page::Preview);
+    QCOMPARE(PageAfter(driver, enter), Page::Result);
+    QCOMPARE(PageAfter(driver, enter), Page::Result); // no Next on the result page
+    QCOMPARE(PageAfter(driver, esc), Page::Start);
 
     driver.Click("RadioButton4");
-    QCOMPARE(PageAfter(driver, enter), 2);
-    QCOMPARE(PageAfter(driver, enter), 2);
-    QCOMPARE(PageAfter(driver, esc), 1);
+    QCOMPARE(PageAfter(driver, enter), Page::About);
+    QCOMPARE(PageAfter(driver, enter), Page::About);
+    QCOMPARE(PageAfter(driver, esc), Page::Start);
 }
 
 void Keyboard::ControlsThatUseEnterKeepIt()
@@ -103,22 +103,22 @@ void Keyboard::ControlsThatUseEnterKeepIt()
     // A focused tool bar button is pressed itself, not Next.
     auto* generate = driver.Find<QToolButton>("GenerateBtn");
     generate->setFocus(Qt::TabFocusReason);
-    QCOMPARE(PageAfter(driver, Qt::Key_Return), 8);
+    QCOMPARE(PageAfter(driver, Qt::Key_Return), Page::Generators);
 
     // An edit field leaves Enter to the page: the mask typed is applied by Next.
     driver.ClickTab("GeneratePage", 2);
     driver.Type("MaskNameEdit", QStringLiteral("new"));
-    QCOMPARE(PageAfter(driver, Qt::Key_Return), 3);
+    QCOMPARE(PageAfter(driver, Qt::Key_Return), Page::List);
     QCOMPARE(driver.Column(1), Names({"new.txt"}));
 
     // An open drop-down list takes Enter and Esc for itself.
-    driver.Form().ShowPage(7);
+    driver.Form().ShowPage(Page::Folder);
     auto* drives = driver.Find<QComboBox>("DriveComboBox1");
     drives->showPopup();
     QTRY_VERIFY(drives->view()->isVisible());
     QTest::keyClick(drives->view(), Qt::Key_Escape);
     QTRY_VERIFY(!drives->view()->isVisible());
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
 }
 
 void Keyboard::F2EditsAndDeleteRemovesTheSelectedRow()
@@ -138,7 +138,7 @@ void Keyboard::F2EditsAndDeleteRemovesTheSelectedRow()
     QCOMPARE(driver.Column(1), Names({"c.txt", "b.txt"}));
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(driver.Column(0), Names({"b.txt"}));
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
 }
 
 void Keyboard::CtrlAChecksEveryRowAndTheToolTipSaysSo()

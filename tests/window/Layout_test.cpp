@@ -169,16 +169,16 @@ void Layout::EveryTextFitsItsControl()
     }
     driver.Next();
     driver.Next();
-    driver.Form().ShowPage(1);
+    driver.Form().ShowPage(Page::Start);
     const QString prefix = language.section(u'.', 0, 0);
     QStringList problems = Problems(&driver.Form());
     Shoot(driver.Form(), prefix + QStringLiteral("_page1"));
     for (int page = 2; page <= 10; ++page) {
-        driver.Form().ShowPage(page);
+        driver.Form().ShowPage(static_cast<Page>(page));
         problems += Problems(&driver.Form());
         Shoot(driver.Form(), prefix + QStringLiteral("_page%1").arg(page));
     }
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     for (int tab = 1; tab < 5; ++tab) {
         driver.ClickTab("GeneratePage", tab);
         problems += Problems(&driver.Form());

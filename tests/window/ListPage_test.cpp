@@ -180,16 +180,16 @@ void ListPage::CancelledFileDialogsStayOnTheList()
     driver.OpenFolder(files.Path());
     driver.Dialogs().fileAnswers.push_back(std::nullopt);
     driver.Click("OpenBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     driver.Dialogs().fileAnswers.push_back(std::nullopt);
     driver.Click("SaveBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QVERIFY(!driver.Dialogs().fileDialogs[0].save);
     QVERIFY(driver.Dialogs().fileDialogs[1].save);
     driver.Click("GenerateBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 8);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Generators);
     driver.Cancel();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
 }
 
 void ListPage::MarksTheRowsTheRunWouldNotRenameUntilMended()

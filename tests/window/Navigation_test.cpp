@@ -27,7 +27,7 @@ private slots:
 void Navigation::ButtonsFollowThePage()
 {
     Driver driver(FreshHome());
-    QCOMPARE(driver.Form().CurrentPage(), 1);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Start);
     struct Expected {
         bool prev, next, cancel;
     };
@@ -35,7 +35,7 @@ void Navigation::ButtonsFollowThePage()
                                  {false, false, true}, {false, true, true},  {false, true, true}, {false, true, true},
                                  {false, true, true},  {false, true, false}};
     for (int page = 1; page <= 10; ++page) {
-        driver.Form().ShowPage(page);
+        driver.Form().ShowPage(static_cast<Page>(page));
         for (int other = 1; other <= 10; ++other) {
             const auto name = QStringLiteral("GroupBox%1").arg(other);
             QCOMPARE(driver.Form().findChild<QGroupBox*>(name)->isVisible(), other == page);
@@ -50,14 +50,15 @@ void Navigation::ButtonsFollowThePage()
 void Navigation::CancelAndPrevLeadBackFromEveryPage()
 {
     Driver driver(FreshHome());
-    const int afterCancel[] = {1, 1, 1, 1, 1, 3, 1, 3, 3, 10};
-    for (int page = 1; page <= 10; ++page) {
+    using enum Page;
+    const Page afterCancel[] = {Start, Start, Start, Start, Start, List, Start, List, List, Filter};
+    for (const Page page : {Start, About, List, Preview, Result, Import, Folder, Generators, Export, Filter}) {
         driver.Form().ShowPage(page);
         driver.Cancel();
-        QCOMPARE(driver.Form().CurrentPage(), afterCancel[page - 1]);
+        QCOMPARE(driver.Form().CurrentPage(), afterCancel[PageIndex(page)]);
         driver.Form().ShowPage(page);
         driver.Prev();
-        QCOMPARE(driver.Form().CurrentPage(), page == 4 ? 3 : page);
+        QCOMPARE(driver.Form().CurrentPage(), page == Preview ? List : page);
     }
     QVERIFY(driver.Dialogs().messages.empty());
 }
@@ -106,14 +107,14 @@ void Navigation::HelpTextFollowsPageAndGeneratorTab()
     auto* help = driver.Find<QPlainTextEdit>("HelpMemo");
     const auto firstLine = [help] { return help->toPlainText().section(u'\n', 0, 0); };
     QCOMPARE(firstLine(), LanguageText(home, "English.lng", "GroupBox11"));
-    driver.Form().ShowPage(3);
+    driver.Form().ShowPage(Page::List);
     QCOMPARE(firstLine(), LanguageText(home, "English.lng", "GroupBox31"));
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     QCOMPARE(firstLine(), LanguageText(home, "English.lng", "Generate11"));
     driver.ClickTab("GeneratePage", 2);
     QCOMPARE(firstLine(), LanguageText(home, "English.lng", "Generate31"));
     driver.Cancel();
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     QCOMPARE(firstLine(), LanguageText(home, "English.lng", "Generate31"));
     QVERIFY(help->textCursor().position() == 0);
 }
@@ -127,11 +128,11 @@ void Navigation::MissingLanguageFileShowsErrorAndWindowStaysUsable()
     QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Critical);
     QCOMPARE(driver.Dialogs().messages[0].text,
              QString::fromStdString("Cannot open file " + home + "language/English.lng"));
-    QCOMPARE(driver.Form().CurrentPage(), 1);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Start);
     // Captions keep their layout texts.
     QCOMPARE(driver.Find<QGroupBox>("GroupBox1")->title(), QStringLiteral("GroupBox1"));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
 }
 
 void Navigation::MissingSettingsFileKeepsLayoutTexts()
@@ -151,12 +152,12 @@ void Navigation::StartPageChoicesLeadToTheirPages()
     Driver driver(FreshHome());
     driver.Click("RadioButton4");
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 2);
+    QCOMPARE(driver.Form().CurrentPage(), Page::About);
     driver.Cancel();
     driver.Click("RadioButton2");
     driver.Dialogs().fileAnswers.push_back(std::nullopt);
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 1);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Start);
     QCOMPARE(driver.Dialogs().fileDialogs.back().filter, QStringLiteral("*.twu"));
     QVERIFY(driver.Dialogs().fileDialogs.back().startFolder.endsWith(QStringLiteral("/undo")));
 }

@@ -100,7 +100,7 @@ void OpenFolder::GivenFolderOpensOnItsList()
     folder.Add(QStringLiteral("a.jpg"));
     Driver driver(FreshHome());
     driver.Form().OpenGivenFolder(folder.Path());
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), folder.Path() + u'/');
     QCOMPARE(driver.Column(0), Names({"a.jpg", "b.jpg"}));
     QVERIFY(driver.Dialogs().messages.empty());
@@ -116,14 +116,14 @@ void OpenFolder::DropOfAFolderOrFilesOfOneFolderScansIt()
     Driver driver(FreshHome());
 
     QVERIFY(Drop(driver.Form(), {Url(first.Path())}));
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.Column(0), Names({"one.txt"}));
 
     // Files of one folder stand for it; files of two folders name none.
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     QVERIFY(Drop(driver.Form(),
                  {Url(second.Path() + QStringLiteral("/y.txt")), Url(second.Path() + QStringLiteral("/x.txt"))}));
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), second.Path() + u'/');
     QCOMPARE(driver.Column(0), Names({"x.txt", "y.txt"}));
     QVERIFY(!Drop(driver.Form(),
@@ -144,10 +144,10 @@ void OpenFolder::DropIsRefusedWhileARunIsOnScreen()
     driver.Click("CheckAllBtn");
     driver.Next();
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 5);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Result);
     driver.Dialogs().messages.clear();
     QVERIFY(!Drop(driver.Form(), {Url(other.Path())}));
-    QCOMPARE(driver.Form().CurrentPage(), 5);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Result);
     QCOMPARE(driver.TextOf("DirName"), folder.Path() + u'/');
 }
 
@@ -179,7 +179,7 @@ void OpenFolder::FolderPageOffersTheUsersPlacesAndReturnsToTheLastFolder()
     driver.Next();
     driver.Cancel();
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
     QCOMPARE(TreeFolder(driver), inner);
 
     // A change of language keeps it too.
@@ -210,7 +210,7 @@ void OpenFolder::UnreadableFolderSaysWhyAndStaysOnTheFolderPage()
     driver.Next();
     // The folder page's own step, as Next runs it (the tree model leaves out a folder it cannot read).
     driver.Form().OpenGivenFolder(locked);
-    QCOMPARE(driver.Form().CurrentPage(), 7);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Folder);
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Dialogs().messages.front().kind, Dialogs::MessageKind::Critical);
     QVERIFY2(driver.Dialogs().messages.front().text.contains(locked),

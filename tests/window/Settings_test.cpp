@@ -84,9 +84,9 @@ void SettingsOnScreen::SettingsSurviveTwoWindowLifetimes()
         driver.Click("RadioButton4");
         driver.Next();
         driver.Cancel();
-        driver.Form().ShowPage(10);
+        driver.Form().ShowPage(Page::Filter);
         driver.Type("FilterOldNameEdit", awkward);
-        driver.Form().ShowPage(8);
+        driver.Form().ShowPage(Page::Generators);
         driver.Click("GenInvertCheck");
         driver.ClickTab("GeneratePage", 1);
         driver.Click("RegExpCheck");
@@ -125,7 +125,7 @@ void SettingsOnScreen::LanguageChangeKeepsControlStates()
     const std::string home = FreshHome();
     Driver driver(home);
     const bool undo = IsChecked(driver, "UndoCheck");
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     driver.Click("GenUpCheck");
     driver.Type("MaskNameEdit", QStringLiteral("Urlaub_01"));
     driver.Cancel();
@@ -134,7 +134,7 @@ void SettingsOnScreen::LanguageChangeKeepsControlStates()
     driver.Dialogs().fileAnswers.push_back(QString::fromStdString(home + "language/Russian.lng"));
     driver.Next();
     QVERIFY(driver.Dialogs().messages.empty());
-    QCOMPARE(driver.Form().CurrentPage(), 1);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Start);
     QCOMPARE(driver.Find<QGroupBox>("GroupBox1")->title(), LanguageText(home, "Russian.lng", "GroupBox1"));
     QCOMPARE(driver.Find<QAbstractButton>("UndoCheck")->text(), LanguageText(home, "Russian.lng", "UndoCheck"));
     QCOMPARE(driver.Find("NextBtn")->toolTip(), LanguageText(home, "Russian.lng", "NextBtn"));
@@ -147,7 +147,7 @@ void SettingsOnScreen::LanguageChangeKeepsControlStates()
     QCOMPARE(driver.Find<QLineEdit>("MaskNameEdit")->text(), QStringLiteral("Urlaub_01"));
     QCOMPARE(FileLines(home + "data/config.cfg").at(0), QStringLiteral("[cfg_Language,Russian.lng]"));
     // Messages follow the language at once.
-    driver.Form().ShowPage(3);
+    driver.Form().ShowPage(Page::List);
     driver.Click("EditBtn");
     QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{LanguageText(home, "Russian.lng", "Msg8")});
 }
@@ -192,7 +192,7 @@ void SettingsOnScreen::TableEditorWorksOnTheListItWasOpenedOn()
 {
     const std::string home = FreshHome();
     Driver driver(home);
-    driver.Form().ShowPage(8);
+    driver.Form().ShowPage(Page::Generators);
     driver.ClickTab("GeneratePage", 3);
     auto* cyr = driver.Find<QListWidget>("CyrList");
     auto* lat = driver.Find<QListWidget>("LatList");

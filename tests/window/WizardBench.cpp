@@ -182,7 +182,7 @@ int main(int argc, char* argv[])
     steps.Time("preview", [&] { driver.Next(); });
     steps.Time("run", [&] { driver.Next(); });
     steps.PrintTotal();
-    if (driver.Form().CurrentPage() != 5) {
+    if (driver.Form().CurrentPage() != Page::Result) {
         std::printf("the wizard did not reach the result page\n");
         return 1;
     }

@@ -60,13 +60,13 @@ void Workflow::TypicalRenamingAndItsUndo()
     Driver driver(home);
 
     driver.OpenFolder(photos.Path());
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), photos.Path() + u'/');
     QCOMPARE(driver.Column(0), Names({"IMG_0042.jpg", "IMG_0043.JPG", "IMG_0050.jpeg"}));
     QCOMPARE(driver.Checks(), (QList<bool>{false, false, false}));
 
     driver.Click("GenerateBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 8);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Generators);
     driver.ClickTab("GeneratePage", 2);
     driver.Type("MaskNameEdit", QStringLiteral("Holiday_001"));
     driver.Type("MaskExtEdit", QStringLiteral("*"));
@@ -74,7 +74,7 @@ void Workflow::TypicalRenamingAndItsUndo()
         driver.Click("IncNameCheck");
     }
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.Column(1), Names({"Holiday_001.jpg", "Holiday_002.JPG", "Holiday_003.jpeg"}));
 
     driver.Click("CheckAllBtn");
@@ -83,11 +83,11 @@ void Workflow::TypicalRenamingAndItsUndo()
         driver.Click("UndoCheck");
     }
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 4);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Preview);
     QCOMPARE(driver.TextOf("PreviewCtyLabel"), QStringLiteral("3"));
     QCOMPARE(driver.TextOf("PreviewUndoLabel"), LanguageText(home, "English.lng", "PreviewUndoLabel1"));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 5);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Result);
     QCOMPARE(photos.Files(), Names({"Holiday_001.jpg", "Holiday_002.JPG", "Holiday_003.jpeg"}));
     QCOMPARE(photos.Read(QStringLiteral("Holiday_002.JPG")), QByteArray("two"));
     QCOMPARE(ResultColumn(driver, 2), QStringList(3, LanguageText(home, "English.lng", "StatusRenamed")));
@@ -109,7 +109,7 @@ void Workflow::TypicalRenamingAndItsUndo()
     driver.Click("RadioButton2");
     driver.Dialogs().fileAnswers.push_back(QString::fromStdString(home + "undo/") + undoFiles[0]);
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), photos.Path() + u'/');
     // Newest first, so the renames are taken back in reverse.
     QCOMPARE(driver.Column(1), Names({"IMG_0050.jpeg", "IMG_0043.JPG", "IMG_0042.jpg"}));
@@ -153,25 +153,25 @@ void Workflow::ImportAndExportInEveryLayout()
 
     driver.Dialogs().fileAnswers.push_back(listFile);
     driver.Click("SaveBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 9);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Export);
     QVERIFY(driver.Dialogs().fileDialogs.back().save);
     driver.ClickTab("KindOfSaveList", layout - 1);
     QCOMPARE(driver.Find("KindSaveEdit")->isEnabled(), layout >= 5);
     driver.Type("KindSaveEdit", QStringLiteral(" | "));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QVERIFY(QFileInfo::exists(listFile));
 
     driver.Click("DoubleBtn");
     QCOMPARE(driver.Column(1), oldNames);
     driver.Dialogs().fileAnswers.push_back(listFile);
     driver.Click("OpenBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 6);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Import);
     driver.ClickTab("KindOfLoadList", layout - 1);
     QCOMPARE(driver.Find("Kind5Edit")->isEnabled(), layout >= 5);
     driver.Type("Kind5Edit", QStringLiteral(" | "));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QVERIFY(driver.Dialogs().messages.empty());
     QCOMPARE(driver.Column(0), oldNames);
     // A list of old names alone gives no new names.
@@ -187,7 +187,7 @@ void Workflow::FilterHidesRowsThatKeepTheirEdits()
     Driver driver(FreshHome());
     driver.OpenFolder(files.Path());
     driver.Click("FilterBtn");
-    QCOMPARE(driver.Form().CurrentPage(), 10);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Filter);
     QVERIFY(!driver.Find("CancelBtn")->isEnabled());
     driver.Click("FilterOldNameCheck");
     driver.Type("FilterOldNameEdit", QStringLiteral("AP;Avo"));
@@ -304,7 +304,7 @@ void Workflow::PreviewWarnsInRedWhenNoRowIsChecked()
     driver.Dialogs().inputAnswers.push_back(QStringLiteral("b.txt"));
     driver.Click("EditBtn");
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 4);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Preview);
     auto* warning = driver.Find<QLabel>("ForecastWarningLabel");
     QCOMPARE(warning->text(), LanguageText(home, "English.lng", "NoRowChecked"));
     QVERIFY(warning->isVisibleTo(&driver.Form()));
@@ -376,7 +376,7 @@ void Workflow::ResultPageFillsWhileTheRunGoes()
     }
     driver.Next();
     // While the run goes the window paints: the result page shows and fills.
-    int page = 0;
+    std::optional<Page> page;
     int rowsMidway = 0;
     bool cancelMidway = true;
     QTimer watch;
@@ -391,7 +391,7 @@ void Workflow::ResultPageFillsWhileTheRunGoes()
     watch.start(0);
     driver.Next();
     watch.stop();
-    QCOMPARE(page, 5);
+    QCOMPARE(page, std::optional<Page>(Page::Result));
     QVERIFY2(rowsMidway > 0, "the result list did not grow during the run");
     QVERIFY(!cancelMidway);
     QCOMPARE(driver.Find<QTableView>("ResultView")->model()->rowCount(), Count);
@@ -448,7 +448,7 @@ void Workflow::FailingStepShowsItsErrorAndStaysOnThePage()
     driver.Dialogs().fileAnswers.push_back(nowhere);
     driver.Click("SaveBtn");
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 9);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Export);
     QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
     QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Critical);
     QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{QStringLiteral("Cannot create file ") + nowhere});
@@ -456,12 +456,12 @@ void Workflow::FailingStepShowsItsErrorAndStaysOnThePage()
     driver.Dialogs().fileAnswers.push_back(nowhere);
     driver.Click("OpenBtn");
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 6);
+    QCOMPARE(driver.Form().CurrentPage(), Page::Import);
     QCOMPARE(driver.Dialogs().TakeMessages(), QStringList{QStringLiteral("Cannot open file ") + nowhere});
     QCOMPARE(driver.Column(0), QStringList{QStringLiteral("a.txt")});
     QVERIFY(QApplication::overrideCursor() == nullptr);
     driver.Cancel();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
 }
 
 void Workflow::RootFolderKeepsItsSingleSlash()
@@ -471,14 +471,14 @@ void Workflow::RootFolderKeepsItsSingleSlash()
     driver.Next();
     driver.ChooseFolder(QStringLiteral("/"));
     driver.Next();
-    QCOMPARE(driver.Form().CurrentPage(), 3);
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
     QCOMPARE(driver.TextOf("DirName"), QStringLiteral("/"));
 }
 
 void Workflow::DatePickersKeepTheirOrder()
 {
     Driver driver(FreshHome());
-    driver.Form().ShowPage(10);
+    driver.Form().ShowPage(Page::Filter);
     auto* first = driver.Find<QDateEdit>("FilterFirstDateEdit");
     auto* last = driver.Find<QDateEdit>("FilterLastDateEdit");
     QCOMPARE(first->date(), QDate(2005, 11, 30));
