@@ -78,6 +78,11 @@ void RenameSession::TellAllRowsChanged() const
     TellRowsChanged(0, list_.FilterList.size());
 }
 
+std::string_view RenameSession::FolderOf(const PassContext& context) const
+{
+    return context.folder.empty() ? std::string_view(dirName_) : std::string_view(context.folder);
+}
+
 TextLookup RenameSession::Lookup() const
 {
     return [this](std::string_view key) { return texts_.LookupText(key); };
@@ -154,7 +159,8 @@ std::optional<RenameSession::RowSample> RenameSession::Sample(std::optional<std:
     RowSample sample{row.NewName, row.NewName, std::nullopt, {}};
     RemovedChars removed;
     for (const GeneratorStep& step : steps) {
-        const GeneratorSample made = SampleNewName(sample.newName, step, context.tables, processedBefore);
+        const GeneratorSample made = SampleNewName(sample.newName, step, context.tables, processedBefore,
+                                                   {FolderOf(context), row.OldName, context.facts});
         if (made.Error) {
             sample.error = made.Error;
             return sample;
@@ -191,7 +197,8 @@ void RenameSession::SavePreset(std::string_view name, const std::vector<Generato
 CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const PassContext& context)
 {
     const AfterChange tell([this] { TellAllRowsChanged(); });
-    return tollwick::GenerateNewNames(list_, step, context, progress_);
+    const PassContext inListFolder{context.checkedOnly, context.tables, std::string(FolderOf(context)), context.facts};
+    return tollwick::GenerateNewNames(list_, step, inListFolder, progress_);
 }
 
 void RenameSession::CopyOldNames()

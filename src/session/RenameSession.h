@@ -149,6 +149,8 @@ public:
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
+    /// The folder whose files a pass's tokens read: the context's, else the list folder.
+    [[nodiscard]] std::string_view FolderOf(const PassContext& context) const;
     void TellRowsReset() const;
     void TellRowsChanged(std::size_t first, std::size_t count) const;
     void TellAllRowsChanged() const;

@@ -231,5 +231,17 @@ TEST_F(SessionFixture, TheSampleCountsAsThePassAndRunsEveryStepInTurn)
     EXPECT_FALSE(session.Sample(std::nullopt, steps, {false, tables}));
 }
 
+TEST_F(SessionFixture, MaskTokensReadTheFilesOfTheListFolder)
+{
+    folder.WriteFile("a.txt", "four");
+    session.ScanFolder(folder.Path());
+    const TranslitTables tables;
+    const MaskStep step{"<size>_*", "*", false};
+    EXPECT_EQ(session.Sample(0, {step}, {false, tables})->newName, "4_a.txt");
+    const CleanedTexts cleaned = session.GenerateNewNames(step, {false, tables});
+    EXPECT_EQ(session.List().FilterList[0].NewName, "4_a.txt");
+    EXPECT_TRUE(cleaned.missing.empty());
+}
+
 } // namespace
 } // namespace tollwick::test
