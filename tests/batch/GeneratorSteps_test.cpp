@@ -109,6 +109,18 @@ TEST_F(GeneratorSteps, MaskNumberBeyondThirtyTwoBitsIsAWrongValue)
     EXPECT_EQ(home.Run({"--scan", folder.Path(), "--mask", "img99999999999", "*"}).exitCode, 0);
 }
 
+TEST_F(GeneratorSteps, MaskTokensWithoutAValueAreNamedWithTheirRows)
+{
+    EXPECT_EQ(NewNamesAfter({"a.txt", "b.txt"}, {"--mask", "*<date:taken|%Y%%s>", "<date:taken|%Y%%s>"}),
+              (Lines{"a.", "b."}));
+    // One line a token, each row counted once; a "%s" of the token is not filled in.
+    const std::string message = home.Text("MsgTokenNoValue");
+    const std::size_t at = message.find("%s");
+    const std::size_t next = message.find("%s", at + 2);
+    EXPECT_EQ(last.err, "--mask: " + message.substr(0, at) + "<date:taken|%Y%%s>" +
+                            message.substr(at + 2, next - at - 2) + "2" + message.substr(next + 2) + "\n");
+}
+
 TEST_F(GeneratorSteps, BadMaskTokenIsAWrongValueCountingOrNot)
 {
     const TempDir folder;
