@@ -6,25 +6,6 @@
 #include "settings/TableEditor.h"
 
 namespace tollwick::batch {
-namespace {
-
-// Puts `first` and `second` in place of the text's two "%s", in turn; a
-// "%s" inside `first` stays as it is.
-std::string WithTwoValues(std::string text, std::string_view first, std::string_view second)
-{
-    const std::size_t at = text.find("%s");
-    if (at == std::string::npos) {
-        return text;
-    }
-    text.replace(at, 2, first);
-    const std::size_t next = text.find("%s", at + first.size());
-    if (next != std::string::npos) {
-        text.replace(next, 2, second);
-    }
-    return text;
-}
-
-} // namespace
 
 void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, const std::string& chars) const
 {
@@ -38,8 +19,7 @@ void Session::Generate(const GeneratorStep& step)
     try {
         const CleanedTexts cleaned = session_.GenerateNewNames(step, {checkedOnly_, tables_});
         for (const MissingValue& missing : cleaned.missing) {
-            err_ << "--mask: " << WithTwoValues(Text("MsgTokenNoValue"), missing.token, std::to_string(missing.rows))
-                 << '\n';
+            err_ << "--mask: " << session_.NoValueMessage(missing) << '\n';
         }
         stepsRun_.push_back(step);
     } catch (const GenerationStopped& stopped) {

@@ -78,6 +78,22 @@ void RenameSession::TellAllRowsChanged() const
     TellRowsChanged(0, list_.FilterList.size());
 }
 
+std::string RenameSession::NoValueMessage(const MissingValue& missing) const
+{
+    // The token first: a "%s" inside it is not filled in.
+    std::string text = Text("MsgTokenNoValue");
+    const std::size_t at = text.find("%s");
+    if (at == std::string::npos) {
+        return text;
+    }
+    text.replace(at, 2, missing.token);
+    const std::size_t next = text.find("%s", at + missing.token.size());
+    if (next != std::string::npos) {
+        text.replace(next, 2, std::to_string(missing.rows));
+    }
+    return text;
+}
+
 std::string_view RenameSession::FolderOf(const PassContext& context) const
 {
     return context.folder.empty() ? std::string_view(dirName_) : std::string_view(context.folder);

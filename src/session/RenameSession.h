@@ -46,6 +46,8 @@ public:
     [[nodiscard]] const KeyLines& Texts() const { return texts_; }
     /// A language text; empty for a key no data file holds.
     [[nodiscard]] std::string Text(std::string_view key) const { return texts_.LookupText(key); }
+    /// What the front ends say of a mask token some rows had no value for, in the language.
+    [[nodiscard]] std::string NoValueMessage(const MissingValue& missing) const;
     [[nodiscard]] const std::string& Home() const { return home_; }
     /// Where the undo files of the runs go.
     [[nodiscard]] std::string UndoFolder() const { return home_ + "undo/"; }

@@ -174,19 +174,36 @@ void TForm1::NextOnGeneratorPage()
     const GeneratorSetup setup = GeneratorSetupOf(c_);
     if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
         // A preset's own texts are not the tabs': nothing is written back into them.
+        std::vector<MissingValue> missing;
         for (const GeneratorStep& step : *preset) {
-            (void)session_->GenerateNewNames(step, {setup.checkedOnly, tables});
+            const CleanedTexts cleaned = session_->GenerateNewNames(step, {setup.checkedOnly, tables});
+            missing.insert(missing.end(), cleaned.missing.begin(), cleaned.missing.end());
         }
         ShowPage(3);
+        ShowMissingValues(missing);
         return;
     }
+    CleanedTexts cleaned;
     try {
-        ShowCleanedTexts(session_->GenerateNewNames(ActiveStep(c_, setup), {setup.checkedOnly, tables}));
+        cleaned = session_->GenerateNewNames(ActiveStep(c_, setup), {setup.checkedOnly, tables});
+        ShowCleanedTexts(cleaned);
     } catch (const GenerationStopped& stopped) {
         ShowCleanedTexts(stopped.Cleaned());
         throw;
     }
     ShowPage(3);
+    ShowMissingValues(cleaned.missing);
+}
+
+void TForm1::ShowMissingValues(const std::vector<MissingValue>& missing)
+{
+    QStringList lines;
+    for (const MissingValue& each : missing) {
+        lines.append(FromBytes(session_->NoValueMessage(each)));
+    }
+    if (!lines.isEmpty()) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, lines.join(QLatin1Char('\n')));
+    }
 }
 
 void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)
