@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The name mask with and without the counter, and AddToNumbers. Input:
+// The name mask with and without the counter, its tokens, and AddToNumbers. Input:
 // name mask, TAB, extension mask, TAB, file name; the first byte also
 // picks the counter.
 #include "FuzzInput.h"
+#include "generators/MaskTokens.h"
 #include "generators/NameMask.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
+
+namespace {
+
+bool HasToken(std::string_view mask)
+{
+    const auto segments = tollwick::SplitMaskSegments(mask);
+    return std::any_of(segments.begin(), segments.end(), [](const auto& segment) { return segment.token; });
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -24,16 +36,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const tollwick::TollwickError&) {
         // A run of digits beyond 32 bits is the conversion error.
     }
+    // A mask that keeps its tokens as typed must read the same way again.
+    if (tollwick::CleanMask(tollwick::CleanMask(nameMask)) != tollwick::CleanMask(nameMask)) {
+        std::abort();
+    }
+    const bool tokens = HasToken(nameMask) || HasToken(extMask);
     for (const bool counting : {false, true}) {
         try {
             const tollwick::MaskResult result =
                 tollwick::ApplyMask(name, counter, {std::string(nameMask), std::string(extMask), counting});
-            if (result.NewName.find_first_of("\\/:*?\"<>|") != std::string::npos) {
+            if (result.newName.find_first_of("\\/:*?\"<>|") != std::string::npos) {
                 std::abort();
             }
         } catch (const tollwick::TollwickError&) {
-            if (!counting) {
-                std::abort(); // only the counter reads numbers
+            if (!counting && !tokens) {
+                std::abort(); // only the counter reads numbers, and only tokens can be bad
             }
         }
     }

@@ -17,7 +17,10 @@ void Session::SayWhatIsLeftOut(std::string_view option, std::string_view text, c
 void Session::Generate(const GeneratorStep& step)
 {
     try {
-        (void)session_.GenerateNewNames(step);
+        const CleanedTexts cleaned = session_.GenerateNewNames(step);
+        for (const MissingValue& missing : cleaned.missing) {
+            err_ << "--mask: " << session_.NoValueMessage(missing) << '\n';
+        }
         stepsRun_.push_back(step);
     } catch (const GenerationStopped& stopped) {
         // Every stop of a pass is a value the generator cannot use.

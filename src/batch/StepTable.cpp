@@ -144,11 +144,14 @@ Step BuildReplace(const RawStep& raw)
     return step;
 }
 
-// One beyond the counter's 32 bits is a wrong value, found before the first step runs.
-void CheckCountedNumbers(std::string_view mask, std::string_view what)
+// A bad token, or one beyond the counter's 32 bits, is a wrong value, found before the first step runs.
+void CheckMask(std::string_view mask, bool counting, std::string_view what)
 {
     try {
-        tollwick::CheckCountedNumbers(mask);
+        tollwick::CheckMaskTokens(mask);
+        if (counting) {
+            tollwick::CheckCountedNumbers(mask);
+        }
     } catch (const TollwickError& error) {
         throw UsageError(std::string(what) + ": " + error.what());
     }
@@ -157,10 +160,8 @@ void CheckCountedNumbers(std::string_view mask, std::string_view what)
 Step BuildMask(const RawStep& raw)
 {
     const MaskStep step{raw.operands[0], raw.operands[1], raw.Has("--count")};
-    if (step.count) {
-        CheckCountedNumbers(step.nameMask, "--mask NAME");
-        CheckCountedNumbers(step.extensionMask, "--mask EXT");
-    }
+    CheckMask(step.nameMask, step.count, "--mask NAME");
+    CheckMask(step.extensionMask, step.count, "--mask EXT");
     return step;
 }
 

@@ -26,7 +26,7 @@ void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress,
         if (checkedOnly && !row.Checked) {
             continue;
         }
-        generate(std::string_view(row.NewName), processed, buffer);
+        generate(row, processed, buffer);
         row.NewName.swap(buffer);
         ++processed;
     }
@@ -46,7 +46,7 @@ void ForEachProcessedRowAllOrNone(RenameList& list, bool checkedOnly, Progress& 
         if (checkedOnly && !row.Checked) {
             continue;
         }
-        generate(std::string_view(row.NewName), processed, newNames.emplace_back());
+        generate(row, processed, newNames.emplace_back());
         ++processed;
     }
     auto next = newNames.begin();
@@ -60,7 +60,7 @@ void ForEachProcessedRowAllOrNone(RenameList& list, bool checkedOnly, Progress& 
 CleanedTexts RunStep(RenameList& list, const CaseStep& step, const PassContext& context, Progress& progress)
 {
     ForEachProcessedRow(list, context.checkedOnly, progress,
-                        [&](std::string_view name, std::int64_t, std::string& out) { ChangeCase(name, step, out); });
+                        [&](const Row& row, std::int64_t, std::string& out) { ChangeCase(row.NewName, step, out); });
     return {};
 }
 
@@ -71,14 +71,14 @@ CleanedTexts RunStep(RenameList& list, const ReplaceStep& step, const PassContex
 {
     CleanedTexts cleaned;
     std::optional<TextReplacer> replacer;
-    const auto replace = [&](std::string_view name, std::int64_t, std::string& out) {
+    const auto replace = [&](const Row& row, std::int64_t, std::string& out) {
         try {
             if (!replacer) {
                 replacer.emplace(step);
                 cleaned.replaceFrom = replacer->CleanedFrom();
                 cleaned.replaceTo = replacer->CleanedTo();
             }
-            replacer->Apply(name, out);
+            replacer->Apply(row.NewName, out);
         } catch (const TollwickError& error) {
             throw GenerationStopped(error, cleaned);
         }
@@ -96,8 +96,10 @@ CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& 
 {
     CleanedTexts cleaned;
     std::optional<NameMask> mask;
+    const FileSystemFacts fileFacts;
+    TokenValues values(context.facts != nullptr ? *context.facts : fileFacts, context.folder);
     ForEachProcessedRow(list, context.checkedOnly, progress,
-                        [&](std::string_view name, std::int64_t counter, std::string& out) {
+                        [&](const Row& row, std::int64_t counter, std::string& out) {
                             if (!mask) {
                                 cleaned.nameMask = CleanMask(step.nameMask);
                                 cleaned.extensionMask = CleanMask(step.extensionMask);
@@ -107,28 +109,29 @@ CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& 
                                     throw GenerationStopped(error, cleaned);
                                 }
                             }
-                            mask->Apply(name, counter, out);
+                            values.StartRow(row.OldName, counter);
+                            mask->Apply(row.NewName, counter, out, values);
                         });
+    cleaned.missing = values.Missing();
     return cleaned;
 }
 
 CleanedTexts RunStep(RenameList& list, const TranslitStep& step, const PassContext& context, Progress& progress)
 {
     std::optional<Transliterator> transliterator;
-    ForEachProcessedRow(list, context.checkedOnly, progress,
-                        [&](std::string_view name, std::int64_t, std::string& out) {
-                            if (!transliterator) {
-                                transliterator.emplace(step, context.tables);
-                            }
-                            transliterator->Apply(name, out);
-                        });
+    ForEachProcessedRow(list, context.checkedOnly, progress, [&](const Row& row, std::int64_t, std::string& out) {
+        if (!transliterator) {
+            transliterator.emplace(step, context.tables);
+        }
+        transliterator->Apply(row.NewName, out);
+    });
     return {};
 }
 
 CleanedTexts RunStep(RenameList& list, const DeleteStep& step, const PassContext& context, Progress& progress)
 {
     ForEachProcessedRow(list, context.checkedOnly, progress,
-                        [&](std::string_view name, std::int64_t, std::string& out) { DeleteChars(name, step, out); });
+                        [&](const Row& row, std::int64_t, std::string& out) { DeleteChars(row.NewName, step, out); });
     return {};
 }
 

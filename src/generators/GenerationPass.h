@@ -3,8 +3,10 @@
 
 #include "generators/CaseConversion.h"
 #include "generators/DeleteChars.h"
+#include "generators/MaskTokens.h"
 #include "generators/NameMask.h"
 #include "generators/ReplaceText.h"
+#include "generators/RowFacts.h"
 #include "generators/Steps.h"
 #include "generators/Transliteration.h"
 #include "platform/Errors.h"
@@ -14,13 +16,23 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tollwick {
 
 /// What a pass needs besides its step.
 struct PassContext {
-    bool checkedOnly = false;     // only checked rows are processed, and counted by the mask
-    const TranslitTables& tables; // for a transliteration step
+    // A constructor, so callers that need no file may leave the last two out.
+    PassContext(bool onlyChecked, const TranslitTables& translitTables, std::string listFolder = {},
+                const RowFacts* rowFacts = nullptr)
+        : checkedOnly(onlyChecked), tables(translitTables), folder(std::move(listFolder)), facts(rowFacts)
+    {
+    }
+
+    bool checkedOnly = false;        // only checked rows are processed, and counted by the mask
+    const TranslitTables& tables;    // for a transliteration step
+    std::string folder;              // the list folder, whose files the mask's tokens read; none reads no file
+    const RowFacts* facts = nullptr; // what the tokens read; none takes the files' status and no media tags
 };
 
 /// The texts a pass has cleaned, to be written back where they were typed.
@@ -31,6 +43,7 @@ struct CleanedTexts {
     std::optional<std::string> replaceTo;
     std::optional<std::string> nameMask;
     std::optional<std::string> extensionMask;
+    std::vector<MissingValue> missing; // the mask's tokens that some rows had no value for
 };
 
 /// The error that stopped a pass (its text is the message to show), with the
@@ -54,8 +67,8 @@ private:
 /// the mask's counter counts processed rows only, from 0. Only NewName of
 /// shown rows changes. Progress: (0, rows), (k, 0) before row k whether it
 /// is processed or not, (0, 100); the cursor is restored at the end.
-/// A mask number above 2147483647 or an invalid regular expression raises
-/// GenerationStopped at the first processed row, a regular expression that
+/// A mask number above 2147483647, a bad mask token or an invalid regular
+/// expression raises GenerationStopped at the first processed row, a regular expression that
 /// needs too much work on a name (RegexReplacer) at that row; in each case
 /// before any name changes.
 CleanedTexts GenerateNewNames(RenameList& list, const std::optional<GeneratorStep>& step, const PassContext& context,

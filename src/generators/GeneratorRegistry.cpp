@@ -183,6 +183,8 @@ protected:
     }
     void CheckWhole(const MaskStep& step) const override
     {
+        CheckAs("name", [&] { CheckMaskTokens(step.nameMask); });
+        CheckAs("ext", [&] { CheckMaskTokens(step.extensionMask); });
         if (step.count) {
             CheckAs("name", [&] { CheckCountedNumbers(step.nameMask); });
             CheckAs("ext", [&] { CheckCountedNumbers(step.extensionMask); });

@@ -17,24 +17,6 @@ constexpr bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-void AppendPadded(std::string& out, std::int64_t value, std::size_t width)
-{
-    std::array<char, 24> digits{};
-    const bool negative = value < 0;
-    const auto magnitude = negative ? 0U - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    auto* const end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
-    const auto length = static_cast<std::size_t>(end - digits.data());
-    std::size_t signWidth = 0;
-    if (negative) {
-        out.push_back('-');
-        signWidth = 1;
-    }
-    if (length + signWidth < width) {
-        out.append(width - length - signWidth, '0');
-    }
-    out.append(digits.data(), length);
-}
-
 // Puts `piece` in place of the first "*" at or after byte `from` of out.
 void FillFirstStar(std::string& out, std::size_t from, std::string_view piece)
 {
@@ -48,7 +30,11 @@ void FillFirstStar(std::string& out, std::size_t from, std::string_view piece)
 
 std::string CleanMask(std::string_view mask)
 {
-    return StripForbiddenChars(mask, '*');
+    std::string cleaned;
+    for (const MaskSegment& segment : SplitMaskSegments(mask)) {
+        cleaned += segment.token ? std::string(segment.text) : StripForbiddenChars(segment.text, '*');
+    }
+    return cleaned;
 }
 
 NumberedText::NumberedText(std::string_view text)
@@ -95,10 +81,49 @@ std::string AddToNumbers(std::string_view text, std::int64_t counter)
     return out;
 }
 
+MaskText::MaskText(std::string_view mask, bool counting) : counting_(counting)
+{
+    const std::vector<MaskSegment> segments = SplitMaskSegments(mask);
+    pieces_.resize(segments.size());
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        if (segments[k].token) {
+            pieces_[k] = ParseToken(segments[k].text);
+        }
+    }
+    // Numbers are read from the last to the first, so an unreadable last one is the one reported.
+    for (std::size_t k = segments.size(); k-- > 0;) {
+        if (!segments[k].token) {
+            std::string text = StripForbiddenChars(segments[k].text, '*');
+            NumberedText numbers(counting ? std::string_view(text) : std::string_view());
+            pieces_[k] = Plain{std::move(text), std::move(numbers)};
+        }
+    }
+}
+
+void MaskText::Append(std::string& out, std::int64_t counter, TokenValues& values) const
+{
+    for (const auto& piece : pieces_) {
+        if (const auto* plain = std::get_if<Plain>(&piece)) {
+            if (counting_) {
+                plain->numbers.AppendWithCounter(out, counter);
+            } else {
+                out += plain->text;
+            }
+        } else {
+            out += values.ValueOf(std::get<MaskToken>(piece));
+        }
+    }
+}
+
+bool MaskText::HasTokens() const
+{
+    return std::any_of(pieces_.begin(), pieces_.end(),
+                       [](const auto& piece) { return std::holds_alternative<MaskToken>(piece); });
+}
+
 NameMask::NameMask(const MaskStep& step)
-    : nameMask_(CleanMask(step.nameMask)), extMask_(CleanMask(step.extensionMask)),
-      nameNumbers_(step.count ? std::string_view(nameMask_) : std::string_view()),
-      extNumbers_(step.count ? std::string_view(extMask_) : std::string_view()), counting_(step.count)
+    : nameMask_(CleanMask(step.nameMask)), extMask_(CleanMask(step.extensionMask)), name_(step.nameMask, step.count),
+      ext_(step.extensionMask, step.count)
 {
 }
 
@@ -111,22 +136,22 @@ std::string NameMask::Apply(std::string_view name, std::int64_t counter) const
 
 void NameMask::Apply(std::string_view name, std::int64_t counter, std::string& joined) const
 {
+    const FileSystemFacts facts;
+    TokenValues values(facts, {});
+    values.StartRow({}, counter);
+    Apply(name, counter, joined, values);
+}
+
+void NameMask::Apply(std::string_view name, std::int64_t counter, std::string& joined, TokenValues& values) const
+{
     const NameSplit split = SplitName(name);
     const std::string_view extension = split.Extension.empty() ? split.Extension : split.Extension.substr(1);
     joined.clear();
-    if (counting_) {
-        nameNumbers_.AppendWithCounter(joined, counter);
-    } else {
-        joined += nameMask_;
-    }
+    name_.Append(joined, counter, values);
     FillFirstStar(joined, 0, split.NamePart);
     joined.push_back('.');
     const std::size_t extStart = joined.size();
-    if (counting_) {
-        extNumbers_.AppendWithCounter(joined, counter);
-    } else {
-        joined += extMask_;
-    }
+    ext_.Append(joined, counter, values);
     FillFirstStar(joined, extStart, extension);
     // Also drops the later stars of the masks.
     std::erase_if(joined, IsForbiddenChar);

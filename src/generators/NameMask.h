@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "generators/MaskTokens.h"
 #include "generators/Steps.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace tollwick {
@@ -17,7 +19,8 @@ struct MaskResult {
     std::string extensionMask;
 };
 
-/// A mask as the user typed it, without the forbidden characters but "*".
+/// A mask as the user typed it, without the forbidden characters but "*"
+/// outside its tokens; the tokens stay as typed.
 [[nodiscard]] std::string CleanMask(std::string_view mask);
 
 /// A text whose runs of decimal digits count: each run is read once and can
@@ -46,12 +49,34 @@ private:
 /// The text with `counter` added to each of its numbers (see NumberedText).
 [[nodiscard]] std::string AddToNumbers(std::string_view text, std::int64_t counter);
 
-/// The mask generator made ready for many names: the masks are cleaned and
-/// their numbers read once, when it is built.
+/// One mask made ready: its plain text cleaned, with its numbers read when
+/// they count, and its tokens parsed.
+class MaskText {
+public:
+    /// Raises for a bad token, then NotValidInteger for a counted number
+    /// that does not fit 32 bits (the last such one).
+    MaskText(std::string_view mask, bool counting);
+
+    /// Appends the mask with `counter` added to its plain numbers when they
+    /// count, and the tokens' values for the row.
+    void Append(std::string& out, std::int64_t counter, TokenValues& values) const;
+    [[nodiscard]] bool HasTokens() const;
+
+private:
+    struct Plain {
+        std::string text;
+        NumberedText numbers; // of the text when it counts, else of nothing
+    };
+    std::vector<std::variant<MaskToken, Plain>> pieces_;
+    bool counting_;
+};
+
+/// The mask generator made ready for many names: the masks are cleaned, their
+/// numbers read and their tokens parsed once, when it is built.
 class NameMask {
 public:
-    /// Raises NotValidInteger for a number that does not fit 32 bits, when
-    /// the step counts.
+    /// Raises TollwickError for a bad token; NotValidInteger for a number
+    /// that does not fit 32 bits, when the step counts.
     explicit NameMask(const MaskStep& step);
 
     /// The new name: the name mask with its first "*" replaced by the name
@@ -59,19 +84,23 @@ public:
     /// extension without its dot; later stars and every other forbidden
     /// character dropped from the whole. When the step counts, `counter` (the
     /// number of rows the pass processed before) is first added to every
-    /// number of both masks; digits of the name never count.
+    /// number of both masks outside their tokens; digits of the name and of
+    /// token values never count. Tokens take their values from `values`,
+    /// started on the row.
+    void Apply(std::string_view name, std::int64_t counter, std::string& joined, TokenValues& values) const;
+    /// The same where tokens read no file: they give the clock's time and counter only.
     [[nodiscard]] std::string Apply(std::string_view name, std::int64_t counter) const;
     /// The same into `joined`, reusing its storage; `name` must not lie in `joined`.
     void Apply(std::string_view name, std::int64_t counter, std::string& joined) const;
     [[nodiscard]] const std::string& CleanedName() const { return nameMask_; }
     [[nodiscard]] const std::string& CleanedExt() const { return extMask_; }
+    [[nodiscard]] bool HasTokens() const { return name_.HasTokens() || ext_.HasTokens(); }
 
 private:
     std::string nameMask_;
     std::string extMask_;
-    NumberedText nameNumbers_;
-    NumberedText extNumbers_;
-    bool counting_;
+    MaskText name_;
+    MaskText ext_;
 };
 
 /// One call of the mask generator with the pass's counter.

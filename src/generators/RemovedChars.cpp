@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/RemovedChars.h"
 
+#include "generators/MaskTokens.h"
 #include "rename/TextRoutines.h"
 
 #include <variant>
@@ -30,6 +31,18 @@ std::string ForbiddenCharsWritten(std::string_view replacement)
         }
     }
     return chars;
+}
+
+// A mask's tokens are kept as typed.
+std::string ForbiddenCharsOutsideTokens(std::string_view mask)
+{
+    std::string plain;
+    for (const MaskSegment& segment : SplitMaskSegments(mask)) {
+        if (!segment.token) {
+            plain += segment.text;
+        }
+    }
+    return ForbiddenCharsIn(plain, '*');
 }
 
 } // namespace
@@ -67,8 +80,8 @@ RemovedChars RemovedFromTypedTexts(const std::optional<GeneratorStep>& step)
             removed.To = ForbiddenCharsIn(replace->to);
         }
     } else if (const auto* mask = step ? std::get_if<MaskStep>(&*step) : nullptr) {
-        removed.Name = ForbiddenCharsIn(mask->nameMask, '*');
-        removed.Ext = ForbiddenCharsIn(mask->extensionMask, '*');
+        removed.Name = ForbiddenCharsOutsideTokens(mask->nameMask);
+        removed.Ext = ForbiddenCharsOutsideTokens(mask->extensionMask);
     }
     return removed;
 }

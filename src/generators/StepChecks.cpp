@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/StepChecks.h"
 
-#include "generators/NameMask.h"
+#include "generators/MaskTokens.h"
 #include "generators/ReplaceText.h"
 #include "platform/Errors.h"
+#include "rename/TextRoutines.h"
 
 #include <charconv>
 #include <cstdint>
@@ -11,12 +12,13 @@
 #include <string>
 
 namespace tollwick {
+namespace {
 
-void CheckCountedNumbers(std::string_view mask)
+void CheckCountedRuns(std::string_view plain)
 {
     constexpr std::string_view digits = "0123456789";
     constexpr std::int64_t largest = std::numeric_limits<std::int32_t>::max();
-    const std::string cleaned = CleanMask(mask); // as the pass reads it: a dropped "?" joins two runs
+    const std::string cleaned = StripForbiddenChars(plain, '*'); // as the pass reads it: a dropped "?" joins two runs
     const std::string_view text = cleaned;
     for (std::size_t pos = text.find_first_of(digits); pos != std::string_view::npos;
          pos = text.find_first_of(digits, pos)) {
@@ -27,6 +29,27 @@ void CheckCountedNumbers(std::string_view mask)
                                 std::to_string(largest));
         }
         pos += run.size();
+    }
+}
+
+} // namespace
+
+void CheckMaskTokens(std::string_view mask)
+{
+    for (const MaskSegment& segment : SplitMaskSegments(mask)) {
+        if (segment.token) {
+            (void)ParseToken(segment.text);
+        }
+    }
+}
+
+void CheckCountedNumbers(std::string_view mask)
+{
+    // Tokens part a mask's numbers, and their own digits never count.
+    for (const MaskSegment& segment : SplitMaskSegments(mask)) {
+        if (!segment.token) {
+            CheckCountedRuns(segment.text);
+        }
     }
 }
 

@@ -11,7 +11,9 @@ namespace tollwick {
 // command line and a preset make the same ones, so a value one accepts
 // the other accepts too. Each raises TollwickError with the reason alone.
 
-/// With counting every number of a mask is read into the counter's 32 bits.
+/// Every token of a mask is known and well formed.
+void CheckMaskTokens(std::string_view mask);
+/// With counting every number of a mask outside its tokens is read into the counter's 32 bits.
 void CheckCountedNumbers(std::string_view mask);
 /// A replace step's regular expression compiles.
 void CheckReplaceExpression(const ReplaceStep& step);

@@ -98,6 +98,22 @@ void RenameSession::TellAllRowsChanged() const
     TellRowsChanged(0, list_.FilterList.size());
 }
 
+std::string RenameSession::NoValueMessage(const MissingValue& missing) const
+{
+    // The token first: a "%s" inside it is not filled in.
+    std::string text = Text("MsgTokenNoValue");
+    const std::size_t at = text.find("%s");
+    if (at == std::string::npos) {
+        return text;
+    }
+    text.replace(at, 2, missing.token);
+    const std::size_t next = text.find("%s", at + missing.token.size());
+    if (next != std::string::npos) {
+        text.replace(next, 2, std::to_string(missing.rows));
+    }
+    return text;
+}
+
 TextLookup RenameSession::Lookup() const
 {
     return [this](std::string_view key) { return texts_.LookupText(key); };
@@ -174,7 +190,8 @@ std::optional<RenameSession::RowSample> RenameSession::Sample(std::optional<std:
     RowSample sample{row.NewName, row.NewName, std::nullopt, {}};
     RemovedChars removed;
     for (const GeneratorStep& step : steps) {
-        const GeneratorSample made = SampleNewName(sample.newName, step, context.tables, processedBefore);
+        const GeneratorSample made = SampleNewName(sample.newName, step, context.tables, processedBefore,
+                                                   {context.folder, row.OldName, context.facts});
         if (made.Error) {
             sample.error = made.Error;
             return sample;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "generators/GenerationPass.h"
+#include "generators/RowFacts.h"
 #include "platform/SystemCalls.h"
 #include "rename/Filter.h"
 #include "rename/ListCommands.h"
@@ -46,6 +47,8 @@ public:
     [[nodiscard]] const KeyLines& Texts() const { return texts_; }
     /// A language text; empty for a key no data file holds.
     [[nodiscard]] std::string Text(std::string_view key) const { return texts_.LookupText(key); }
+    /// What the front ends say of a mask token some rows had no value for, in the language.
+    [[nodiscard]] std::string NoValueMessage(const MissingValue& missing) const;
     [[nodiscard]] const std::string& Home() const { return home_; }
     /// Where the undo files of the runs go.
     [[nodiscard]] std::string UndoFolder() const { return home_ + "undo/"; }
@@ -164,7 +167,7 @@ public:
 
 private:
     [[nodiscard]] TextLookup Lookup() const;
-    [[nodiscard]] PassContext Context() const { return {setup_.checkedOnly, tables_}; }
+    [[nodiscard]] PassContext Context() const { return {setup_.checkedOnly, tables_, dirName_, &facts_}; }
     void TellRowsReset() const;
     void TellRowsChanged(std::size_t first, std::size_t count) const;
     void TellAllRowsChanged() const;
@@ -175,6 +178,7 @@ private:
     KeyLines texts_;
     TranslitTables tables_;
     GeneratorSetup setup_;
+    FileSystemFacts facts_; // what the mask's tokens read of the files
     RenameList list_;
     std::string dirName_;
     std::vector<UndoReservation> reservations_; // of the undo file loaded last, for the run after it

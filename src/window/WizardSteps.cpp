@@ -172,19 +172,36 @@ void TForm1::NextOnGeneratorPage()
 {
     if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
         // A preset's own texts are not the tabs': nothing is written back into them.
+        std::vector<MissingValue> missing;
         for (const GeneratorStep& step : *preset) {
-            (void)session_->GenerateNewNames(step);
+            const CleanedTexts cleaned = session_->GenerateNewNames(step);
+            missing.insert(missing.end(), cleaned.missing.begin(), cleaned.missing.end());
         }
         ShowPage(Page::List);
+        ShowMissingValues(missing);
         return;
     }
+    CleanedTexts cleaned;
     try {
-        ShowCleanedTexts(session_->GenerateNewNames(ActiveGenerator(c_)));
+        cleaned = session_->GenerateNewNames(ActiveGenerator(c_));
+        ShowCleanedTexts(cleaned);
     } catch (const GenerationStopped& stopped) {
         ShowCleanedTexts(stopped.Cleaned());
         throw;
     }
     ShowPage(Page::List);
+    ShowMissingValues(cleaned.missing);
+}
+
+void TForm1::ShowMissingValues(const std::vector<MissingValue>& missing)
+{
+    QStringList lines;
+    for (const MissingValue& each : missing) {
+        lines.append(FromBytes(session_->NoValueMessage(each)));
+    }
+    if (!lines.isEmpty()) {
+        dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, lines.join(QLatin1Char('\n')));
+    }
 }
 
 void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)

@@ -103,6 +103,8 @@ private:
     /// The forecast of the run on the preview page, with ordering when its box is checked.
     void ShowForecast();
     void ShowCleanedTexts(const CleanedTexts& cleaned);
+    /// One message for the mask tokens that some rows had no value for; none when all had.
+    void ShowMissingValues(const std::vector<MissingValue>& missing);
     void ToggleHelpPanel();
     void OpenLink(const QLabel* link);
 

@@ -109,6 +109,31 @@ TEST_F(GeneratorSteps, MaskNumberBeyondThirtyTwoBitsIsAWrongValue)
     EXPECT_EQ(home.Run({"--scan", folder.Path(), "--mask", "img99999999999", "*"}).exitCode, 0);
 }
 
+TEST_F(GeneratorSteps, MaskTokensWithoutAValueAreNamedWithTheirRows)
+{
+    EXPECT_EQ(NewNamesAfter({"a.txt", "b.txt"}, {"--mask", "*<date:taken|%Y%%s>", "<date:taken|%Y%%s>"}),
+              (Lines{"a.", "b."}));
+    // One line a token, each row counted once; a "%s" of the token is not filled in.
+    const std::string message = home.Text("MsgTokenNoValue");
+    const std::size_t at = message.find("%s");
+    const std::size_t next = message.find("%s", at + 2);
+    EXPECT_EQ(last.err, "--mask: " + message.substr(0, at) + "<date:taken|%Y%%s>" +
+                            message.substr(at + 2, next - at - 2) + "2" + message.substr(next + 2) + "\n");
+}
+
+TEST_F(GeneratorSteps, BadMaskTokenIsAWrongValueCountingOrNot)
+{
+    const TempDir folder;
+    folder.WriteFile("a.txt");
+    for (const char* const count : {"--list", "--count"}) {
+        const auto result = home.Run({"--scan", folder.Path(), "--mask", "*", "<n:1:0>", count, "--list"});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.err.find("--mask EXT: Token <n:1:0> in the mask: the step must not be 0"), std::string::npos)
+            << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
 // A pattern that backtracks without end on a name stops its pass there.
 TEST_F(GeneratorSteps, RegularExpressionTooCostlyForANameIsAWrongValue)
 {

@@ -4,6 +4,7 @@
 #include "rename/Filter.h"
 #include "rename/ListCommands.h"
 #include "support/RecordingProgress.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -39,10 +40,10 @@ protected:
         return names;
     }
 
-    CleanedTexts Run(std::optional<GeneratorKind> kind)
+    CleanedTexts Run(std::optional<GeneratorKind> kind, const std::string& folder = {})
     {
         const std::optional<GeneratorStep> step = kind ? std::optional(StepOf(setup, *kind)) : std::nullopt;
-        return GenerateNewNames(list, step, {setup.checkedOnly, tables}, progress);
+        return GenerateNewNames(list, step, {setup.checkedOnly, tables, folder}, progress);
     }
 
     RenameList list;
@@ -138,6 +139,35 @@ TEST_F(GenerationPass, BadMaskStopsBeforeAnyNameChanges)
     // The hourglass came at step 90; the stop must not leave it, nor the bar half way.
     EXPECT_EQ(view.cursors, (std::vector<bool>{true, false}));
     EXPECT_EQ(view.bars.back(), (std::pair<int, int>{0, 100}));
+}
+
+TEST_F(GenerationPass, TokensReadTheFilesOfTheListFolderAndCountRowsWithoutAValue)
+{
+    const test::TempDir folder;
+    folder.WriteFile("a.jpg", "abc", test::LocalTime(2020, 5, 6, 7, 8, 9));
+    folder.WriteFile("c.jpg", "", test::LocalTime(2018, 1, 1, 0, 0, 0));
+    MakeList({"a.jpg", "gone.jpg", "c.jpg"}, {0, 1});
+    setup.checkedOnly = true;
+    setup.mask = {.nameMask = "<date:mtime|%Y>_<n|2>_1", .extensionMask = "<size>*", .count = true};
+    const CleanedTexts edits = Run(GeneratorKind::Mask, folder.Path());
+    EXPECT_EQ(NewNames(), (std::vector<std::string>{"2020_01_1.3jpg", "_02_2.jpg", "c.jpg"}));
+    EXPECT_EQ(edits.nameMask, "<date:mtime|%Y>_<n|2>_1");
+    EXPECT_EQ(edits.missing, (std::vector<MissingValue>{{"<date:mtime|%Y>", 1}, {"<size>", 1}}));
+}
+
+TEST_F(GenerationPass, BadTokenStopsBeforeAnyNameChanges)
+{
+    const std::vector<std::string> names{"a.jpg", "b.jpg"};
+    MakeList(names);
+    setup.mask = {.nameMask = "x?<date:mtime|%Q>", .extensionMask = "*"};
+    try {
+        Run(GeneratorKind::Mask);
+        FAIL() << "the pass went through";
+    } catch (const GenerationStopped& stopped) {
+        EXPECT_STREQ(stopped.what(), "Token <date:mtime|%Q> in the mask: %Q is not a date conversion");
+        EXPECT_EQ(stopped.Cleaned().nameMask, "x<date:mtime|%Q>");
+    }
+    EXPECT_EQ(NewNames(), names);
 }
 
 TEST_F(GenerationPass, InvalidRegularExpressionStopsBeforeAnyNameChanges)

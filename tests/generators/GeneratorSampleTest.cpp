@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/GeneratorSample.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 namespace tollwick {
@@ -22,6 +24,17 @@ TEST(GeneratorSample, GivesTheErrorThatWouldStopThePass)
     const MaskStep mask{.nameMask = "n9999999999", .extensionMask = "*", .count = true};
     EXPECT_EQ(SampleNewName("a.txt", mask, tables, 0).Error, "'9999999999' is not a valid integer value");
     EXPECT_FALSE(SampleNewName("a.txt", CaseStep{}, tables, 0).Error);
+    const MaskStep token{.nameMask = "<n:1:0>", .extensionMask = "*"};
+    EXPECT_EQ(SampleNewName("a.txt", token, tables, 0).Error, "Token <n:1:0> in the mask: the step must not be 0");
+}
+
+TEST(GeneratorSample, TokensReadTheRowsFile)
+{
+    const TranslitTables tables;
+    const test::TempDir folder;
+    folder.WriteFile("on disk.txt", "1234");
+    const MaskStep mask{.nameMask = "*_<size>_<n:5>", .extensionMask = "*"};
+    EXPECT_EQ(SampleNewName("new.txt", mask, tables, 2, {folder.Path(), "on disk.txt"}).NewName, "new_4_7.txt");
 }
 
 } // namespace

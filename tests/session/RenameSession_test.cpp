@@ -267,5 +267,16 @@ TEST_F(SessionFixture, APassByKindRunsTheSetupWithTheSessionsTables)
     EXPECT_EQ(ReadLines(home.Path() + "data/translit.cfg"), TablesFileLines(expected));
 }
 
+TEST_F(SessionFixture, MaskTokensReadTheFilesOfTheListFolder)
+{
+    folder.WriteFile("a.txt", "four");
+    session.ScanFolder(folder.Path());
+    const MaskStep step{"<size>_*", "*", false};
+    EXPECT_EQ(session.Sample(0, {step})->newName, "4_a.txt");
+    const CleanedTexts cleaned = session.GenerateNewNames(step);
+    EXPECT_EQ(session.List().FilterList[0].NewName, "4_a.txt");
+    EXPECT_TRUE(cleaned.missing.empty());
+}
+
 } // namespace
 } // namespace tollwick::test

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTreeView>
 #include <optional>
@@ -27,6 +28,7 @@ private slots:
     void ResultPageFillsWhileTheRunGoes();
     void RunWaitsWithANoteWhileAnotherRunHoldsTheFolder();
     void FailingStepShowsItsErrorAndStaysOnThePage();
+    void MaskTokensStayTypedAndTellWhichHadNoValue();
     void RootFolderKeepsItsSingleSlash();
     void DatePickersKeepTheirOrder();
 };
@@ -462,6 +464,28 @@ void Workflow::FailingStepShowsItsErrorAndStaysOnThePage()
     QVERIFY(QApplication::overrideCursor() == nullptr);
     driver.Cancel();
     QCOMPARE(driver.Form().CurrentPage(), Page::List);
+}
+
+void Workflow::MaskTokensStayTypedAndTellWhichHadNoValue()
+{
+    Folder files;
+    files.Add(QStringLiteral("a.txt"), "xy");
+    files.Add(QStringLiteral("b.txt"), "xyz");
+    Driver driver(FreshHome());
+    driver.OpenFolder(files.Path());
+    driver.Click("GenerateBtn");
+    driver.ClickTab("GeneratePage", 2);
+    driver.Type("MaskNameEdit", QStringLiteral("<size>?_*"));
+    driver.Type("MaskExtEdit", QStringLiteral("<date:taken|%H:%M>"));
+    driver.Next();
+    QCOMPARE(driver.Form().CurrentPage(), Page::List);
+    QCOMPARE(driver.Column(1), Names({"2_a.", "3_b."}));
+    QCOMPARE(driver.Find<QLineEdit>("MaskNameEdit")->text(), QStringLiteral("<size>_*"));
+    QCOMPARE(driver.Find<QLineEdit>("MaskExtEdit")->text(), QStringLiteral("<date:taken|%H:%M>"));
+    QCOMPARE(driver.Dialogs().messages.size(), std::size_t{1});
+    QCOMPARE(driver.Dialogs().messages[0].kind, Dialogs::MessageKind::Information);
+    const QString told = driver.Dialogs().TakeMessages().value(0);
+    QVERIFY2(told.contains(QStringLiteral("<date:taken|%H:%M>")) && told.contains(u'2'), qPrintable(told));
 }
 
 void Workflow::RootFolderKeepsItsSingleSlash()
