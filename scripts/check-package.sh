@@ -42,6 +42,9 @@ done
 control=$(dpkg-deb -f "$deb" Package Section Maintainer Depends)
 grep -q '^Section: utils$' <<<"$control" || fail "section is not utils"
 grep -q 'libqt6widgets6' <<<"$control" || fail "no Qt dependency found by dpkg-shlibdeps"
+# The photo and audio tags of the name mask.
+grep -q 'libexiv2' <<<"$control" || fail "no exiv2 dependency found by dpkg-shlibdeps"
+grep -q 'libtag1' <<<"$control" || fail "no TagLib dependency found by dpkg-shlibdeps"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
