@@ -28,8 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SVG pictures of the window through plugins, which the
-# linked libraries do not show.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+# linked libraries do not show. The photo and audio tag readers are named
+# too, as the linker keeps a library only once a program calls into it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libexiv2-27, libtag1v5")
 # The window's fixed layout is measured with this face.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS bash-completion)

@@ -42,6 +42,9 @@ done
 control=$(dpkg-deb -f "$deb" Package Section Maintainer Depends)
 grep -q '^Section: utils$' <<<"$control" || fail "section is not utils"
 grep -q 'libqt6widgets6' <<<"$control" || fail "no Qt dependency found by dpkg-shlibdeps"
+# The photo and audio tags of the name mask.
+grep -q 'libexiv2' <<<"$control" || fail "the package does not depend on exiv2"
+grep -q 'libtag1' <<<"$control" || fail "the package does not depend on TagLib"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libicu-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-          libgtest-dev libgmock-dev
+          libexiv2-dev libtag1-dev libgtest-dev libgmock-dev
           scdoc librsvg2-bin groff-base bash-completion appstream desktop-file-utils libxml2-utils "$@")
 
 missing=()
