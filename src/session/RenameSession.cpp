@@ -127,6 +127,8 @@ void RenameSession::ScanFolder(const std::string& folder)
     filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_);
     dirName_ = dirName;
     reservations_.clear();
+    // Tags of another folder's files are of no more use: the cache stays small.
+    tagCache_.Clear();
 }
 
 UndoLoadOutcome RenameSession::LoadUndoFile(const std::string& path)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "generators/GenerationPass.h"
-#include "generators/RowFacts.h"
+#include "generators/MediaFacts.h"
 #include "platform/SystemCalls.h"
 #include "rename/Filter.h"
 #include "rename/ListCommands.h"
@@ -178,7 +178,8 @@ private:
     KeyLines texts_;
     TranslitTables tables_;
     GeneratorSetup setup_;
-    FileSystemFacts facts_; // what the mask's tokens read of the files
+    MediaTagCache tagCache_;
+    MediaFacts facts_{tagCache_}; // what the mask's tokens read of the files
     RenameList list_;
     std::string dirName_;
     std::vector<UndoReservation> reservations_; // of the undo file loaded last, for the run after it
