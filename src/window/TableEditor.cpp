@@ -23,6 +23,14 @@ void ShowEntries(QListWidget* list, const std::vector<std::string>& entries)
     list->setCurrentRow(std::min(selected, list->count() - 1));
 }
 
+// The table editor's questions, asked in the window's own dialogs.
+InputBox AskThrough(Dialogs& dialogs, QWidget* owner)
+{
+    return [&dialogs, owner](const std::string& title, const std::string& prompt, const std::string& initial) {
+        return ToBytes(dialogs.InputBox(owner, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
+    };
+}
+
 } // namespace
 
 void TForm1::ShowTables()
@@ -69,10 +77,7 @@ void TForm1::AddEntryFromMenu()
     if (!table) {
         return;
     }
-    const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
-        return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
-    };
-    if (std::optional<std::string> entry = AskNewEntry(session_->Texts(), ask)) {
+    if (std::optional<std::string> entry = AskNewEntry(session_->Texts(), AskThrough(dialogs_, this))) {
         session_->AddTableEntry(table->second, std::move(*entry));
         TablesChanged();
         table->first->setCurrentRow(table->first->count() - 1);
@@ -86,12 +91,10 @@ void TForm1::EditEntryFromMenu()
         return;
     }
     const auto position = static_cast<std::size_t>(table->first->row(table->first->selectedItems().constFirst()));
-    const InputBox ask = [this](const std::string& title, const std::string& prompt, const std::string& initial) {
-        return ToBytes(dialogs_.InputBox(this, FromBytes(title), FromBytes(prompt), FromBytes(initial)));
-    };
     const std::vector<std::string>& entries = TableEntries(session_->Tables(), table->second);
     if (position < entries.size()) {
-        session_->SetTableEntry(table->second, position, AskEditedEntry(session_->Texts(), entries[position], ask));
+        session_->SetTableEntry(table->second, position,
+                                AskEditedEntry(session_->Texts(), entries[position], AskThrough(dialogs_, this)));
         TablesChanged();
     }
 }
