@@ -37,7 +37,7 @@ constexpr int HelpPanelWidth = 196;
 /// (none: the button is off) and whether Next is on.
 struct PageRule {
     std::optional<Page> prevTo;
-    bool next;
+    bool next = false;
     std::optional<Page> cancelTo;
 };
 
