@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/GenerationPass.h"
 
+#include "platform/Paths.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -92,8 +94,36 @@ CleanedTexts RunStep(RenameList& list, const ReplaceStep& step, const PassContex
     return cleaned;
 }
 
+// The tags the mask reads are read first, on another thread, so a folder of
+// slow files keeps the window painting; the pass then finds them cached.
+void ReadTagsAhead(const RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)
+{
+    if (context.facts == nullptr || context.folder.empty()) {
+        return;
+    }
+    MediaReads reads;
+    try {
+        reads = NameMask(step).Reads();
+    } catch (const TollwickError&) {
+        return; // the pass stops on it at its first row
+    }
+    if (!reads.photo && !reads.audio) {
+        return;
+    }
+    const std::string folder = WithClosingSlash(context.folder);
+    std::vector<std::string> paths;
+    for (const Row& row : list.FilterList) {
+        if ((!context.checkedOnly || row.Checked) && !row.OldName.empty()) {
+            paths.push_back(folder + row.OldName);
+        }
+    }
+    context.facts->ReadAhead(paths, reads, progress);
+    progress.ShowProgress(0, BarMaximum(list.FilterList.size()));
+}
+
 CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)
 {
+    ReadTagsAhead(list, step, context, progress);
     CleanedTexts cleaned;
     std::optional<NameMask> mask;
     const FileSystemFacts fileFacts;

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/MediaFacts.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <climits>
+#include <future>
 #include <string>
 
 namespace tollwick {
@@ -12,6 +17,33 @@ template <typename Number> std::optional<std::string> Digits(const std::optional
 }
 
 } // namespace
+
+void MediaFacts::ReadAhead(const std::vector<std::string>& paths, MediaReads reads, Progress& progress) const
+{
+    if (paths.empty() || (!reads.photo && !reads.audio)) {
+        return;
+    }
+    // One reader thread: exiv2's XMP parser is not safe to start from two at once.
+    std::atomic<std::size_t> done = 0;
+    auto reading = std::async(std::launch::async, [this, &paths, reads, &done] {
+        for (const std::string& path : paths) {
+            if (reads.photo) {
+                (void)cache_.Photo(path);
+            }
+            if (reads.audio) {
+                (void)cache_.Audio(path);
+            }
+            done.fetch_add(1, std::memory_order_relaxed);
+        }
+    });
+    progress.ShowProgress(0, BarMaximum(paths.size()));
+    while (reading.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        progress.ShowProgress(static_cast<int>(std::min<std::size_t>(done.load(std::memory_order_relaxed), INT_MAX)),
+                              0);
+        progress.KeepPainting();
+    }
+    reading.get();
+}
 
 std::optional<LocalDateTime> MediaFacts::Taken(const std::string& path) const
 {

@@ -14,6 +14,8 @@ public:
 
     [[nodiscard]] std::optional<LocalDateTime> Taken(const std::string& path) const override;
     [[nodiscard]] std::optional<std::string> Tag(MediaField field, const std::string& path) const override;
+    /// Reads on a thread of its own while this one keeps the window painting.
+    void ReadAhead(const std::vector<std::string>& paths, MediaReads reads, Progress& progress) const override;
 
 private:
     MediaTagCache& cache_;

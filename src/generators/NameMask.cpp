@@ -121,6 +121,31 @@ bool MaskText::HasTokens() const
                        [](const auto& piece) { return std::holds_alternative<MaskToken>(piece); });
 }
 
+MediaReads MaskText::Reads() const
+{
+    MediaReads reads;
+    for (const auto& piece : pieces_) {
+        const MaskToken* token = std::get_if<MaskToken>(&piece);
+        if (token == nullptr) {
+            continue;
+        }
+        if (token->kind == TokenKind::Media) {
+            (token->field < MediaField::Artist ? reads.photo : reads.audio) = true;
+        } else if (token->kind == TokenKind::Date &&
+                   std::ranges::find(token->dates, DateSource::Taken) != token->dates.end()) {
+            reads.photo = true;
+        }
+    }
+    return reads;
+}
+
+MediaReads NameMask::Reads() const
+{
+    const MediaReads name = name_.Reads();
+    const MediaReads ext = ext_.Reads();
+    return {name.photo || ext.photo, name.audio || ext.audio};
+}
+
 NameMask::NameMask(const MaskStep& step)
     : nameMask_(CleanMask(step.nameMask)), extMask_(CleanMask(step.extensionMask)), name_(step.nameMask, step.count),
       ext_(step.extensionMask, step.count)

@@ -61,6 +61,8 @@ public:
     /// count, and the tokens' values for the row.
     void Append(std::string& out, std::int64_t counter, TokenValues& values) const;
     [[nodiscard]] bool HasTokens() const;
+    /// The tags its tokens read.
+    [[nodiscard]] MediaReads Reads() const;
 
 private:
     struct Plain {
@@ -95,6 +97,7 @@ public:
     [[nodiscard]] const std::string& CleanedName() const { return nameMask_; }
     [[nodiscard]] const std::string& CleanedExt() const { return extMask_; }
     [[nodiscard]] bool HasTokens() const { return name_.HasTokens() || ext_.HasTokens(); }
+    [[nodiscard]] MediaReads Reads() const;
 
 private:
     std::string nameMask_;

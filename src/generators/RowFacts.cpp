@@ -3,6 +3,10 @@
 
 namespace tollwick {
 
+void RowFacts::ReadAhead(const std::vector<std::string>& /*paths*/, MediaReads /*reads*/, Progress& /*progress*/) const
+{
+}
+
 LocalDateTime FileSystemFacts::Now() const
 {
     return NowLocal();

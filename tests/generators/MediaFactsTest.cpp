@@ -9,8 +9,10 @@
 #include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
+#include <thread>
 
 namespace tollwick {
 namespace {
@@ -79,6 +81,40 @@ TEST(MediaTokens, APassWritesTheTagsAndCountsTheFilesWithout)
     RenameList songs = ListOf({"s.mp3"});
     (void)GenerateNewNames(songs, MaskStep{"<audio:track|2> <audio:title>", "*", false}, context, progress);
     EXPECT_EQ(songs.FilterList[0].NewName, "07 FrostThaw.mp3");
+}
+
+// The tags are read ahead on another thread, so the window keeps painting;
+// the pass itself then reads nothing, and a photo mask opens no file as audio.
+TEST(MediaTokens, TheTagsAreReadAheadOnAnotherThreadOnceAFile)
+{
+    const test::TempDir dir;
+    WritePhoto(dir, "a.jpg");
+    WritePhoto(dir, "b.jpg");
+    std::set<std::thread::id> readers;
+    int photoReads = 0;
+    int audioReads = 0;
+    MediaTagCache cache(MediaTagReaders{[&](const std::string& path) {
+                                            readers.insert(std::this_thread::get_id());
+                                            ++photoReads;
+                                            return ReadPhotoTags(path);
+                                        },
+                                        [&audioReads](const std::string& path) {
+                                            ++audioReads;
+                                            return ReadAudioTags(path);
+                                        }});
+    const MediaFacts facts(cache);
+    const TranslitTables tables;
+    const PassContext context(false, tables, dir.Path(), &facts);
+    Progress progress;
+
+    RenameList photos = ListOf({"a.jpg", "b.jpg"});
+    (void)GenerateNewNames(photos, MaskStep{"<date:taken?mtime|%Y>", "*", false}, context, progress);
+    EXPECT_EQ(photos.FilterList[1].NewName, "2021.jpg");
+    EXPECT_EQ(photoReads, 2);
+    EXPECT_EQ(audioReads, 0);
+    ASSERT_EQ(readers.size(), 1U);
+    EXPECT_NE(*readers.begin(), std::this_thread::get_id());
+    EXPECT_EQ(progress.Maximum(), 100);
 }
 
 } // namespace
