@@ -6,6 +6,7 @@
 // tollwick-batch include this and the session's own headers, never the core's
 // headers one by one, so the session stays the one way into the core.
 #include "generators/GenerationPass.h"
+#include "generators/GeneratorRegistry.h"
 #include "generators/GeneratorSample.h"
 #include "generators/RemovedChars.h"
 #include "generators/StepChecks.h"

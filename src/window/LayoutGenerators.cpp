@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/ControlNames.h"
+#include "session/Vocabulary.h"
 #include "window/Form1Layout.h"
 #include "window/LayoutBuilder.h"
 
@@ -12,14 +14,15 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <string_view>
 
 namespace tollwick {
 namespace {
 
-QWidget* GeneratorTab(QTabWidget* tabs, const char* name, LayoutBuilder& make)
+QWidget* GeneratorTab(QTabWidget* tabs, std::string_view name, LayoutBuilder& make)
 {
     auto* tab = new QWidget(tabs);
-    tab->setObjectName(QString::fromLatin1(name));
+    tab->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     const int position = tabs->addTab(tab, tab->objectName());
     make.Add({tab->objectName(), ComponentKind::Tab,
               [tabs, position](const QString& text) { tabs->setTabText(position, text); }});
@@ -117,6 +120,27 @@ void BuildDeleteTab(QWidget* tab, Form1Controls& c, LayoutBuilder& make)
     c.DeleteInvertCheck = make.Check(tab, "DeleteInvertCheck", {8, 104, 385, 17});
 }
 
+void BuildGeneratorTab(GeneratorKind kind, QWidget* tab, Form1Controls& c, LayoutBuilder& make)
+{
+    switch (kind) {
+    case GeneratorKind::Case:
+        BuildCaseTab(tab, c, make);
+        return;
+    case GeneratorKind::Replace:
+        BuildReplaceTab(tab, c, make);
+        return;
+    case GeneratorKind::Mask:
+        BuildMaskTab(tab, c, make);
+        return;
+    case GeneratorKind::Translit:
+        BuildTranslitTab(tab, c, make);
+        return;
+    case GeneratorKind::Delete:
+        BuildDeleteTab(tab, c, make);
+        return;
+    }
+}
+
 } // namespace
 
 void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
@@ -128,11 +152,11 @@ void BuildPage8(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.GeneratePage->setUsesScrollButtons(false);
     c.GeneratePage->setElideMode(Qt::ElideRight);
     make.Add({c.GeneratePage->objectName(), ComponentKind::Plain, {}});
-    BuildCaseTab(GeneratorTab(c.GeneratePage, "Generate1", make), c, make);
-    BuildReplaceTab(GeneratorTab(c.GeneratePage, "Generate2", make), c, make);
-    BuildMaskTab(GeneratorTab(c.GeneratePage, "Generate3", make), c, make);
-    BuildTranslitTab(GeneratorTab(c.GeneratePage, "Generate4", make), c, make);
-    BuildDeleteTab(GeneratorTab(c.GeneratePage, "Generate5", make), c, make);
+    // One tab a generator, in the registry's order, named as the stored files know it.
+    for (const Generator* generator : AllGenerators()) {
+        const GeneratorKind kind = generator->Kind();
+        BuildGeneratorTab(kind, GeneratorTab(c.GeneratePage, TabOfGenerator(kind), make), c, make);
+    }
     c.GenerateSampleLabel = make.Label(page, "GenerateSampleLabel", {8, 253, 409, 30}, ComponentKind::FixedLabel);
     c.GenerateSampleLabel->setWordWrap(true);
     c.GenerateSampleLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
