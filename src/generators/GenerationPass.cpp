@@ -2,6 +2,7 @@
 #include "generators/GenerationPass.h"
 
 #include "platform/Paths.h"
+#include "rename/StepStopped.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,19 +14,53 @@
 namespace tollwick {
 namespace {
 
+// The same walk for a generator that may fail at any row, or a pass that
+// may be stopped: every new name is made first and given to its row only
+// when all are made, so a pass that ends early changes no name.
+template <typename Generate>
+void ForEachProcessedRowAllOrNone(RenameList& list, const PassContext& context, Progress& progress, Generate generate)
+{
+    int step = 0;
+    std::int64_t processed = 0;
+    std::vector<std::string> newNames;
+    for (const Row& row : list.FilterList) {
+        progress.ShowProgress(++step, 0);
+        if (context.stop.stop_requested()) {
+            throw StepStopped();
+        }
+        if (context.checkedOnly && !row.Checked) {
+            continue;
+        }
+        generate(row, processed, newNames.emplace_back());
+        ++processed;
+    }
+    auto next = newNames.begin();
+    for (Row& row : list.FilterList) {
+        if (!context.checkedOnly || row.Checked) {
+            row.NewName = std::move(*next++);
+        }
+    }
+}
+
 // Walks the shown rows in display order; `generate` writes the new name of
 // each processed row from its NewName into a buffer, and also gets the
 // number of rows processed before it, the mask's counter. The buffer takes
-// over the row's old storage, so most rows need no allocation.
+// over the row's old storage, so most rows need no allocation. `mayFail`
+// says the generator may give up part way.
 template <typename Generate>
-void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress, Generate generate)
+void ForEachProcessedRow(RenameList& list, const PassContext& context, Progress& progress, Generate generate,
+                         bool mayFail = false)
 {
+    if (mayFail || context.stop.stop_possible()) {
+        ForEachProcessedRowAllOrNone(list, context, progress, generate);
+        return;
+    }
     int step = 0;
     std::int64_t processed = 0;
     std::string buffer;
     for (Row& row : list.FilterList) {
         progress.ShowProgress(++step, 0);
-        if (checkedOnly && !row.Checked) {
+        if (context.checkedOnly && !row.Checked) {
             continue;
         }
         generate(row, processed, buffer);
@@ -34,34 +69,9 @@ void ForEachProcessedRow(RenameList& list, bool checkedOnly, Progress& progress,
     }
 }
 
-// The same, for a generator that may fail at any row: every new name is
-// made first and given to its row only when all are made, so a pass that
-// stops changes no name.
-template <typename Generate>
-void ForEachProcessedRowAllOrNone(RenameList& list, bool checkedOnly, Progress& progress, Generate generate)
-{
-    int step = 0;
-    std::int64_t processed = 0;
-    std::vector<std::string> newNames;
-    for (const Row& row : list.FilterList) {
-        progress.ShowProgress(++step, 0);
-        if (checkedOnly && !row.Checked) {
-            continue;
-        }
-        generate(row, processed, newNames.emplace_back());
-        ++processed;
-    }
-    auto next = newNames.begin();
-    for (Row& row : list.FilterList) {
-        if (!checkedOnly || row.Checked) {
-            row.NewName = std::move(*next++);
-        }
-    }
-}
-
 CleanedTexts RunStep(RenameList& list, const CaseStep& step, const PassContext& context, Progress& progress)
 {
-    ForEachProcessedRow(list, context.checkedOnly, progress,
+    ForEachProcessedRow(list, context, progress,
                         [&](const Row& row, std::int64_t, std::string& out) { ChangeCase(row.NewName, step, out); });
     return {};
 }
@@ -86,11 +96,7 @@ CleanedTexts RunStep(RenameList& list, const ReplaceStep& step, const PassContex
         }
     };
     // Only a regular expression can give up part way through the rows.
-    if (step.regex) {
-        ForEachProcessedRowAllOrNone(list, context.checkedOnly, progress, replace);
-    } else {
-        ForEachProcessedRow(list, context.checkedOnly, progress, replace);
-    }
+    ForEachProcessedRow(list, context, progress, replace, step.regex);
     return cleaned;
 }
 
@@ -128,20 +134,19 @@ CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& 
     std::optional<NameMask> mask;
     const FileSystemFacts fileFacts;
     TokenValues values(context.facts != nullptr ? *context.facts : fileFacts, context.folder);
-    ForEachProcessedRow(list, context.checkedOnly, progress,
-                        [&](const Row& row, std::int64_t counter, std::string& out) {
-                            if (!mask) {
-                                cleaned.nameMask = CleanMask(step.nameMask);
-                                cleaned.extensionMask = CleanMask(step.extensionMask);
-                                try {
-                                    mask.emplace(step);
-                                } catch (const TollwickError& error) {
-                                    throw GenerationStopped(error, cleaned);
-                                }
-                            }
-                            values.StartRow(row.OldName, counter);
-                            mask->Apply(row.NewName, counter, out, values);
-                        });
+    ForEachProcessedRow(list, context, progress, [&](const Row& row, std::int64_t counter, std::string& out) {
+        if (!mask) {
+            cleaned.nameMask = CleanMask(step.nameMask);
+            cleaned.extensionMask = CleanMask(step.extensionMask);
+            try {
+                mask.emplace(step);
+            } catch (const TollwickError& error) {
+                throw GenerationStopped(error, cleaned);
+            }
+        }
+        values.StartRow(row.OldName, counter);
+        mask->Apply(row.NewName, counter, out, values);
+    });
     cleaned.missing = values.Missing();
     return cleaned;
 }
@@ -149,7 +154,7 @@ CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& 
 CleanedTexts RunStep(RenameList& list, const TranslitStep& step, const PassContext& context, Progress& progress)
 {
     std::optional<Transliterator> transliterator;
-    ForEachProcessedRow(list, context.checkedOnly, progress, [&](const Row& row, std::int64_t, std::string& out) {
+    ForEachProcessedRow(list, context, progress, [&](const Row& row, std::int64_t, std::string& out) {
         if (!transliterator) {
             transliterator.emplace(step, context.tables);
         }
@@ -160,7 +165,7 @@ CleanedTexts RunStep(RenameList& list, const TranslitStep& step, const PassConte
 
 CleanedTexts RunStep(RenameList& list, const DeleteStep& step, const PassContext& context, Progress& progress)
 {
-    ForEachProcessedRow(list, context.checkedOnly, progress,
+    ForEachProcessedRow(list, context, progress,
                         [&](const Row& row, std::int64_t, std::string& out) { DeleteChars(row.NewName, step, out); });
     return {};
 }

@@ -14,6 +14,7 @@
 #include "rename/RenameList.h"
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,7 @@ struct PassContext {
     const TranslitTables& tables;    // for a transliteration step
     std::string folder;              // the list folder, whose files the mask's tokens read; none reads no file
     const RowFacts* facts = nullptr; // what the tokens read; none takes the files' status and no media tags
+    std::stop_token stop;            // a stop asked for part way raises StepStopped and changes no name
 };
 
 /// The texts a pass has cleaned, to be written back where they were typed.

@@ -3,18 +3,22 @@
 
 #include "platform/Directory.h"
 #include "rename/DateText.h"
+#include "rename/StepStopped.h"
 #include "rename/WhilePainting.h"
 
 namespace tollwick {
 
 FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
-                          Progress& progress)
+                          Progress& progress, const std::stop_token& stop)
 {
     {
         ProgressPass pass(progress, 100);
         // Listed before the old list goes, so a folder that cannot be read
         // keeps it; the listing and its sort leave the window painting.
         std::vector<FolderEntry> entries = WhilePainting(progress, [&dirName] { return ListFolderFiles(dirName); });
+        if (stop.stop_requested()) {
+            throw StepStopped();
+        }
         list.StartNewList();
         list.TotalList.reserve(entries.size());
         for (FolderEntry& entry : entries) {

@@ -3,6 +3,7 @@
 
 #include "rename/Filter.h"
 
+#include <stop_token>
 #include <string>
 
 namespace tollwick {
@@ -11,8 +12,9 @@ namespace tollwick {
 /// unchecked row per file, numbered from 0, then a filter pass. A folder
 /// that is gone gives an empty list; one that exists but cannot be read
 /// whole throws with the reason and leaves the list as it was. Returns the
-/// filter settings as the pass left them.
+/// filter settings as the pass left them. A `stop` asked for before the
+/// listing is whole raises StepStopped, also leaving the list as it was.
 FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
-                          Progress& progress);
+                          Progress& progress, const std::stop_token& stop = {});
 
 } // namespace tollwick

@@ -119,12 +119,12 @@ TextLookup RenameSession::Lookup() const
     return [this](std::string_view key) { return texts_.LookupText(key); };
 }
 
-void RenameSession::ScanFolder(const std::string& folder)
+void RenameSession::ScanFolder(const std::string& folder, const std::stop_token& stop)
 {
     RelistFolder();
     const AfterChange tell([this] { TellRowsReset(); });
     const std::string dirName = WithClosingSlash(folder);
-    filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_);
+    filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_, stop);
     dirName_ = dirName;
     reservations_.clear();
     // Tags of another folder's files are of no more use: the cache stays small.
@@ -227,15 +227,46 @@ void RenameSession::SavePreset(std::string_view name, const std::vector<Generato
     tollwick::SavePreset(home_, name, steps);
 }
 
-CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step)
+CleanedTexts RenameSession::GenerateNewNames(const std::optional<GeneratorStep>& step, const std::stop_token& stop)
 {
     const AfterChange tell([this] { TellAllRowsChanged(); });
-    return tollwick::GenerateNewNames(list_, step, Context(), progress_);
+    PassContext context = Context();
+    context.stop = stop;
+    return tollwick::GenerateNewNames(list_, step, context, progress_);
 }
 
-CleanedTexts RenameSession::GenerateNewNames(std::optional<GeneratorKind> kind)
+CleanedTexts RenameSession::GenerateNewNames(std::optional<GeneratorKind> kind, const std::stop_token& stop)
 {
-    return GenerateNewNames(kind ? std::optional<GeneratorStep>(StepOf(setup_, *kind)) : std::nullopt);
+    return GenerateNewNames(kind ? std::optional<GeneratorStep>(StepOf(setup_, *kind)) : std::nullopt, stop);
+}
+
+CleanedTexts RenameSession::GenerateNewNames(const std::vector<GeneratorStep>& steps, const std::stop_token& stop)
+{
+    // Only a pass that can be stopped needs the names to go back to.
+    std::vector<std::string> before;
+    if (steps.size() > 1 && stop.stop_possible()) {
+        before.reserve(list_.FilterList.size());
+        for (const Row& row : list_.FilterList) {
+            before.push_back(row.NewName);
+        }
+    }
+    CleanedTexts all;
+    try {
+        for (const GeneratorStep& step : steps) {
+            CleanedTexts cleaned = GenerateNewNames(step, stop);
+            all.missing.insert(all.missing.end(), cleaned.missing.begin(), cleaned.missing.end());
+        }
+    } catch (const StepStopped&) {
+        if (!before.empty()) {
+            const AfterChange tell([this] { TellAllRowsChanged(); });
+            auto name = before.begin();
+            for (Row& row : list_.FilterList) {
+                row.NewName = std::move(*name++);
+            }
+        }
+        throw;
+    }
+    return all;
 }
 
 void RenameSession::CopyOldNames()

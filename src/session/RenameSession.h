@@ -11,6 +11,7 @@
 #include "rename/RenameList.h"
 #include "rename/Run.h"
 #include "rename/RunPlan.h"
+#include "rename/StepStopped.h"
 #include "rename/TextLookup.h"
 #include "rename/Undo.h"
 #include "session/SessionObserver.h"
@@ -82,8 +83,9 @@ public:
     // New lists. Each replaces the list and ends with a filter pass.
     /// The files of `folder` (a closing "/" is added when missing). A folder
     /// that is gone gives an empty list; one that cannot be read raises its
-    /// reason and keeps the present list and folder.
-    void ScanFolder(const std::string& folder);
+    /// reason and keeps the present list and folder, as does a `stop`
+    /// asked for while the folder is listed (StepStopped).
+    void ScanFolder(const std::string& folder, const std::stop_token& stop = {});
     /// Rows that lead the files of an undo file back to their earlier names;
     /// the next run also removes the reservations the file names, where a
     /// stopped run left them.
@@ -121,10 +123,16 @@ public:
     void SavePreset(std::string_view name, const std::vector<GeneratorStep>& steps) const;
 
     /// A generation pass of `step` over the shown rows, with the page's
-    /// checked-only flag and tables; none changes no name.
-    [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step);
+    /// checked-only flag and tables; none changes no name. A `stop` asked
+    /// for part way raises StepStopped and changes no name.
+    [[nodiscard]] CleanedTexts GenerateNewNames(const std::optional<GeneratorStep>& step,
+                                                const std::stop_token& stop = {});
     /// A pass of the page's own step of `kind`; none changes no name.
-    [[nodiscard]] CleanedTexts GenerateNewNames(std::optional<GeneratorKind> kind);
+    [[nodiscard]] CleanedTexts GenerateNewNames(std::optional<GeneratorKind> kind, const std::stop_token& stop = {});
+    /// One pass after another, as a preset runs; a `stop` part way puts
+    /// back every new name the earlier passes gave.
+    [[nodiscard]] CleanedTexts GenerateNewNames(const std::vector<GeneratorStep>& steps,
+                                                const std::stop_token& stop = {});
 
     // The list page's commands.
     void CopyOldNames();

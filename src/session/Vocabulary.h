@@ -17,5 +17,6 @@
 #include "rename/Row.h"
 #include "rename/Run.h"
 #include "rename/RunPlan.h"
+#include "rename/StepStopped.h"
 #include "rename/Undo.h"
 #include "rename/WhilePainting.h"

@@ -73,6 +73,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { ShowRunCounts(); });
     progress_ = std::make_unique<Progress>(progressView_.get());
     session_ = std::make_unique<RenameSession>(std::move(home), *progress_);
+    job_ = new WindowJob(*this, *c_.CancelBtn, *progressView_, [this](bool on) { HoldListViews(on); });
     SetUpListViews();
     ConnectFrame();
     ConnectListPage();
@@ -130,7 +131,7 @@ void TForm1::SetUpListViews()
     c_.TotalList->setModel(masterModel_);
     c_.ResultView->setModel(resultModel_);
     listForecast_ = new ListForecast(
-        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck, *progress_,
+        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck, *job_,
         [this](std::string_view key) { return Text(key); }, this);
     // Every change of the shown rows but the marks' own.
     connect(shownModel_, &QAbstractItemModel::dataChanged, this,
@@ -185,11 +186,25 @@ void TForm1::Guarded(const std::function<void()>& handler)
         handler();
         // The bar takes the step's last position, which it was handed only at paints.
         progressView_->Settle();
+    } catch (const StepStopped&) {
+        // The user stopped it: the window shows the state from before the step.
+        progressView_->Settle();
     } catch (const std::exception& error) {
         progressView_->Settle();
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Critical, QString::fromUtf8(error.what()));
     }
     --busy_;
+}
+
+void TForm1::HoldListViews(bool on)
+{
+    for (RowTableModel* model : {shownModel_, masterModel_}) {
+        model->Hold(on);
+    }
+    for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
+        view->viewport()->setUpdatesEnabled(!on);
+        view->header()->viewport()->setUpdatesEnabled(!on);
+    }
 }
 
 void TForm1::ConnectFrame()

@@ -4,6 +4,7 @@
 #include "session/RenameSession.h"
 #include "session/Vocabulary.h"
 #include "window/RowTableModel.h"
+#include "window/WindowJob.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -17,10 +18,9 @@ constexpr int PauseMs = 250;
 } // namespace
 
 ListForecast::ListForecast(RenameSession& session, RowTableModel& model, QLabel& countLabel,
-                           const QAbstractButton& undoCheck, Progress& progress, TextOf text, QObject* parent)
-    : QObject(parent), session_(session), model_(model), countLabel_(countLabel), undoCheck_(undoCheck),
-      progress_(progress), text_(std::move(text)),
-      marks_([this](RunStatus status) { return text_(StatusKey(status)); }), pause_(this)
+                           const QAbstractButton& undoCheck, WindowJob& job, TextOf text, QObject* parent)
+    : QObject(parent), session_(session), model_(model), countLabel_(countLabel), undoCheck_(undoCheck), job_(job),
+      text_(std::move(text)), marks_([this](RunStatus status) { return text_(StatusKey(status)); }), pause_(this)
 {
     pause_.setSingleShot(true);
     pause_.setInterval(PauseMs);
@@ -59,9 +59,13 @@ void ListForecast::SetColours(const QColor& failed, const QColor& kept)
 
 void ListForecast::Forecast()
 {
-    // Listing and planning only read; the window paints meanwhile and takes no input.
-    const RunPlan plan =
-        WhilePainting(progress_, [this, undoCheck = undoCheck_.isChecked()] { return session_.Forecast(undoCheck); });
+    // Another step is on the rows: the plan waits for its end.
+    if (job_.Running()) {
+        pause_.start();
+        return;
+    }
+    const RunPlan plan = job_.Run(
+        [this, undoCheck = undoCheck_.isChecked()](const std::stop_token&) { return session_.Forecast(undoCheck); });
     marks_.Take(plan, session_.List().FilterList.size());
     model_.MarksChanged();
     countLabel_.setText(text_("ListForecast")

@@ -15,6 +15,7 @@ namespace tollwick {
 
 class RenameSession;
 class RowTableModel;
+class WindowJob;
 
 /// The list page's side of the session's forecast: the marks of the rows
 /// a run would not rename and the count of those it would. The session
@@ -29,7 +30,7 @@ class ListForecast final : public QObject {
 public:
     using TextOf = std::function<QString(std::string_view key)>;
     ListForecast(RenameSession& session, RowTableModel& model, QLabel& countLabel, const QAbstractButton& undoCheck,
-                 Progress& progress, TextOf text, QObject* parent);
+                 WindowJob& job, TextOf text, QObject* parent);
     ~ListForecast() override = default;
 
     /// The page is shown: forecasts at once, from a new listing.
@@ -47,7 +48,7 @@ private:
     RowTableModel& model_;
     QLabel& countLabel_;
     const QAbstractButton& undoCheck_;
-    Progress& progress_; // keeps the window painting while a long list is planned
+    WindowJob& job_; // plans a long list while the window paints
     TextOf text_;
     RowMarks marks_;
     bool visited_ = false;

@@ -103,7 +103,7 @@ void TForm1::ChooseListToExport()
 
 void TForm1::CopyOldNames()
 {
-    session_->CopyOldNames();
+    InJob([this](const std::stop_token&) { session_->CopyOldNames(); });
 }
 
 void TForm1::EditSelectedNewName()
@@ -127,12 +127,12 @@ void TForm1::OpenGenerators()
 
 void TForm1::CheckAll()
 {
-    session_->CheckAll();
+    InJob([this](const std::stop_token&) { session_->CheckAll(); });
 }
 
 void TForm1::InvertChecks()
 {
-    session_->InvertChecks();
+    InJob([this](const std::stop_token&) { session_->InvertChecks(); });
 }
 
 void TForm1::DeleteSelectedRow()
@@ -147,12 +147,12 @@ void TForm1::DeleteSelectedRow()
 
 void TForm1::RemoveCheckedRows()
 {
-    session_->RemoveCheckedRows();
+    InJob([this](const std::stop_token&) { session_->RemoveCheckedRows(); });
 }
 
 void TForm1::RemoveAllRows()
 {
-    session_->RemoveAllRows();
+    InJob([this](const std::stop_token&) { session_->RemoveAllRows(); });
 }
 
 void TForm1::ToggleFilter()
@@ -168,7 +168,7 @@ void TForm1::OpenFilterPage()
 
 void TForm1::UpdateFilter()
 {
-    StepWithFilterPass([this] { session_->UpdateFilter(); });
+    StepWithFilterPass([this](const std::stop_token&) { session_->UpdateFilter(); });
 }
 
 void TForm1::OpenSelectedFile()
@@ -188,7 +188,7 @@ void TForm1::SortByColumn(int column)
     const std::vector<Row>& shown = session_->List().FilterList;
     const int selected = SelectedRow();
     const std::uint32_t selectedIndex = selected >= 0 ? shown[static_cast<std::size_t>(selected)].Index : 0;
-    session_->FilterListColumnClick(column);
+    InJob([this, column](const std::stop_token&) { session_->FilterListColumnClick(column); });
     if (selected >= 0) {
         const auto found = std::find_if(shown.begin(), shown.end(),
                                         [selectedIndex](const Row& row) { return row.Index == selectedIndex; });
@@ -216,17 +216,17 @@ void TForm1::LastDateChanged()
     c_.FilterFirstDateEdit->setDate(ToQDate(first));
 }
 
-void TForm1::StepWithFilterPass(const std::function<void()>& step)
+void TForm1::StepWithFilterPass(const std::function<void(const std::stop_token&)>& step)
 {
     session_->SetFilter(CurrentFilterSettings());
-    step();
+    InJob(step);
     ShowFilterSettings(session_->Filter());
     ShowDirName();
 }
 
 void TForm1::RunFilterPass()
 {
-    StepWithFilterPass([this] { session_->ApplyFilter(); });
+    StepWithFilterPass([this](const std::stop_token&) { session_->ApplyFilter(); });
 }
 
 FilterSettings TForm1::CurrentFilterSettings() const

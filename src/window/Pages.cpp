@@ -109,7 +109,7 @@ void TForm1::OpenGivenFolder(const QString& folder)
 void TForm1::ScanFolderAndShowList(const QString& folder)
 {
     const std::string bytes = PathToBytes(folder);
-    StepWithFilterPass([this, &bytes] { session_->ScanFolder(bytes); });
+    StepWithFilterPass([this, &bytes](const std::stop_token& stop) { session_->ScanFolder(bytes, stop); });
     lastFolder_ = folder;
     if (c_.DirectoryListBox1->currentIndex() != c_.folderModel->index(folder)) {
         PointFolderTreeAt(folder);

@@ -5,6 +5,7 @@
 #include "window/RowMarks.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tollwick {
 namespace {
@@ -56,14 +57,39 @@ void RowTableModel::ForgetSession()
     }
 }
 
+void RowTableModel::Hold(bool on)
+{
+    held_ = on;
+    if (on) {
+        return;
+    }
+    if (std::exchange(resetHeld_, false)) {
+        RowsReset();
+    } else if (heldEnd_ > heldFirst_) {
+        RowsChanged(heldFirst_, heldEnd_ - heldFirst_);
+    }
+    heldFirst_ = heldEnd_ = 0;
+}
+
 void RowTableModel::RowsReset()
 {
+    if (held_) {
+        resetHeld_ = true;
+        return;
+    }
     BeginChange();
     EndChange();
 }
 
 void RowTableModel::RowsChanged(std::size_t first, std::size_t count)
 {
+    if (held_) {
+        if (count > 0) {
+            heldFirst_ = heldEnd_ > heldFirst_ ? std::min(heldFirst_, first) : first;
+            heldEnd_ = std::max(heldEnd_, first + count);
+        }
+        return;
+    }
     // The master rows are not told which of them the shown ones are.
     if (!shownRows_) {
         first = 0;

@@ -61,6 +61,9 @@ public:
 
     void RowsReset() override;
     void RowsChanged(std::size_t first, std::size_t count) override;
+    /// While on hold, as a job changes the rows on its own thread, the views
+    /// hear of nothing; at the release they hear of it all at once.
+    void Hold(bool on);
 
 private:
     [[nodiscard]] const Row* RowAt(const QModelIndex& index) const;
@@ -75,6 +78,10 @@ private:
     int shownCount_ = 0;
     QStringList headings_;
     const RowMarks* marks_ = nullptr;
+    bool held_ = false;
+    bool resetHeld_ = false;
+    std::size_t heldFirst_ = 0; // the rows changed while held, when not reset
+    std::size_t heldEnd_ = 0;
 };
 
 } // namespace tollwick

@@ -3,11 +3,23 @@
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QThread>
 
 namespace tollwick {
 namespace {
 
 constexpr qint64 PaintIntervalMs = 33;
+
+bool OnThreadOf(const QObject* object)
+{
+    return QThread::currentThread() == object->thread();
+}
+
+std::uint64_t PackBar(int position, int maximum)
+{
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(position)) << 32U) |
+           static_cast<std::uint32_t>(maximum);
+}
 
 } // namespace
 
@@ -26,6 +38,11 @@ WindowProgress::~WindowProgress()
 
 void WindowProgress::BarChanged(int position, int maximum)
 {
+    if (!OnThreadOf(bar_)) {
+        postedBar_.store(PackBar(position, maximum));
+        barPosted_.store(true);
+        return;
+    }
     position_ = position;
     maximum_ = maximum;
     const bool idle = position == 0 && maximum == 100;
@@ -38,6 +55,9 @@ void WindowProgress::BarChanged(int position, int maximum)
 
 void WindowProgress::KeepPainting()
 {
+    if (!OnThreadOf(bar_)) {
+        return; // the window's thread paints of its own accord
+    }
     PaintIfDue();
 }
 
@@ -72,8 +92,26 @@ void WindowProgress::ShowOnBar()
     bar_->update();
 }
 
+void WindowProgress::ShowPosted()
+{
+    if (const int hourglass = postedHourglass_.exchange(-1); hourglass >= 0) {
+        SetHourglass(hourglass == 1);
+    }
+    if (barPosted_.exchange(false)) {
+        const std::uint64_t bar = postedBar_.load();
+        position_ = static_cast<int>(static_cast<std::uint32_t>(bar >> 32U));
+        maximum_ = static_cast<int>(static_cast<std::uint32_t>(bar));
+    }
+    Settle();
+    ++paints_;
+}
+
 void WindowProgress::SetHourglass(bool on)
 {
+    if (!OnThreadOf(bar_)) {
+        postedHourglass_.store(on ? 1 : 0);
+        return;
+    }
     if (on == hourglass_) {
         return;
     }

@@ -4,6 +4,8 @@
 #include "session/Vocabulary.h"
 
 #include <QElapsedTimer>
+#include <atomic>
+#include <cstdint>
 #include <functional>
 
 class QProgressBar;
@@ -14,7 +16,8 @@ namespace tollwick {
 /// every step, but the bar takes it only when the window paints (at most
 /// about 30 times a second) and at the end of a step, so a pass over a
 /// million rows is not slowed by the bar. While it paints it takes no user
-/// input.
+/// input. Called from a job's thread, it only notes the position and the
+/// hourglass, which the window's thread shows with ShowPosted.
 class WindowProgress final : public ProgressView {
 public:
     /// `beforePaint` runs just before each paint, to hand views what they should show.
@@ -30,6 +33,8 @@ public:
     /// Lets the bar and the views show the present state at the next paint;
     /// for the end of a step that did not return the bar to idle.
     void Settle();
+    /// Shows what a job's thread noted since the last call; on the window's thread.
+    void ShowPosted();
 
     [[nodiscard]] int Position() const { return position_; }
     [[nodiscard]] int Maximum() const { return maximum_; }
@@ -48,6 +53,10 @@ private:
     int maximum_ = 100;
     int paints_ = 0;
     bool hourglass_ = false;
+    // From a job's thread: position and maximum in one word, so they never tear.
+    std::atomic<std::uint64_t> postedBar_{0};
+    std::atomic<bool> barPosted_{false};
+    std::atomic<int> postedHourglass_{-1}; // -1 none, else 0 or 1
 };
 
 } // namespace tollwick

@@ -41,8 +41,14 @@ void TForm1::NextOnListPage()
     c_.PreviewUndoLabel->setText(FromBytes(preview.undoLine));
     c_.ResultTotalLabel->setText(FromBytes(preview.totalCount));
     // The forecast lists the folder and plans every checked row: long for a big folder.
-    forecast_ = WhilePainting(
-        *progress_, [this, undoCheck = c_.UndoCheck->isChecked()] { return session_->ForecastRun(undoCheck); });
+    RunForecast forecast = InJob([this, undoCheck = c_.UndoCheck->isChecked()](const std::stop_token&) {
+        return session_->ForecastRun(undoCheck);
+    });
+    // Stopped: the list page stays, as if Next had not been pressed.
+    if (job_->StopAsked()) {
+        return;
+    }
+    forecast_ = std::move(forecast);
     if (c_.UndoCheck->isChecked() && !forecast_.UndoReady) {
         c_.PreviewUndoLabel->setText(c_.PreviewUndoLabel->text() + u'\n' +
                                      Text(forecast_.UndoFull ? "UndoFolderFullWarning" : "UndoFolderWarning")
@@ -79,8 +85,7 @@ void TForm1::NextOnPreviewPage()
     } const cancelBack{c_.CancelBtn};
 
     const ResultSink onResult = [this](const ResultRow& row, const RunCounts& counts) {
-        resultModel_->Append(row);
-        runCounts_ = counts;
+        resultInbox_.Put(row, counts);
     };
     // While another Tollwick run renames in the folder, a note on the empty
     // result list says what the run waits for.
@@ -88,18 +93,23 @@ void TForm1::NextOnPreviewPage()
     FolderWait whenBusy;
     whenBusy.Wait = true;
     whenBusy.OnWait = [this, &waitNote](bool waiting) {
-        waitNote.reset();
-        if (waiting) {
-            QWidget* list = c_.ResultView->viewport();
-            waitNote = std::make_unique<QLabel>(Text("RunWaitsForFolder"), list);
-            waitNote->setObjectName(QStringLiteral("FolderWaitNote"));
-            waitNote->setAlignment(Qt::AlignCenter);
-            waitNote->setWordWrap(true);
-            waitNote->setGeometry(list->rect().adjusted(8, 8, -8, -8));
-            waitNote->show();
-        }
+        job_->Post([this, &waitNote, waiting] {
+            waitNote.reset();
+            if (waiting) {
+                QWidget* list = c_.ResultView->viewport();
+                waitNote = std::make_unique<QLabel>(Text("RunWaitsForFolder"), list);
+                waitNote->setObjectName(QStringLiteral("FolderWaitNote"));
+                waitNote->setAlignment(Qt::AlignCenter);
+                waitNote->setWordWrap(true);
+                waitNote->setGeometry(list->rect().adjusted(8, 8, -8, -8));
+                waitNote->show();
+            }
+        });
     };
-    const RunSummary summary = session_->RunRename(c_.UndoCheck->isChecked(), onResult, ordered, whenBusy);
+    const RunSummary summary = InJob(
+        [this, undoCheck = c_.UndoCheck->isChecked(), &onResult, ordered, &whenBusy](const std::stop_token& stop) {
+            return session_->RunRename(undoCheck, onResult, ordered, whenBusy, stop);
+        });
     runCounts_ = summary.Counts;
     ShowRunCounts();
     resultModel_->Flush();
@@ -136,6 +146,7 @@ void TForm1::ShowForecast()
 
 void TForm1::ShowRunCounts()
 {
+    resultInbox_.TakeInto(*resultModel_, runCounts_);
     resultModel_->Flush();
     const std::pair<QLabel*, RunStatus> counters[] = {
         {c_.ResultOKLabel, RunStatus::StatusRenamed},          {c_.ResultCancelLabel, RunStatus::StatusCancel},
@@ -154,7 +165,9 @@ void TForm1::NextOnImportPage()
     }
     const std::string path = PathToBytes(listFileName_);
     const std::string separator = ToBytes(c_.Kind5Edit->text());
-    StepWithFilterPass([this, &path, &layout, &separator] { session_->ImportNameList(path, *layout, separator); });
+    StepWithFilterPass([this, &path, &layout, &separator](const std::stop_token&) {
+        session_->ImportNameList(path, *layout, separator);
+    });
     ShowPage(Page::List);
 }
 
@@ -172,18 +185,17 @@ void TForm1::NextOnGeneratorPage()
 {
     if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
         // A preset's own texts are not the tabs': nothing is written back into them.
-        std::vector<MissingValue> missing;
-        for (const GeneratorStep& step : *preset) {
-            const CleanedTexts cleaned = session_->GenerateNewNames(step);
-            missing.insert(missing.end(), cleaned.missing.begin(), cleaned.missing.end());
-        }
+        const CleanedTexts cleaned =
+            InJob([this, &preset](const std::stop_token& stop) { return session_->GenerateNewNames(*preset, stop); });
         ShowPage(Page::List);
-        ShowMissingValues(missing);
+        ShowMissingValues(cleaned.missing);
         return;
     }
     CleanedTexts cleaned;
     try {
-        cleaned = session_->GenerateNewNames(ActiveGenerator(c_));
+        cleaned = InJob([this, kind = ActiveGenerator(c_)](const std::stop_token& stop) {
+            return session_->GenerateNewNames(kind, stop);
+        });
         ShowCleanedTexts(cleaned);
     } catch (const GenerationStopped& stopped) {
         ShowCleanedTexts(stopped.Cleaned());
@@ -221,7 +233,8 @@ void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)
 void TForm1::LoadUndoFileChosen(const QString& path)
 {
     UndoLoadOutcome outcome = UndoLoadOutcome::Loaded;
-    StepWithFilterPass([this, &path, &outcome] { outcome = session_->LoadUndoFile(PathToBytes(path)); });
+    StepWithFilterPass(
+        [this, &path, &outcome](const std::stop_token&) { outcome = session_->LoadUndoFile(PathToBytes(path)); });
     if (outcome == UndoLoadOutcome::NoRenaming) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(outcome)));
     }

@@ -12,6 +12,8 @@
 #include "window/Form1Controls.h"
 #include "window/Form1Layout.h"
 #include "window/Page.h"
+#include "window/ResultInbox.h"
+#include "window/WindowJob.h"
 
 #include <QWidget>
 #include <functional>
@@ -51,6 +53,8 @@ public:
     [[nodiscard]] const SortState& Sort() const { return session_->Sort(); }
     [[nodiscard]] const WindowProgress& ProgressOfWindow() const { return *progressView_; }
     [[nodiscard]] const ComponentList& Components() const { return components_; }
+    /// Whether a long step runs now, on a thread of its own.
+    [[nodiscard]] bool JobRunning() const { return job_->Running(); }
 
     /// Shows page n (1..10) and sets the navigation buttons and the help panel for it.
     void ShowPage(Page shown);
@@ -83,6 +87,10 @@ private:
     [[nodiscard]] std::optional<QString> DroppedFolder(const QMimeData* mime) const;
     /// Runs a handler; an error it raises is shown and the window stays on its page.
     void Guarded(const std::function<void()>& handler);
+    /// Runs `step(stop)` of the session as a job: the window paints, and Cancel or Esc ask it to stop.
+    template <typename Step> auto InJob(Step step) { return job_->Run(std::move(step)); }
+    /// Keeps the list views from reading the rows while a job changes them.
+    void HoldListViews(bool on);
 
     // Navigation.
     void GoToNextPage();
@@ -129,7 +137,7 @@ private:
     [[nodiscard]] int SelectedRow() const;
     /// Runs a step that ends with a filter pass: the filter page goes to the
     /// session first, and shows what the pass left afterwards.
-    void StepWithFilterPass(const std::function<void()>& step);
+    void StepWithFilterPass(const std::function<void(const std::stop_token&)>& step);
     void RunFilterPass();
     [[nodiscard]] FilterSettings CurrentFilterSettings() const;
     void ShowFilterSettings(const FilterSettings& settings);
@@ -196,6 +204,8 @@ private:
     ResultModel* resultModel_ = nullptr;
     GeneratorSampleView* sample_ = nullptr;
     PresetBox* presets_ = nullptr; // the generator page's saved steps
+    WindowJob* job_ = nullptr;
+    ResultInbox resultInbox_; // the results of the run on its way to the result list
     RunCounts runCounts_;
     RunForecast forecast_; // of the last preview
     int busy_ = 0;

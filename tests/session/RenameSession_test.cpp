@@ -267,6 +267,55 @@ TEST_F(SessionFixture, APassByKindRunsTheSetupWithTheSessionsTables)
     EXPECT_EQ(ReadLines(home.Path() + "data/translit.cfg"), TablesFileLines(expected));
 }
 
+// Asks for a stop at the given step of the bar, counted over every pass.
+class StopAtStep final : public ProgressView {
+public:
+    explicit StopAtStep(int step) : step_(step) {}
+    void BarChanged(int position, int /*maximum*/) override
+    {
+        if (position > 0 && ++steps_ == step_) {
+            source.request_stop();
+        }
+    }
+    void SetHourglass(bool /*on*/) override {}
+    void CountFromHere() { steps_ = 0; }
+    std::stop_source source;
+
+private:
+    int step_;
+    int steps_ = 0;
+};
+
+TEST(StoppedSteps, APassStoppedPartWayPutsBackTheNamesOfEveryEarlierPass)
+{
+    TempDir home;
+    TempDir folder;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        folder.WriteFile(name);
+    }
+    // Three rows a pass: the fifth step is the second row of the second pass.
+    StopAtStep stopper(5);
+    Progress progress(&stopper);
+    RenameSession session(home.Path(), progress);
+    session.ScanFolder(folder.Path());
+    const std::vector<GeneratorStep> steps{MaskStep{"x_*", "*", false}, CaseStep{CaseMode::Upper}};
+    stopper.CountFromHere();
+    EXPECT_THROW((void)session.GenerateNewNames(steps, stopper.source.get_token()), StepStopped);
+    for (const Row& row : session.List().FilterList) {
+        EXPECT_EQ(row.NewName, row.OldName);
+    }
+
+    // A stop asked for after the listing keeps the list and folder it had.
+    const std::string before = session.DirName();
+    TempDir other;
+    other.WriteFile("d.txt");
+    std::stop_source stopped;
+    stopped.request_stop();
+    EXPECT_THROW(session.ScanFolder(other.Path(), stopped.get_token()), StepStopped);
+    EXPECT_EQ(session.DirName(), before);
+    EXPECT_EQ(session.List().TotalList.size(), 3U);
+}
+
 TEST_F(SessionFixture, MaskTokensReadTheFilesOfTheListFolder)
 {
     folder.WriteFile("a.txt", "four");
