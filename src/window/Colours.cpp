@@ -8,8 +8,8 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTableView>
 #include <QTimer>
-#include <QTreeView>
 
 namespace tollwick {
 

@@ -142,8 +142,8 @@ void TForm1::SetUpListViews()
             });
     connect(shownModel_, &QAbstractItemModel::modelReset, listForecast_, &ListForecast::Later);
     connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::UndoToggled);
-    for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
-        QHeaderView* header = view->header();
+    for (QTableView* view : {c_.FilterList, c_.TotalList}) {
+        QHeaderView* header = view->horizontalHeader();
         header->setSectionResizeMode(QHeaderView::Interactive);
         header->setSectionResizeMode(RowTableModel::NewNameColumn, QHeaderView::Stretch);
         header->resizeSection(RowTableModel::OldNameColumn, 150);
@@ -152,9 +152,9 @@ void TForm1::SetUpListViews()
         header->resizeSection(RowTableModel::DateTextColumn, std::max(100, dateWidth));
         view->setColumnHidden(RowTableModel::IndexColumn, true);
     }
-    c_.FilterList->header()->setSectionsClickable(true);
-    c_.FilterList->header()->setSortIndicatorShown(true);
-    c_.FilterList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    c_.FilterList->horizontalHeader()->setSectionsClickable(true);
+    c_.FilterList->horizontalHeader()->setSortIndicatorShown(true);
+    c_.FilterList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     QHeaderView* results = c_.ResultView->horizontalHeader();
     results->setSectionResizeMode(QHeaderView::Interactive);
     results->resizeSection(ResultModel::OldNameColumn, 150);
@@ -201,9 +201,9 @@ void TForm1::HoldListViews(bool on)
     for (RowTableModel* model : {shownModel_, masterModel_}) {
         model->Hold(on);
     }
-    for (QTreeView* view : {c_.FilterList, c_.TotalList}) {
+    for (QTableView* view : {c_.FilterList, c_.TotalList}) {
         view->viewport()->setUpdatesEnabled(!on);
-        view->header()->viewport()->setUpdatesEnabled(!on);
+        view->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
     }
 }
 

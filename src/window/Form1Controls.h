@@ -56,8 +56,8 @@ struct Form1Controls {
 
     // Page 3.
     QLabel* DirName = nullptr;
-    QTreeView* FilterList = nullptr;
-    QTreeView* TotalList = nullptr;
+    QTableView* FilterList = nullptr;
+    QTableView* TotalList = nullptr;
     QCheckBox* UndoCheck = nullptr;
     QLabel* ListForecastLabel = nullptr; // how many checked rows the run renames
     QToolBar* ToolBar1 = nullptr;

@@ -3,9 +3,9 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeView>
 
 namespace tollwick {
 

@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTableView>
 
 namespace tollwick {
 
@@ -84,6 +86,30 @@ QPlainTextEdit* LayoutBuilder::Memo(QWidget* parent, const char* name, QRect pla
     memo->setFocusPolicy(Qt::NoFocus);
     Add({objectName, ComponentKind::Plain, {}});
     return memo;
+}
+
+QTableView* LayoutBuilder::ListView(QWidget* parent, const char* name, QRect place)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setGeometry(place);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setTabKeyNavigation(false);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QHeaderView* rows = view->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    QHeaderView* columns = view->horizontalHeader();
+    columns->setStretchLastSection(false);
+    columns->setSectionsMovable(false);
+    columns->setHighlightSections(false);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Add({view->objectName(), ComponentKind::ListView, {}});
+    return view;
 }
 
 QSpinBox* LayoutBuilder::Number(QWidget* parent, const char* name, QRect place)

@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QSpinBox;
 class QTabBar;
+class QTableView;
 class QWidget;
 
 namespace tollwick {
@@ -36,6 +37,10 @@ public:
     QSpinBox* Number(QWidget* parent, const char* name, QRect place);
     /// A tab strip whose tabs are named `tabPrefix` + 1..6 and numbered "1".."6".
     QTabBar* TabStrip(QWidget* parent, const char* name, QRect place, const QString& tabPrefix);
+    /// A report-style list: whole rows selected, one at most, nothing
+    /// edited in place, every row of one fixed height, so that a million
+    /// rows cost no layout of rows.
+    QTableView* ListView(QWidget* parent, const char* name, QRect place);
     /// Lists a component made elsewhere.
     void Add(Component component) { components_.push_back(std::move(component)); }
 

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -64,25 +65,6 @@ void Separator(QToolBar* bar, const char* name, LayoutBuilder& make)
     separator->setObjectName(QString::fromLatin1(name));
     make.Add({separator->objectName(), ComponentKind::Hint,
               [separator](const QString& text) { separator->setToolTip(text); }});
-}
-
-/// A report-style list view: whole rows selected, one at most, nothing edited in place.
-QTreeView* ListView(QWidget* parent, const char* name, QRect place, LayoutBuilder& make)
-{
-    auto* view = new QTreeView(parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setGeometry(place);
-    view->setRootIsDecorated(false);
-    view->setItemsExpandable(false);
-    view->setUniformRowHeights(true);
-    view->setAllColumnsShowFocus(true);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->header()->setStretchLastSection(false);
-    view->header()->setSectionsMovable(false);
-    make.Add({view->objectName(), ComponentKind::ListView, {}});
-    return view;
 }
 
 /// A navy, underlined link whose right edge stays at 416.
@@ -165,8 +147,8 @@ void BuildPage3(QWidget* form, Form1Controls& c, LayoutBuilder& make)
     c.DirName = make.Label(page, "DirName", {8, 48, 409, 15}, ComponentKind::FixedLabel);
     c.DirName->setText({});
     LayoutBuilder::SetTextColour(c.DirName, FixedHue::Navy);
-    c.FilterList = ListView(page, "FilterList", {8, 64, 409, 224}, make);
-    c.TotalList = ListView(page, "TotalList", {56, 104, 217, 150}, make);
+    c.FilterList = make.ListView(page, "FilterList", {8, 64, 409, 224});
+    c.TotalList = make.ListView(page, "TotalList", {56, 104, 217, 150});
     c.TotalList->setVisible(false);
     c.TotalList->setEnabled(false);
     c.ListForecastLabel = make.Label(page, "ListForecastLabel", {8, 292, 409, 17}, ComponentKind::FixedLabel);

@@ -110,25 +110,8 @@ void BuildPages4And5(QWidget* form, Form1Controls& c, LayoutBuilder& make)
 
     // A table with one fixed row height: appending rows costs no layout of
     // the rows before, which a tree view redoes at each append.
-    c.ResultView = new QTableView(page5);
-    c.ResultView->setObjectName(QStringLiteral("ResultView"));
-    c.ResultView->setGeometry(8, 24, 409, 185);
-    c.ResultView->setShowGrid(false);
-    c.ResultView->setWordWrap(false);
-    c.ResultView->setTabKeyNavigation(false);
-    c.ResultView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    c.ResultView->setSelectionMode(QAbstractItemView::SingleSelection);
-    c.ResultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QHeaderView* rows = c.ResultView->verticalHeader();
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(c.ResultView->fontMetrics().height() + 4);
-    QHeaderView* columns = c.ResultView->horizontalHeader();
-    columns->setSectionsClickable(false);
-    columns->setStretchLastSection(false);
-    columns->setHighlightSections(false);
-    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    make.Add({c.ResultView->objectName(), ComponentKind::ListView, {}});
+    c.ResultView = make.ListView(page5, "ResultView", {8, 24, 409, 185});
+    c.ResultView->horizontalHeader()->setSectionsClickable(false);
 }
 
 void BuildPages6And7(QWidget* form, Form1Controls& c, LayoutBuilder& make)

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
@@ -46,7 +47,7 @@ void TForm1::ConnectListPage()
     Bind(c_.FilterUpdateBtn, &TForm1::UpdateFilter);
     Bind(c_.RunBtn, &TForm1::OpenSelectedFile);
     c_.FilterList->installEventFilter(this);
-    connect(c_.FilterList->header(), &QHeaderView::sectionClicked, this,
+    connect(c_.FilterList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { Guarded([this, column] { SortByColumn(column); }); });
     connect(c_.FilterFirstDateEdit, &QDateEdit::dateChanged, this, [this] { Guarded([this] { FirstDateChanged(); }); });
     connect(c_.FilterLastDateEdit, &QDateEdit::dateChanged, this, [this] { Guarded([this] { LastDateChanged(); }); });
@@ -198,8 +199,8 @@ void TForm1::SortByColumn(int column)
         c_.FilterList->scrollTo(row);
     }
     const SortState& sort = session_->Sort();
-    c_.FilterList->header()->setSortIndicator(sort.SortColumn,
-                                              sort.SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    c_.FilterList->horizontalHeader()->setSortIndicator(sort.SortColumn, sort.SortDirection > 0 ? Qt::AscendingOrder
+                                                                                                : Qt::DescendingOrder);
 }
 
 void TForm1::FirstDateChanged()

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeView>
 #include <array>
 

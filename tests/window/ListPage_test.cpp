@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QTableView>
 #include <QTreeView>
 
 using namespace tollwick;
@@ -88,7 +89,7 @@ void ListPage::CheckCommandsAndRemovals()
     AddFour(files);
     Driver driver(FreshHome());
     driver.OpenFolder(files.Path());
-    auto* view = driver.Find<QTreeView>("FilterList");
+    auto* view = driver.Find<QTableView>("FilterList");
     for (const int row : {0, 2}) {
         driver.ClickRow(row);
         QTest::keyClick(view, Qt::Key_Space);
@@ -150,7 +151,7 @@ void ListPage::ColumnSortFlipsOnSecondClick()
     QCOMPARE(driver.Column(0), ascending);
     driver.ClickHeader(0);
     QCOMPARE(driver.Column(0), QStringList(ascending.rbegin(), ascending.rend()));
-    QCOMPARE(driver.Find<QTreeView>("FilterList")->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(driver.Find<QTableView>("FilterList")->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     driver.ClickHeader(0);
     QCOMPARE(driver.Column(0), ascending);
 
@@ -163,7 +164,7 @@ void ListPage::ColumnSortFlipsOnSecondClick()
     QCOMPARE(driver.Form().Sort().SortColumn, 1);
     QCOMPARE(driver.Form().Sort().SortDirection, 1);
     // Checks and the selection travel with their rows.
-    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QTest::keyClick(driver.Find<QTableView>("FilterList"), Qt::Key_Space);
     driver.ClickHeader(1);
     QCOMPARE(driver.Column(1).first(), QStringLiteral("zzz"));
     QCOMPARE(driver.Checks().first(), true);
@@ -208,7 +209,7 @@ void ListPage::MarksTheRowsTheRunWouldNotRenameUntilMended()
     rename(1, "b2.txt");
     driver.Click("CheckAllBtn");
 
-    const QAbstractItemModel* model = driver.Find<QTreeView>("FilterList")->model();
+    const QAbstractItemModel* model = driver.Find<QTableView>("FilterList")->model();
     const auto mark = [model](int row, int role) { return model->index(row, 1).data(role); };
     const auto count = [&home](int renamed, int checked) {
         return LanguageText(home, "English.lng", "ListForecast").arg(renamed).arg(checked);
@@ -229,7 +230,7 @@ void ListPage::MarksTheRowsTheRunWouldNotRenameUntilMended()
     QVERIFY(!mark(0, Qt::DecorationRole).isValid());
     // An unchecked row is not the run's: it loses its mark, and the count its row.
     driver.ClickRow(2);
-    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QTest::keyClick(driver.Find<QTableView>("FilterList"), Qt::Key_Space);
     QTRY_COMPARE(driver.TextOf("ListForecastLabel"), count(2, 3));
     QVERIFY(!mark(2, Qt::ForegroundRole).isValid());
 }

@@ -6,6 +6,7 @@
 #include "window/WindowProgress.h"
 
 #include <QElapsedTimer>
+#include <QTableView>
 #include <QTreeView>
 
 using namespace tollwick;
@@ -22,7 +23,7 @@ double Seconds(const QElapsedTimer& timer)
 void Settle(Driver& driver)
 {
     QCoreApplication::processEvents();
-    driver.Find<QTreeView>("FilterList")->viewport()->repaint();
+    driver.Find<QTableView>("FilterList")->viewport()->repaint();
 }
 
 void MakeFiles(const QString& folder, int count)

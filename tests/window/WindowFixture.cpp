@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeView>
 
 namespace tollwick::test {
@@ -120,14 +121,14 @@ void Driver::ClickTab(const char* name, int position)
 
 void Driver::ClickHeader(int column)
 {
-    QHeaderView* header = Find<QTreeView>("FilterList")->header();
+    QHeaderView* header = Find<QTableView>("FilterList")->horizontalHeader();
     const QPoint where(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, where);
 }
 
 void Driver::ClickRow(int row)
 {
-    auto* view = Find<QTreeView>("FilterList");
+    auto* view = Find<QTableView>("FilterList");
     const QModelIndex index = view->model()->index(row, 1);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
@@ -150,7 +151,7 @@ void Driver::OpenFolder(const QString& path)
 
 QStringList Driver::Column(int column) const
 {
-    const QAbstractItemModel* model = Find<QTreeView>("FilterList")->model();
+    const QAbstractItemModel* model = Find<QTableView>("FilterList")->model();
     QStringList texts;
     for (int row = 0; row < model->rowCount(); ++row) {
         texts.append(model->index(row, column).data().toString());
@@ -160,7 +161,7 @@ QStringList Driver::Column(int column) const
 
 QList<bool> Driver::Checks() const
 {
-    const QAbstractItemModel* model = Find<QTreeView>("FilterList")->model();
+    const QAbstractItemModel* model = Find<QTableView>("FilterList")->model();
     QList<bool> checks;
     for (int row = 0; row < model->rowCount(); ++row) {
         checks.append(model->index(row, 0).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked);

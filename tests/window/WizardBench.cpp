@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times the whole wizard on a folder of N generated files: scan, mask pass,
-// check all, preview, run with undo; with the longest gap between two
+// check all, invert, a filter pass on and off, preview, run with undo; with the longest gap between two
 // paints of the window and the peak memory.
 // Not a test: run it by hand (N on the command line), it prints its figures.
 #include "WindowFixture.h"
@@ -178,6 +178,12 @@ int main(int argc, char* argv[])
     CheckOn(driver, "IncNameCheck");
     steps.Time("mask pass", [&] { driver.Next(); });
     steps.Time("check all", [&] { driver.Click("CheckAllBtn"); });
+    // Inverted twice, so that every row is checked again for the run.
+    steps.Time("invert", [&] { driver.Click("UnCheckBtn"); });
+    steps.Time("invert", [&] { driver.Click("UnCheckBtn"); });
+    // The filter toggled on and off: two filter passes over every row.
+    steps.Time("filter on", [&] { driver.Click("SetFilterBtn"); });
+    steps.Time("filter off", [&] { driver.Click("SetFilterBtn"); });
     CheckOn(driver, "UndoCheck");
     steps.Time("preview", [&] { driver.Next(); });
     steps.Time("run", [&] { driver.Next(); });

@@ -236,7 +236,7 @@ void Workflow::RunReportsEveryStatusAndTouchesOnlyCheckedRows()
     }
     driver.Click("CheckAllBtn");
     driver.ClickRow(4);
-    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QTest::keyClick(driver.Find<QTableView>("FilterList"), Qt::Key_Space);
     QCOMPARE(driver.Checks(), (QList<bool>{true, true, true, true, false, true}));
     if (driver.Find<QAbstractButton>("UndoCheck")->isChecked()) {
         driver.Click("UndoCheck");
@@ -313,7 +313,7 @@ void Workflow::PreviewWarnsInRedWhenNoRowIsChecked()
 
     driver.Prev();
     driver.ClickRow(0);
-    QTest::keyClick(driver.Find<QTreeView>("FilterList"), Qt::Key_Space);
+    QTest::keyClick(driver.Find<QTableView>("FilterList"), Qt::Key_Space);
     driver.Next();
     QCOMPARE(driver.TextOf("PreviewCtyLabel"), QStringLiteral("1"));
     QCOMPARE(warning->text(), QString());
@@ -329,7 +329,7 @@ void Workflow::RowsARunNeverReachedAreCountedAndNamesShowWholeInToolTips()
     Driver driver(home);
     driver.OpenFolder(files.Path());
     for (const char* list : {"FilterList", "TotalList"}) {
-        const QAbstractItemModel* model = driver.Find<QTreeView>(list)->model();
+        const QAbstractItemModel* model = driver.Find<QTableView>(list)->model();
         QCOMPARE(model->index(0, 0).data(Qt::ToolTipRole).toString(), longName);
     }
     driver.Click("GenerateBtn");
