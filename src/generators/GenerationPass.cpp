@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/GenerationPass.h"
 
-#include "platform/Paths.h"
+#include "generators/GeneratorRegistry.h"
 #include "rename/StepStopped.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <memory>
 #include <optional>
-#include <variant>
 #include <vector>
 
 namespace tollwick {
@@ -69,105 +69,24 @@ void ForEachProcessedRow(RenameList& list, const PassContext& context, Progress&
     }
 }
 
-CleanedTexts RunStep(RenameList& list, const CaseStep& step, const PassContext& context, Progress& progress)
+// The generators that clean their texts or read their tables are made
+// ready at the first processed row: a pass that processes no row leaves the
+// texts as typed and raises no error.
+CleanedTexts RunStep(RenameList& list, const GeneratorStep& step, const PassContext& context, Progress& progress)
 {
-    ForEachProcessedRow(list, context, progress,
-                        [&](const Row& row, std::int64_t, std::string& out) { ChangeCase(row.NewName, step, out); });
-    return {};
-}
-
-// The generators that clean their texts or read their tables do so once, at
-// the first processed row: a pass that processes no row leaves the texts as
-// typed and raises no error.
-CleanedTexts RunStep(RenameList& list, const ReplaceStep& step, const PassContext& context, Progress& progress)
-{
-    CleanedTexts cleaned;
-    std::optional<TextReplacer> replacer;
-    const auto replace = [&](const Row& row, std::int64_t, std::string& out) {
-        try {
-            if (!replacer) {
-                replacer.emplace(step);
-                cleaned.replaceFrom = replacer->CleanedFrom();
-                cleaned.replaceTo = replacer->CleanedTo();
+    const Generator& generator = GeneratorOf(KindOf(step));
+    generator.BeforePass(list, step, context, progress);
+    std::unique_ptr<PreparedStep> prepared;
+    ForEachProcessedRow(
+        list, context, progress,
+        [&](const Row& row, std::int64_t counter, std::string& out) {
+            if (!prepared) {
+                prepared = generator.Prepare(step, context);
             }
-            replacer->Apply(row.NewName, out);
-        } catch (const TollwickError& error) {
-            throw GenerationStopped(error, cleaned);
-        }
-    };
-    // Only a regular expression can give up part way through the rows.
-    ForEachProcessedRow(list, context, progress, replace, step.regex);
-    return cleaned;
-}
-
-// The tags the mask reads are read first, on another thread, so a folder of
-// slow files keeps the window painting; the pass then finds them cached.
-void ReadTagsAhead(const RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)
-{
-    if (context.facts == nullptr || context.folder.empty()) {
-        return;
-    }
-    MediaReads reads;
-    try {
-        reads = NameMask(step).Reads();
-    } catch (const TollwickError&) {
-        return; // the pass stops on it at its first row
-    }
-    if (!reads.photo && !reads.audio) {
-        return;
-    }
-    const std::string folder = WithClosingSlash(context.folder);
-    std::vector<std::string> paths;
-    for (const Row& row : list.FilterList) {
-        if ((!context.checkedOnly || row.Checked) && !row.OldName.empty()) {
-            paths.push_back(folder + row.OldName);
-        }
-    }
-    context.facts->ReadAhead(paths, reads, progress);
-    progress.ShowProgress(0, BarMaximum(list.FilterList.size()));
-}
-
-CleanedTexts RunStep(RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)
-{
-    ReadTagsAhead(list, step, context, progress);
-    CleanedTexts cleaned;
-    std::optional<NameMask> mask;
-    const FileSystemFacts fileFacts;
-    TokenValues values(context.facts != nullptr ? *context.facts : fileFacts, context.folder);
-    ForEachProcessedRow(list, context, progress, [&](const Row& row, std::int64_t counter, std::string& out) {
-        if (!mask) {
-            cleaned.nameMask = CleanMask(step.nameMask);
-            cleaned.extensionMask = CleanMask(step.extensionMask);
-            try {
-                mask.emplace(step);
-            } catch (const TollwickError& error) {
-                throw GenerationStopped(error, cleaned);
-            }
-        }
-        values.StartRow(row.OldName, counter);
-        mask->Apply(row.NewName, counter, out, values);
-    });
-    cleaned.missing = values.Missing();
-    return cleaned;
-}
-
-CleanedTexts RunStep(RenameList& list, const TranslitStep& step, const PassContext& context, Progress& progress)
-{
-    std::optional<Transliterator> transliterator;
-    ForEachProcessedRow(list, context, progress, [&](const Row& row, std::int64_t, std::string& out) {
-        if (!transliterator) {
-            transliterator.emplace(step, context.tables);
-        }
-        transliterator->Apply(row.NewName, out);
-    });
-    return {};
-}
-
-CleanedTexts RunStep(RenameList& list, const DeleteStep& step, const PassContext& context, Progress& progress)
-{
-    ForEachProcessedRow(list, context, progress,
-                        [&](const Row& row, std::int64_t, std::string& out) { DeleteChars(row.NewName, step, out); });
-    return {};
+            prepared->Apply(row.NewName, {counter, row.OldName}, out);
+        },
+        generator.MayStopPartWay(step));
+    return prepared ? prepared->Cleaned() : CleanedTexts{};
 }
 
 // No generator belongs to the tab; the bar still runs through the rows.
@@ -188,7 +107,7 @@ CleanedTexts GenerateNewNames(RenameList& list, const std::optional<GeneratorSte
     if (!step) {
         return RunNothing(list, progress);
     }
-    return std::visit([&](const auto& alternative) { return RunStep(list, alternative, context, progress); }, *step);
+    return RunStep(list, *step, context, progress);
 }
 
 } // namespace tollwick

@@ -73,6 +73,11 @@ public:
         CheckWhole(step);
         return step;
     }
+    [[nodiscard]] std::unique_ptr<PreparedStep> Prepare(const GeneratorStep& step,
+                                                        const PassContext& context) const final
+    {
+        return tollwick::Prepare(std::get<StepType>(step), context);
+    }
 
 protected:
     [[nodiscard]] virtual StepOptions SaveStep(const StepType& step) const = 0;
@@ -159,12 +164,24 @@ protected:
     {
         CheckAs("from", [&] { CheckReplaceExpression(step); });
     }
+
+public:
+    // Only a regular expression can give up part way through the rows.
+    [[nodiscard]] bool MayStopPartWay(const GeneratorStep& step) const override
+    {
+        return std::get<ReplaceStep>(step).regex;
+    }
 };
 
 class MaskGenerator final : public StepGenerator<MaskStep, GeneratorKind::Mask> {
 public:
     [[nodiscard]] std::string_view Id() const override { return "mask"; }
     [[nodiscard]] std::vector<std::string_view> OptionKeys() const override { return {"name", "ext", "count"}; }
+    void BeforePass(const RenameList& list, const GeneratorStep& step, const PassContext& context,
+                    Progress& progress) const override
+    {
+        ReadTagsAhead(list, std::get<MaskStep>(step), context, progress);
+    }
 
 protected:
     [[nodiscard]] StepOptions SaveStep(const MaskStep& step) const override

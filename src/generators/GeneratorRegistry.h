@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "generators/PreparedSteps.h"
 #include "generators/Steps.h"
 #include "platform/Errors.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,7 +29,8 @@ private:
     std::string key_;
 };
 
-/// One generator as stored: its id, its kind and its options as key/value text.
+/// One generator: its id, its kind, its options as stored key/value text,
+/// and its work on the rows of a pass.
 class Generator {
 public:
     Generator() = default;
@@ -47,6 +50,18 @@ public:
     /// A missing key keeps the step's default; an unknown key or a value the
     /// command line would refuse raises StepOptionError naming the key.
     [[nodiscard]] virtual GeneratorStep Load(const StepOptions& options) const = 0;
+
+    /// `step`, of this generator's kind, made ready for the rows of a pass in `context`.
+    [[nodiscard]] virtual std::unique_ptr<PreparedStep> Prepare(const GeneratorStep& step,
+                                                                const PassContext& context) const = 0;
+    /// Whether `step` may give up at any row, so that a pass makes every
+    /// new name before it gives one.
+    [[nodiscard]] virtual bool MayStopPartWay(const GeneratorStep& /*step*/) const { return false; }
+    /// What a pass of `step` does before its rows.
+    virtual void BeforePass(const RenameList& /*list*/, const GeneratorStep& /*step*/, const PassContext& /*context*/,
+                            Progress& /*progress*/) const
+    {
+    }
 };
 
 /// Every generator, in GeneratorKind order.
