@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/StepTable.h"
 
+#include "batch/GeneratorCommands.h"
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
 #include "platform/Errors.h"
@@ -126,56 +127,6 @@ Step BuildCheckedOnly(const RawStep&)
 {
     return CheckedOnlyStep{};
 }
-Step BuildCase(const RawStep& raw)
-{
-    return ParseCaseMode(raw.operands[0]);
-}
-
-Step BuildReplace(const RawStep& raw)
-{
-    ReplaceStep step{raw.operands[0],         raw.operands[1],       raw.Has("--first-only"),
-                     raw.Has("--match-case"), raw.Has("--keep-ext"), raw.Has("--regex")};
-    // A wrong expression is a wrong value: found before the first step runs.
-    try {
-        CheckReplaceExpression(step);
-    } catch (const TollwickError& error) {
-        throw UsageError(std::string("--replace: ") + error.what());
-    }
-    return step;
-}
-
-// A bad token, or one beyond the counter's 32 bits, is a wrong value, found before the first step runs.
-void CheckMask(std::string_view mask, bool counting, std::string_view what)
-{
-    try {
-        tollwick::CheckMaskTokens(mask);
-        if (counting) {
-            tollwick::CheckCountedNumbers(mask);
-        }
-    } catch (const TollwickError& error) {
-        throw UsageError(std::string(what) + ": " + error.what());
-    }
-}
-
-Step BuildMask(const RawStep& raw)
-{
-    const MaskStep step{raw.operands[0], raw.operands[1], raw.Has("--count")};
-    CheckMask(step.nameMask, step.count, "--mask NAME");
-    CheckMask(step.extensionMask, step.count, "--mask EXT");
-    return step;
-}
-
-Step BuildTranslit(const RawStep& raw)
-{
-    return TranslitStep{WordOperand(raw, 0) == "cyr-lat"};
-}
-
-Step BuildDelete(const RawStep& raw)
-{
-    return DeleteStep{NumberOperand(raw, 0, "--delete FROM"), NumberOperand(raw, 1, "--delete COUNT"),
-                      raw.Has("--from-end")};
-}
-
 Step BuildCopyOld(const RawStep&)
 {
     return ListCommandStep{ListCommand::CopyOld};
@@ -242,7 +193,7 @@ const ModifierSpec SeparatorModifier{"--separator", Text("S"), false,
 
 std::vector<StepSpec> MakeSpecs()
 {
-    return {
+    std::vector<StepSpec> specs{
         {"--scan", {Folder("DIR")}, {}, "Start a new list from the files of folder DIR.", BuildScan},
         {"--load-undo",
          {File("FILE")},
@@ -281,34 +232,12 @@ std::vector<StepSpec> MakeSpecs()
          "while it is on.",
          BuildFilterToggle},
         {"--checked-only", {}, {}, "Every later generator changes checked rows only.", BuildCheckedOnly},
-        {"--case",
-         {Words("MODE", {"lower", "upper", "first", "first:", "swap", "words", "words:underscore"})},
-         {},
-         "Letter case: lower, upper, first[:N], swap, words[:underscore].",
-         BuildCase},
-        {"--replace",
-         {Text("FROM"), Text("TO")},
-         {{"--first-only", {}, false, "only the first occurrence"},
-          {"--match-case", {}, false, "letter case must match"},
-          {"--keep-ext", {}, false, "leave the extension alone"},
-          {"--regex", {}, false, "FROM is a regular expression, TO may use $0..$9"}},
-         "Replace FROM by TO in the new names.",
-         BuildReplace},
-        {"--mask",
-         {Text("NAME"), Text("EXT")},
-         {{"--count", {}, false, "add a running counter to every number in the masks"}},
-         "Build new names from masks; '*' stands for the present name part or extension.",
-         BuildMask},
-        {"--translit",
-         {Words("", {"cyr-lat", "lat-cyr"})},
-         {},
-         "Transliterate the name parts by the stored tables.",
-         BuildTranslit},
-        {"--delete",
-         {Number("FROM", 1, largestStepNumber), Number("COUNT", 1, largestStepNumber)},
-         {{"--from-end", {}, false, "count positions from the end of the name part"}},
-         "Delete COUNT characters of the name part from position FROM (1 to 256 each).",
-         BuildDelete},
+    };
+    // The generators' steps come from the registry, after --checked-only.
+    for (const GeneratorCommand& command : GeneratorCommands()) {
+        specs.push_back(SpecOf(command));
+    }
+    std::vector<StepSpec> listSteps{
         {"--copy-old", {}, {}, "Copy every shown old name into its new name.", BuildCopyOld},
         {"--check-all", {}, {}, "Check every shown row.", BuildCheckAll},
         {"--invert-checks", {}, {}, "Invert the check of every shown row.", BuildInvertChecks},
@@ -351,6 +280,8 @@ std::vector<StepSpec> MakeSpecs()
          "Rename the checked shown rows; print each result, the count of each status and the undo file.",
          BuildRun},
     };
+    specs.insert(specs.end(), listSteps.begin(), listSteps.end());
+    return specs;
 }
 
 } // namespace

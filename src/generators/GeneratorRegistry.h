@@ -19,14 +19,17 @@ using StepOptions = std::vector<std::pair<std::string, std::string>>;
 /// An option that cannot be used; the message starts with the key.
 class StepOptionError : public TollwickError {
 public:
-    StepOptionError(std::string key, const std::string& reason)
-        : TollwickError(key + ": " + reason), key_(std::move(key))
+    StepOptionError(std::string key, std::string reason)
+        : TollwickError(key + ": " + reason), key_(std::move(key)), reason_(std::move(reason))
     {
     }
     [[nodiscard]] const std::string& Key() const { return key_; }
+    /// The message without the key.
+    [[nodiscard]] const std::string& Reason() const { return reason_; }
 
 private:
     std::string key_;
+    std::string reason_;
 };
 
 /// One generator: its id, its kind, its options as stored key/value text,
