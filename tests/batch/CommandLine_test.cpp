@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tollwick::batch {
 namespace {
@@ -71,6 +72,24 @@ TEST(CommandLine, ScanFolderIsTheOneThePathReachesThroughLinks)
     } catch (const UsageError& error) {
         EXPECT_NE(std::string(error.what()).find("(Not a directory)"), std::string::npos) << error.what();
     }
+}
+
+// The generator reads the values as it reads a preset; the message still names the operand.
+TEST(CommandLine, AWrongGeneratorValueNamesItsOperand)
+{
+    const auto messageOf = [](const std::vector<std::string>& arguments) {
+        try {
+            (void)ParseCommandLine(arguments);
+        } catch (const UsageError& error) {
+            return std::string(error.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(messageOf({"--delete", "2", "x"}), "--delete COUNT: 'x' is not a number from 1 to 256");
+    EXPECT_EQ(messageOf({"--mask", "*", "<nope>"}).rfind("--mask EXT: ", 0), 0U);
+    EXPECT_EQ(messageOf({"--replace", "(", "x", "--regex"}).rfind("--replace FROM: ", 0), 0U);
+    const auto step = OnlyStep<DeleteStep>({"--delete", "3", "4", "--from-end"});
+    EXPECT_EQ(std::tuple(step.from, step.count, step.fromEnd), std::tuple(3, 4, true));
 }
 
 TEST(CommandLine, CaseModes)
