@@ -33,7 +33,7 @@ private:
 std::string BelongsTo(std::string_view modifier)
 {
     std::string owners;
-    for (const StepSpec& definition : StepSpecs()) {
+    for (const StepForm& definition : StepForms()) {
         if (FindModifier(definition, modifier) != nullptr) {
             owners += owners.empty() ? "" : " or ";
             owners += definition.name;
@@ -51,14 +51,14 @@ std::string BelongsTo(std::string_view modifier)
     throw UsageError("unknown option '" + argument + "' (see --help)");
 }
 
-RawStep ReadStep(const StepSpec& definition, ArgumentReader& reader)
+RawStep ReadStep(const StepForm& definition, ArgumentReader& reader)
 {
     RawStep raw{&definition, {}, {}};
-    for (const OperandSpec& operand : definition.operands) {
+    for (const OperandForm& operand : definition.operands) {
         raw.operands.push_back(reader.TakeOperand(definition.name, OperandName(operand)));
     }
     while (!reader.AtEnd()) {
-        const ModifierSpec* modifier = FindModifier(definition, reader.Peek());
+        const ModifierForm* modifier = FindModifier(definition, reader.Peek());
         if (modifier == nullptr) {
             break;
         }
@@ -70,7 +70,7 @@ RawStep ReadStep(const StepSpec& definition, ArgumentReader& reader)
             modifier->operand.name.empty() ? std::string() : reader.TakeOperand(modifier->name, modifier->operand.name);
         raw.modifiers.emplace_back(modifier->name, value);
     }
-    for (const ModifierSpec& modifier : definition.modifiers) {
+    for (const ModifierForm& modifier : definition.modifiers) {
         if (modifier.required && !raw.Has(modifier.name)) {
             throw UsageError(std::string(definition.name) + " needs " + std::string(modifier.name) + " " +
                              std::string(modifier.operand.name));
@@ -108,7 +108,7 @@ Invocation ParseCommandLine(const std::vector<std::string>& arguments)
                 throw UsageError("--home is given twice");
             }
             invocation.home = ParseFolder(reader.TakeOperand("--home", "DIR"), "--home");
-        } else if (const StepSpec* definition = FindStepSpec(argument)) {
+        } else if (const StepForm* definition = FindStepForm(argument)) {
             const RawStep raw = ReadStep(*definition, reader);
             invocation.steps.push_back(definition->build(raw));
         } else {

@@ -9,7 +9,7 @@ namespace {
 // A number range short enough to list is offered value by value.
 constexpr int ListedNumbers = 10;
 
-std::string OperandEntry(const OperandSpec& operand)
+std::string OperandEntry(const OperandForm& operand)
 {
     switch (operand.kind) {
     case OperandKind::Folder:
@@ -17,7 +17,7 @@ std::string OperandEntry(const OperandSpec& operand)
     case OperandKind::File:
         return "file";
     case OperandKind::Words:
-        return "=" + OperandName(OperandSpec{{}, operand.kind, operand.words});
+        return "=" + OperandName(OperandForm{{}, operand.kind, operand.words});
     case OperandKind::Number:
         if (operand.highest - operand.lowest < ListedNumbers) {
             std::string values = "=";
@@ -39,13 +39,13 @@ std::string CompletionTable()
 {
     std::ostringstream out;
     out << "step --home folder\nstep --help\n";
-    for (const StepSpec& definition : StepSpecs()) {
+    for (const StepForm& definition : StepForms()) {
         out << "step " << definition.name;
-        for (const OperandSpec& operand : definition.operands) {
+        for (const OperandForm& operand : definition.operands) {
             out << ' ' << OperandEntry(operand);
         }
         out << '\n';
-        for (const ModifierSpec& modifier : definition.modifiers) {
+        for (const ModifierForm& modifier : definition.modifiers) {
             out << "modifier " << definition.name << ' ' << modifier.name;
             if (!modifier.operand.name.empty()) {
                 out << ' ' << OperandEntry(modifier.operand);

@@ -12,30 +12,30 @@
 namespace tollwick::batch {
 namespace {
 
-OperandSpec Text(std::string_view name)
+OperandForm Text(std::string_view name)
 {
     return {name, OperandKind::Text, {}};
 }
 
-OperandSpec Number(std::string_view name)
+OperandForm Number(std::string_view name)
 {
     return {name, OperandKind::Number, {}, 1, largestStepNumber};
 }
 
-OperandSpec Words(std::string_view name, std::vector<std::string_view> words)
+OperandForm Words(std::string_view name, std::vector<std::string_view> words)
 {
     return {name, OperandKind::Words, std::move(words)};
 }
 
-ModifierSpec Flag(std::string_view name, std::string_view help)
+ModifierForm Flag(std::string_view name, std::string_view help)
 {
     return {name, {}, false, help};
 }
 
-const GeneratorCommand& CommandOf(const StepSpec& spec)
+const GeneratorCommand& CommandOf(const StepForm& form)
 {
     const auto commands = GeneratorCommands();
-    return *std::ranges::find(commands, spec.name, &GeneratorCommand::name);
+    return *std::ranges::find(commands, form.name, &GeneratorCommand::name);
 }
 
 // The operands and flags as the generator's stored options.
@@ -61,7 +61,7 @@ std::string Naming(const GeneratorCommand& command, std::string_view key)
     std::string named(command.name);
     if (command.operands.size() > 1) {
         const auto operand =
-            std::ranges::find(command.operands, key, &std::pair<OperandSpec, std::string_view>::second);
+            std::ranges::find(command.operands, key, &std::pair<OperandForm, std::string_view>::second);
         if (operand != command.operands.end()) {
             named += " " + OperandName(operand->first);
         }
@@ -130,16 +130,16 @@ std::span<const GeneratorCommand> GeneratorCommands()
     return commands;
 }
 
-StepSpec SpecOf(const GeneratorCommand& command)
+StepForm FormOf(const GeneratorCommand& command)
 {
-    StepSpec spec{command.name, {}, {}, command.help, BuildGeneratorStep};
+    StepForm form{command.name, {}, {}, command.help, BuildGeneratorStep};
     for (const auto& operand : command.operands) {
-        spec.operands.push_back(operand.first);
+        form.operands.push_back(operand.first);
     }
     for (const auto& flag : command.flags) {
-        spec.modifiers.push_back(flag.first);
+        form.modifiers.push_back(flag.first);
     }
-    return spec;
+    return form;
 }
 
 } // namespace tollwick::batch

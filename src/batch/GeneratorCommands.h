@@ -16,14 +16,14 @@ namespace tollwick::batch {
 struct GeneratorCommand {
     std::string_view id;                                            // the generator's id
     std::string_view name;                                          // "--replace"
-    std::vector<std::pair<OperandSpec, std::string_view>> operands; // with the option each sets
-    std::vector<std::pair<ModifierSpec, std::string_view>> flags;   // each sets its option to 1
+    std::vector<std::pair<OperandForm, std::string_view>> operands; // with the option each sets
+    std::vector<std::pair<ModifierForm, std::string_view>> flags;   // each sets its option to 1
     std::string_view help;
 };
 
 /// One a generator, in the registry's order.
 [[nodiscard]] std::span<const GeneratorCommand> GeneratorCommands();
 /// The step table's entry of `command`.
-[[nodiscard]] StepSpec SpecOf(const GeneratorCommand& command);
+[[nodiscard]] StepForm FormOf(const GeneratorCommand& command);
 
 } // namespace tollwick::batch

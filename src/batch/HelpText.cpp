@@ -6,7 +6,7 @@
 namespace tollwick::batch {
 namespace {
 
-std::string ModifierUsage(const ModifierSpec& modifier)
+std::string ModifierUsage(const ModifierForm& modifier)
 {
     std::string usage(modifier.name);
     if (!modifier.operand.name.empty()) {
@@ -17,17 +17,17 @@ std::string ModifierUsage(const ModifierSpec& modifier)
 }
 
 // "--import FILE --layout N [--separator S]", then the help and one line per modifier.
-void WriteStep(std::ostream& out, const StepSpec& definition)
+void WriteStep(std::ostream& out, const StepForm& definition)
 {
     out << "  " << definition.name;
-    for (const OperandSpec& operand : definition.operands) {
+    for (const OperandForm& operand : definition.operands) {
         out << ' ' << OperandName(operand);
     }
-    for (const ModifierSpec& modifier : definition.modifiers) {
+    for (const ModifierForm& modifier : definition.modifiers) {
         out << ' ' << ModifierUsage(modifier);
     }
     out << "\n      " << definition.help << '\n';
-    for (const ModifierSpec& modifier : definition.modifiers) {
+    for (const ModifierForm& modifier : definition.modifiers) {
         out << "        " << modifier.name << ": " << modifier.help << '\n';
     }
 }
@@ -42,7 +42,7 @@ std::string HelpText()
            "The whole command line is checked before the first step runs.\n\n"
            "  --home DIR\n      Application home with data/, language/ and undo/ (as TOLLWICK_HOME).\n"
            "  --help\n      Show this text.\n\nSteps:\n";
-    for (const StepSpec& definition : StepSpecs()) {
+    for (const StepForm& definition : StepForms()) {
         WriteStep(out, definition);
     }
     out << "\nName list layouts: 1 old and new name on two lines, 2 new and old name on two lines,\n"

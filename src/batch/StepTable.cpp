@@ -21,23 +21,23 @@ std::optional<std::string> OptionalValue(const RawStep& raw, std::string_view mo
     return raw.Has(modifier) ? std::optional<std::string>(raw.Value(modifier)) : std::nullopt;
 }
 
-OperandSpec Text(std::string_view name)
+OperandForm Text(std::string_view name)
 {
     return {name, OperandKind::Text, {}};
 }
-OperandSpec Folder(std::string_view name)
+OperandForm Folder(std::string_view name)
 {
     return {name, OperandKind::Folder, {}};
 }
-OperandSpec File(std::string_view name)
+OperandForm File(std::string_view name)
 {
     return {name, OperandKind::File, {}};
 }
-OperandSpec Number(std::string_view name, int lowest, int highest)
+OperandForm Number(std::string_view name, int lowest, int highest)
 {
     return {name, OperandKind::Number, {}, lowest, highest};
 }
-OperandSpec Words(std::string_view name, std::vector<std::string_view> words)
+OperandForm Words(std::string_view name, std::vector<std::string_view> words)
 {
     return {name, OperandKind::Words, std::move(words)};
 }
@@ -45,7 +45,7 @@ OperandSpec Words(std::string_view name, std::vector<std::string_view> words)
 // The range lives in the table only, so --help, the completion and the check agree.
 int NumberOperand(const RawStep& raw, std::size_t index, std::string_view what)
 {
-    const OperandSpec& operand = raw.definition->operands[index];
+    const OperandForm& operand = raw.definition->operands[index];
     return ParseNumber(raw.operands[index], operand.lowest, operand.highest, what);
 }
 
@@ -66,7 +66,7 @@ std::string_view WordOperand(const RawStep& raw, std::size_t index)
 
 int Layout(const RawStep& raw)
 {
-    const OperandSpec& operand = FindModifier(*raw.definition, "--layout")->operand;
+    const OperandForm& operand = FindModifier(*raw.definition, "--layout")->operand;
     const int layout = ParseNumber(raw.Value("--layout"), operand.lowest, operand.highest,
                                    std::string(raw.definition->name) + " --layout");
     if (raw.Has("--separator") && layout < 5) {
@@ -187,13 +187,13 @@ Step BuildRun(const RawStep& raw)
     return RunStep{!raw.Has("--no-undo"), raw.Has("--order"), raw.Has("--wait")};
 }
 
-const ModifierSpec LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
-const ModifierSpec SeparatorModifier{"--separator", Text("S"), false,
+const ModifierForm LayoutModifier{"--layout", Number("N", 1, 6), true, "layout 1 to 6 (see below)"};
+const ModifierForm SeparatorModifier{"--separator", Text("S"), false,
                                      "separator of layouts 5 and 6 (default: the stored one)"};
 
-std::vector<StepSpec> MakeSpecs()
+std::vector<StepForm> MakeForms()
 {
-    std::vector<StepSpec> specs{
+    std::vector<StepForm> forms{
         {"--scan", {Folder("DIR")}, {}, "Start a new list from the files of folder DIR.", BuildScan},
         {"--load-undo",
          {File("FILE")},
@@ -235,9 +235,9 @@ std::vector<StepSpec> MakeSpecs()
     };
     // The generators' steps come from the registry, after --checked-only.
     for (const GeneratorCommand& command : GeneratorCommands()) {
-        specs.push_back(SpecOf(command));
+        forms.push_back(FormOf(command));
     }
-    std::vector<StepSpec> listSteps{
+    std::vector<StepForm> listSteps{
         {"--copy-old", {}, {}, "Copy every shown old name into its new name.", BuildCopyOld},
         {"--check-all", {}, {}, "Check every shown row.", BuildCheckAll},
         {"--invert-checks", {}, {}, "Invert the check of every shown row.", BuildInvertChecks},
@@ -280,8 +280,8 @@ std::vector<StepSpec> MakeSpecs()
          "Rename the checked shown rows; print each result, the count of each status and the undo file.",
          BuildRun},
     };
-    specs.insert(specs.end(), listSteps.begin(), listSteps.end());
-    return specs;
+    forms.insert(forms.end(), listSteps.begin(), listSteps.end());
+    return forms;
 }
 
 } // namespace
@@ -296,7 +296,7 @@ const std::string& RawStep::Value(std::string_view modifier) const
     return std::ranges::find_if(modifiers, [&](const auto& entry) { return entry.first == modifier; })->second;
 }
 
-std::string OperandName(const OperandSpec& operand)
+std::string OperandName(const OperandForm& operand)
 {
     if (!operand.name.empty()) {
         return std::string(operand.name);
@@ -309,22 +309,22 @@ std::string OperandName(const OperandSpec& operand)
     return joined;
 }
 
-std::span<const StepSpec> StepSpecs()
+std::span<const StepForm> StepForms()
 {
-    static const std::vector<StepSpec> specs = MakeSpecs();
-    return specs;
+    static const std::vector<StepForm> forms = MakeForms();
+    return forms;
 }
 
-const StepSpec* FindStepSpec(std::string_view name)
+const StepForm* FindStepForm(std::string_view name)
 {
-    const auto specs = StepSpecs();
-    const auto found = std::ranges::find(specs, name, &StepSpec::name);
-    return found == specs.end() ? nullptr : &*found;
+    const auto forms = StepForms();
+    const auto found = std::ranges::find(forms, name, &StepForm::name);
+    return found == forms.end() ? nullptr : &*found;
 }
 
-const ModifierSpec* FindModifier(const StepSpec& definition, std::string_view name)
+const ModifierForm* FindModifier(const StepForm& definition, std::string_view name)
 {
-    const auto found = std::ranges::find(definition.modifiers, name, &ModifierSpec::name);
+    const auto found = std::ranges::find(definition.modifiers, name, &ModifierForm::name);
     return found == definition.modifiers.end() ? nullptr : &*found;
 }
 

@@ -14,7 +14,7 @@ namespace tollwick::batch {
 /// What an operand holds; the shell completion offers values by it.
 enum class OperandKind { Text, Folder, File, Number, Words };
 
-struct OperandSpec {
+struct OperandForm {
     std::string_view name; // "DIR" as --help shows it; empty for a flag's none
     OperandKind kind = OperandKind::Text;
     std::vector<std::string_view> words; // the values of a Words operand
@@ -23,9 +23,9 @@ struct OperandSpec {
 };
 
 /// An option that may follow a step and belongs to it, as --layout follows --import.
-struct ModifierSpec {
+struct ModifierForm {
     std::string_view name; // "--layout"
-    OperandSpec operand;   // no name for a flag
+    OperandForm operand;   // no name for a flag
     bool required = false;
     std::string_view help;
 };
@@ -33,17 +33,17 @@ struct ModifierSpec {
 struct RawStep;
 
 /// One step the command line offers; the table drives parsing and --help alike.
-struct StepSpec {
+struct StepForm {
     std::string_view name; // "--scan"
-    std::vector<OperandSpec> operands;
-    std::vector<ModifierSpec> modifiers;
+    std::vector<OperandForm> operands;
+    std::vector<ModifierForm> modifiers;
     std::string_view help;
     Step (*build)(const RawStep&); // checks the values; raises UsageError
 };
 
 /// A step as written: its operands and the modifiers that followed it.
 struct RawStep {
-    const StepSpec* definition = nullptr;
+    const StepForm* definition = nullptr;
     std::vector<std::string> operands;
     std::vector<std::pair<std::string_view, std::string>> modifiers;
 
@@ -52,11 +52,11 @@ struct RawStep {
     [[nodiscard]] const std::string& Value(std::string_view modifier) const;
 };
 
-[[nodiscard]] std::span<const StepSpec> StepSpecs();
+[[nodiscard]] std::span<const StepForm> StepForms();
 /// The operand as --help shows it: its name, else its words joined by "|".
-[[nodiscard]] std::string OperandName(const OperandSpec& operand);
-[[nodiscard]] const StepSpec* FindStepSpec(std::string_view name);
-[[nodiscard]] const ModifierSpec* FindModifier(const StepSpec& definition, std::string_view name);
+[[nodiscard]] std::string OperandName(const OperandForm& operand);
+[[nodiscard]] const StepForm* FindStepForm(std::string_view name);
+[[nodiscard]] const ModifierForm* FindModifier(const StepForm& definition, std::string_view name);
 
 /// The text of --help, made from the table.
 [[nodiscard]] std::string HelpText();

@@ -9,16 +9,18 @@
 namespace tollwick {
 namespace {
 
-class PreparedCase final : public PreparedStep {
+// A step that needs nothing made ahead: the new name is a function of the name alone.
+template <typename Step, void (*change)(std::string_view, const Step&, std::string&)>
+class PreparedPlain final : public PreparedStep {
 public:
-    explicit PreparedCase(CaseStep step) : step_(step) {}
+    explicit PreparedPlain(Step step) : step_(step) {}
     void Apply(std::string_view name, const RowContext& /*row*/, std::string& out) override
     {
-        ChangeCase(name, step_, out);
+        change(name, step_, out);
     }
 
 private:
-    CaseStep step_;
+    Step step_;
 };
 
 class PreparedReplace final : public PreparedStep {
@@ -107,23 +109,11 @@ private:
     Transliterator transliterator_;
 };
 
-class PreparedDelete final : public PreparedStep {
-public:
-    explicit PreparedDelete(DeleteStep step) : step_(step) {}
-    void Apply(std::string_view name, const RowContext& /*row*/, std::string& out) override
-    {
-        DeleteChars(name, step_, out);
-    }
-
-private:
-    DeleteStep step_;
-};
-
 } // namespace
 
 std::unique_ptr<PreparedStep> Prepare(const CaseStep& step, const PassContext& /*context*/)
 {
-    return std::make_unique<PreparedCase>(step);
+    return std::make_unique<PreparedPlain<CaseStep, ChangeCase>>(step);
 }
 
 std::unique_ptr<PreparedStep> Prepare(const ReplaceStep& step, const PassContext& /*context*/)
@@ -143,7 +133,7 @@ std::unique_ptr<PreparedStep> Prepare(const TranslitStep& step, const PassContex
 
 std::unique_ptr<PreparedStep> Prepare(const DeleteStep& step, const PassContext& /*context*/)
 {
-    return std::make_unique<PreparedDelete>(step);
+    return std::make_unique<PreparedPlain<DeleteStep, DeleteChars>>(step);
 }
 
 void ReadTagsAhead(const RenameList& list, const MaskStep& step, const PassContext& context, Progress& progress)

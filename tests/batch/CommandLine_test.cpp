@@ -165,9 +165,9 @@ TEST(CommandLine, LeapDayIsADate)
 TEST(CommandLine, HelpNamesEveryStepAndModifier)
 {
     const std::string help = HelpText();
-    for (const StepSpec& definition : StepSpecs()) {
+    for (const StepForm& definition : StepForms()) {
         EXPECT_NE(help.find("  " + std::string(definition.name)), std::string::npos) << definition.name;
-        for (const ModifierSpec& modifier : definition.modifiers) {
+        for (const ModifierForm& modifier : definition.modifiers) {
             EXPECT_NE(help.find(std::string(modifier.name)), std::string::npos) << modifier.name;
         }
     }
@@ -176,10 +176,10 @@ TEST(CommandLine, HelpNamesEveryStepAndModifier)
 // The completion offers what the table holds; each offer must be one the parser takes.
 TEST(CommandLine, EveryValueTheTableOffersIsAcceptedAndNumberRangesAreExact)
 {
-    const auto valueOf = [](const OperandSpec& operand) {
+    const auto valueOf = [](const OperandForm& operand) {
         return operand.kind == OperandKind::Number ? std::to_string(operand.lowest) : std::string(operand.words.at(0));
     };
-    for (const StepSpec& definition : StepSpecs()) {
+    for (const StepForm& definition : StepForms()) {
         const bool fixedValues = !definition.operands.empty() && std::ranges::all_of(definition.operands, [](auto& o) {
             return o.kind == OperandKind::Words || o.kind == OperandKind::Number;
         });
@@ -194,7 +194,7 @@ TEST(CommandLine, EveryValueTheTableOffersIsAcceptedAndNumberRangesAreExact)
                 }
                 return arguments;
             };
-            const OperandSpec& operand = definition.operands[position];
+            const OperandForm& operand = definition.operands[position];
             for (const std::string_view word : operand.words) {
                 // A word ending in ':' is completed by its number.
                 const std::string value = std::string(word) + (word.ends_with(':') ? "1" : "");
