@@ -36,6 +36,9 @@ CharTable::CharTable(const std::vector<std::pair<char32_t, std::string>>& replac
         std::string result;
         AppendChar(result, source);
         for (const auto& [from, to] : replacements) {
+            if (result.size() > GrownTextLimit) {
+                break;
+            }
             result = ReplaceChar(result, from, to);
         }
         const std::size_t index = results_.size();

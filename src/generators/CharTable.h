@@ -10,6 +10,12 @@
 
 namespace tollwick {
 
+/// A table whose entries feed each other can grow a text without end
+/// ("a > aa" forty times). Past this many bytes a name is far beyond any file
+/// name's length, so the replacements stop there: the text stays over-long
+/// and the run refuses it as too long, never renaming to what a cut text gives.
+inline constexpr std::size_t GrownTextLimit = 4096;
+
 /// A run of replacements whose sources are single characters, applied to a
 /// valid UTF-8 text in one walk. Each such replacement changes characters
 /// one by one, so running the whole run over a text gives the same as running

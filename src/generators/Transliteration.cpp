@@ -107,6 +107,9 @@ void Transliterator::ApplyOneByOne(std::string& text, const Stage& stage) const
         if (!HoldsAll(present, entry.SourceBytes)) {
             continue;
         }
+        if (text.size() > GrownTextLimit) {
+            return;
+        }
         scratch_.clear();
         if (AppendReplaced(scratch_, text, entry.Search, entry.Target, false)) {
             text.swap(scratch_);
@@ -123,6 +126,9 @@ void Transliterator::Apply(std::string_view name, std::string& text) const
     const NameSplit split = SplitName(name);
     text.assign(split.NamePart);
     for (const Stage& stage : stages_) {
+        if (text.size() > GrownTextLimit) {
+            break;
+        }
         if (stage.Table && IsValidUtf8(text)) {
             scratch_.clear();
             stage.Table->Apply(text, scratch_);

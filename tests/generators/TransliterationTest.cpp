@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/Transliteration.h"
 
+#include "generators/CharTable.h"
+
 #include <gtest/gtest.h>
 
 namespace tollwick {
@@ -112,6 +114,22 @@ TEST(Transliterate, AgreesWithEntriesAppliedOneByOne)
             text += letters[(seed >> 16U) % std::size(letters)];
         }
         EXPECT_EQ(Transliterate(text + ".ext", toLatin, tables), OneByOne(text, entries) + ".ext") << text;
+    }
+}
+
+TEST(Transliterate, ATableThatFeedsItselfStopsAtTheGrowthLimit)
+{
+    // Forty doublings would make 2^40 bytes: both the one-walk table and the
+    // entry-by-entry way must give up past the limit, and the text must stay
+    // over-long so that the run refuses it rather than take a cut name.
+    for (const std::string& entry : {std::string("a  >  aa"), std::string("ab  >  abab")}) {
+        TranslitTables tables;
+        tables.CyrList.assign(40, entry);
+        tables.CyrList.emplace_back("a  >  ");
+        const std::string name = Transliterate("abc.txt", {.cyrillicToLatin = true}, tables);
+        EXPECT_GT(name.size(), GrownTextLimit) << entry;
+        EXPECT_LT(name.size(), 4 * GrownTextLimit) << entry;
+        EXPECT_TRUE(name.ends_with("c.txt")) << entry;
     }
 }
 
