@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The folder page's keys, as file managers have them: Ctrl+L asks for a
-// path, Ctrl+V goes to a pasted one, Ctrl+H shows hidden folders; and the
-// line that tells why a folder of hidden folders only looks empty.
+#include "window/FolderPage.h"
+
+#include "platform/Mounts.h"
 #include "platform/Subfolders.h"
+#include "window/Dialogs.h"
+#include "window/Form1Controls.h"
+#include "window/Page.h"
 #include "window/TextBridge.h"
-#include "window/main.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
 
@@ -56,19 +60,29 @@ QString PastedPath(const QMimeData* mime)
 
 } // namespace
 
-void TForm1::SetUpFolderPage()
+FolderPage::FolderPage(Form1Controls& controls, PageServices services, QObject* parent)
+    : QObject(parent), c_(controls), services_(std::move(services)), lastFolder_(QDir::homePath())
+{
+    connect(c_.DriveComboBox1, &QComboBox::activated, this, [this](int position) { PlaceChosen(position); });
+    connect(c_.DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { ShowChosenFolder(); });
+    SetUpKeys();
+    FillPlaces();
+}
+
+void FolderPage::SetUpKeys()
 {
     // Shortcuts of the page work only while it shows.
     QGroupBox* page = c_.pages[PageIndex(Page::Folder)];
-    const auto addKey = [this, page](const QKeySequence& keys, void (TForm1::*handler)()) {
+    const auto addKey = [this, page](const QKeySequence& keys, void (FolderPage::*handler)()) {
         auto* shortcut = new QShortcut(keys, page);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this,
-                [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+                [this, handler] { services_.guarded([this, handler] { (this->*handler)(); }); });
     };
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_L), &TForm1::AskForFolderPath);
-    addKey(QKeySequence::Paste, &TForm1::PasteFolderPath);
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), &TForm1::ToggleHiddenFolders);
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_L), &FolderPage::AskForFolderPath);
+    addKey(QKeySequence::Paste, &FolderPage::PasteFolderPath);
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_H), &FolderPage::ToggleHiddenFolders);
 
     // Over the tree's empty space, so no control of the page moves.
     hiddenOnlyLine_ = new QLabel(c_.DirectoryListBox1->viewport());
@@ -80,16 +94,17 @@ void TForm1::SetUpFolderPage()
     hiddenOnlyLine_->hide();
 }
 
-void TForm1::AskForFolderPath()
+void FolderPage::AskForFolderPath()
 {
-    const std::optional<QString> typed = dialogs_.AskFolderPath(
-        this, Text("FolderPathCaption"), Text("FolderPathPrompt"), ChosenFolder(), hiddenFoldersShown_);
+    const std::optional<QString> typed =
+        services_.dialogs->AskFolderPath(services_.window, services_.text("FolderPathCaption"),
+                                         services_.text("FolderPathPrompt"), ChosenFolder(), hiddenFoldersShown_);
     if (typed && !typed->isEmpty()) {
         GoToTypedFolder(*typed);
     }
 }
 
-void TForm1::PasteFolderPath()
+void FolderPage::PasteFolderPath()
 {
     const QString pasted = PastedPath(QGuiApplication::clipboard()->mimeData());
     if (!pasted.isEmpty()) {
@@ -97,7 +112,7 @@ void TForm1::PasteFolderPath()
     }
 }
 
-void TForm1::GoToTypedFolder(const QString& typed)
+void FolderPage::GoToTypedFolder(const QString& typed)
 {
     QString folder = AbsoluteFolderPath(typed, ChosenFolder());
     const QFileInfo entry(folder);
@@ -105,19 +120,19 @@ void TForm1::GoToTypedFolder(const QString& typed)
         folder = entry.absolutePath(); // a file stands for its folder
     }
     if (!QFileInfo(folder).isDir()) {
-        dialogs_.ShowMessage(this, Dialogs::MessageKind::Warning,
-                             Text("FolderPathNotFound").replace(QStringLiteral("%s"), typed));
+        services_.dialogs->ShowMessage(services_.window, Dialogs::MessageKind::Warning,
+                                       services_.text("FolderPathNotFound").replace(QStringLiteral("%s"), typed));
         return;
     }
     // The tree cannot select a folder it leaves out.
     if (!hiddenFoldersShown_ && HasHiddenPart(folder)) {
         ToggleHiddenFolders();
     }
-    PointFolderTreeAt(folder);
+    PointTreeAt(folder);
     c_.DirectoryListBox1->setFocus(Qt::ShortcutFocusReason);
 }
 
-void TForm1::ToggleHiddenFolders()
+void FolderPage::ToggleHiddenFolders()
 {
     hiddenFoldersShown_ = !hiddenFoldersShown_;
     c_.folderModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot |
@@ -127,7 +142,7 @@ void TForm1::ToggleHiddenFolders()
     ShowHiddenOnlyLine();
 }
 
-void TForm1::ShowHiddenOnlyLine()
+void FolderPage::ShowHiddenOnlyLine()
 {
     bool hiddenOnly = false;
     if (!hiddenFoldersShown_) {
@@ -144,8 +159,99 @@ void TForm1::ShowHiddenOnlyLine()
             hiddenOnly = anyFolder && !anyShown;
         }
     }
-    hiddenOnlyLine_->setText(Text("HiddenFoldersOnly"));
+    hiddenOnlyLine_->setText(services_.text("HiddenFoldersOnly"));
     hiddenOnlyLine_->setVisible(hiddenOnly);
+}
+
+void FolderPage::FillPlaces()
+{
+    c_.DriveComboBox1->clear();
+    const auto addPlace = [this](const QString& name, const QString& folder) {
+        c_.DriveComboBox1->addItem(name, folder);
+        c_.DriveComboBox1->setItemData(c_.DriveComboBox1->count() - 1, folder, Qt::ToolTipRole);
+    };
+    // The user's own folders first, by the names the desktop gives them.
+    const QString home = QDir::homePath();
+    addPlace(QStringLiteral("%1 (%2)").arg(QStandardPaths::displayName(QStandardPaths::HomeLocation), home), home);
+    for (const QStandardPaths::StandardLocation place :
+         {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::DownloadLocation,
+          QStandardPaths::MusicLocation, QStandardPaths::PicturesLocation, QStandardPaths::MoviesLocation}) {
+        const QString folder = QStandardPaths::writableLocation(place);
+        if (!folder.isEmpty() && folder != home && QFileInfo(folder).isDir()) {
+            addPlace(QStandardPaths::displayName(place), folder);
+        }
+    }
+    for (const std::string& mountPoint : UserMountPointsOfThisSystem()) {
+        const QString root = PathFromBytes(mountPoint);
+        // "/" comes last; a mount that is the home folder is there already.
+        if (root != QStringLiteral("/") && c_.DriveComboBox1->findData(root) < 0 && QFileInfo(root).isDir()) {
+            addPlace(root, root);
+        }
+    }
+    addPlace(QStringLiteral("/"), QStringLiteral("/"));
+}
+
+void FolderPage::PlaceChosen(int position)
+{
+    const QString root = c_.DriveComboBox1->itemData(position).toString();
+    c_.folderModel->setRootPath(root);
+    c_.DirectoryListBox1->setRootIndex(c_.folderModel->index(root));
+    c_.DirectoryListBox1->setCurrentIndex({});
+    ShowChosenFolder();
+    ShowHiddenOnlyLine();
+}
+
+void FolderPage::ShowChosenFolder()
+{
+    // The whole path, however deep the tree goes: a tree row shows one name only.
+    c_.DirectoryListBox1->setToolTip(ChosenFolder());
+}
+
+void FolderPage::PointTreeAt(const QString& folder)
+{
+    // The drive is the longest place that holds the folder.
+    int best = 0;
+    for (int k = 0; k < c_.DriveComboBox1->count(); ++k) {
+        const QString root = c_.DriveComboBox1->itemData(k).toString();
+        const QString rootWithSlash = root.endsWith(u'/') ? root : root + u'/';
+        const QString bestRoot = c_.DriveComboBox1->itemData(best).toString();
+        if ((folder == root || folder.startsWith(rootWithSlash)) && root.size() > bestRoot.size()) {
+            best = k;
+        }
+    }
+    c_.DriveComboBox1->setCurrentIndex(best);
+    PlaceChosen(best);
+    const QModelIndex target = c_.folderModel->index(folder);
+    c_.DirectoryListBox1->setCurrentIndex(target);
+    c_.DirectoryListBox1->scrollTo(target);
+    ShowChosenFolder();
+}
+
+QString FolderPage::ChosenFolder() const
+{
+    const QModelIndex chosen = c_.DirectoryListBox1->currentIndex();
+    if (chosen.isValid()) {
+        return c_.folderModel->filePath(chosen);
+    }
+    return c_.folderModel->filePath(c_.DirectoryListBox1->rootIndex());
+}
+
+void FolderPage::ShowLastFolder()
+{
+    PointTreeAt(QFileInfo(lastFolder_).isDir() ? lastFolder_ : QDir::homePath());
+}
+
+void FolderPage::FolderListed(const QString& folder)
+{
+    lastFolder_ = folder;
+    if (c_.DirectoryListBox1->currentIndex() != c_.folderModel->index(folder)) {
+        PointTreeAt(folder);
+    }
+}
+
+void FolderPage::ApplyTexts()
+{
+    ShowHiddenOnlyLine();
 }
 
 } // namespace tollwick

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/ProgramVersion.h"
-#include "window/GeneratorSample.h"
+#include "window/FolderPage.h"
+#include "window/GeneratorPage.h"
 #include "window/ListForecast.h"
-#include "window/PresetBox.h"
+#include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -79,31 +80,13 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     ConnectListPage();
     ConnectOtherPages();
     SetUpKeyboard();
-    SetUpFolderPage();
+    folderPage_ = new FolderPage(c_, PageServicesOfWindow(), this);
     SetUpColours();
     setAcceptDrops(true);
-    lastFolder_ = QDir::homePath();
-    FillDriveList();
-    presets_ = new PresetBox(
-        *session_, dialogs_, this, {c_.PresetLabel, c_.PresetBox, c_.SavePresetBtn},
-        [this](std::string_view key) { return Text(key); },
-        [this] {
-            const std::optional<GeneratorKind> kind = ActiveGenerator(c_);
-            return kind ? std::vector<GeneratorStep>{StepOf(session_->Generators(), *kind)}
-                        : std::vector<GeneratorStep>{};
-        },
-        this);
-    sample_ = new GeneratorSampleView(c_,
-                                      {session_.get(), [this] { return SelectedRow(); },
-                                       [this] { return presets_->StepsToRun(); },
-                                       [this](const std::string& key) { return Text(key); }},
-                                      this);
-    connect(presets_, &PresetBox::ChoiceChanged, sample_, &GeneratorSampleView::Refresh);
-    // The page's controls show the session's generator setup; each change goes there first.
-    ConnectGeneratorOptions(c_, sample_, [this] {
-        session_->SetGenerators(GeneratorSetupOf(c_));
-        sample_->RefreshWhenShown();
-    });
+    nameListPages_ = new NameListPages(c_, *session_, fileDialogs_, PageServicesOfWindow(), this);
+    generatorPage_ = new GeneratorPage(
+        c_, *session_, PageServicesOfWindow(),
+        {[this] { return SelectedRow(); }, [this](const QString& base) { ShowHelpText(base); }}, this);
     FormCreate();
 }
 
@@ -113,8 +96,10 @@ TForm1::~TForm1()
     // down: they must neither call back nor show rows of a list that is gone.
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
-        child->disconnect(sample_);
+        child->disconnect(folderPage_);
+        child->disconnect(nameListPages_);
     }
+    generatorPage_->Detach();
     c_.FilterList->setModel(nullptr);
     c_.TotalList->setModel(nullptr);
     shownModel_->ForgetSession();
@@ -179,6 +164,12 @@ void TForm1::Bind(QAbstractButton* button, void (TForm1::*handler)())
             [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
+PageServices TForm1::PageServicesOfWindow()
+{
+    return {this, &dialogs_, [this](std::string_view key) { return Text(key); },
+            [this](const std::function<void()>& handler) { Guarded(handler); }, [this](Page page) { ShowPage(page); }};
+}
+
 void TForm1::Guarded(const std::function<void()>& handler)
 {
     ++busy_;
@@ -223,8 +214,7 @@ void TForm1::FormCreate()
     // An error here leaves the later start-up steps undone; the window opens all the same.
     Guarded([this] {
         LoadDataFiles();
-        ShowLayoutDemo(QStringLiteral("Kind1"), true);
-        ShowLayoutDemo(QStringLiteral("Kind1"), false);
+        nameListPages_->ShowExamples();
         ShowHelpText(QStringLiteral("GroupBox1"));
         ToggleHelpPanel();
     });

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/NameListPages.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
 #include "window/main.h"
@@ -32,8 +33,10 @@ QDate ToQDate(const CalendarDate& date)
 
 void TForm1::ConnectListPage()
 {
-    Bind(c_.OpenBtn, &TForm1::ChooseListToImport);
-    Bind(c_.SaveBtn, &TForm1::ChooseListToExport);
+    connect(c_.OpenBtn, &QAbstractButton::clicked, this,
+            [this] { Guarded([this] { nameListPages_->ChooseListToImport(); }); });
+    connect(c_.SaveBtn, &QAbstractButton::clicked, this,
+            [this] { Guarded([this] { nameListPages_->ChooseListToExport(); }); });
     Bind(c_.DoubleBtn, &TForm1::CopyOldNames);
     Bind(c_.EditBtn, &TForm1::EditSelectedNewName);
     Bind(c_.GenerateBtn, &TForm1::OpenGenerators);
@@ -84,22 +87,6 @@ int TForm1::SelectedRow() const
         return -1;
     }
     return rows.constFirst().row();
-}
-
-void TForm1::ChooseListToImport()
-{
-    if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.OpenList)) {
-        listFileName_ = *chosen;
-        ShowPage(Page::Import);
-    }
-}
-
-void TForm1::ChooseListToExport()
-{
-    if (const std::optional<QString> chosen = dialogs_.ChooseFile(this, fileDialogs_.SaveList)) {
-        listFileName_ = *chosen;
-        ShowPage(Page::Export);
-    }
 }
 
 void TForm1::CopyOldNames()

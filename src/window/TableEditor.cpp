@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/TableEditor.h"
 
+#include "window/Dialogs.h"
+#include "window/Form1Controls.h"
+#include "window/GeneratorPage.h"
 #include "window/GeneratorSample.h"
 #include "window/TextBridge.h"
-#include "window/main.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -33,16 +35,16 @@ InputBox AskThrough(Dialogs& dialogs, QWidget* owner)
 
 } // namespace
 
-void TForm1::ShowTables()
+void GeneratorPage::ShowTables()
 {
-    const TranslitTables& tables = session_->Tables();
+    const TranslitTables& tables = session_.Tables();
     ShowEntries(c_.CyrLongList, tables.CyrLongList);
     ShowEntries(c_.CyrList, tables.CyrList);
     ShowEntries(c_.LatLongList, tables.LatLongList);
     ShowEntries(c_.LatList, tables.LatList);
 }
 
-std::optional<std::pair<QListWidget*, TranslitTable>> TForm1::MenuTable() const
+std::optional<std::pair<QListWidget*, TranslitTable>> GeneratorPage::MenuTable() const
 {
     const std::pair<QListWidget*, TranslitTable> tables[] = {{c_.CyrLongList, TranslitTable::CyrillicFirst},
                                                              {c_.CyrList, TranslitTable::Cyrillic},
@@ -56,13 +58,13 @@ std::optional<std::pair<QListWidget*, TranslitTable>> TForm1::MenuTable() const
     return std::nullopt;
 }
 
-void TForm1::TablesChanged()
+void GeneratorPage::TablesChanged()
 {
     ShowTables();
     sample_->RefreshWhenShown();
 }
 
-void TForm1::ShowTableMenu(QListWidget* list, QPoint where)
+void GeneratorPage::ShowTableMenu(QListWidget* list, QPoint where)
 {
     menuList_ = list;
     const bool hasEntry = !list->selectedItems().isEmpty();
@@ -71,43 +73,45 @@ void TForm1::ShowTableMenu(QListWidget* list, QPoint where)
     c_.PopupMenu1->popup(list->viewport()->mapToGlobal(where));
 }
 
-void TForm1::AddEntryFromMenu()
+void GeneratorPage::AddEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table) {
         return;
     }
-    if (std::optional<std::string> entry = AskNewEntry(session_->Texts(), AskThrough(dialogs_, this))) {
-        session_->AddTableEntry(table->second, std::move(*entry));
+    if (std::optional<std::string> entry =
+            AskNewEntry(session_.Texts(), AskThrough(*services_.dialogs, services_.window))) {
+        session_.AddTableEntry(table->second, std::move(*entry));
         TablesChanged();
         table->first->setCurrentRow(table->first->count() - 1);
     }
 }
 
-void TForm1::EditEntryFromMenu()
+void GeneratorPage::EditEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table || table->first->selectedItems().isEmpty()) {
         return;
     }
     const auto position = static_cast<std::size_t>(table->first->row(table->first->selectedItems().constFirst()));
-    const std::vector<std::string>& entries = TableEntries(session_->Tables(), table->second);
+    const std::vector<std::string>& entries = TableEntries(session_.Tables(), table->second);
     if (position < entries.size()) {
-        session_->SetTableEntry(table->second, position,
-                                AskEditedEntry(session_->Texts(), entries[position], AskThrough(dialogs_, this)));
+        session_.SetTableEntry(
+            table->second, position,
+            AskEditedEntry(session_.Texts(), entries[position], AskThrough(*services_.dialogs, services_.window)));
         TablesChanged();
     }
 }
 
-void TForm1::DeleteEntryFromMenu()
+void GeneratorPage::DeleteEntryFromMenu()
 {
     const auto table = MenuTable();
     if (!table || table->first->selectedItems().isEmpty()) {
         return;
     }
     const auto position = static_cast<std::size_t>(table->first->row(table->first->selectedItems().constFirst()));
-    if (dialogs_.ConfirmNoOk(this, Text("Msg10"))) {
-        session_->RemoveTableEntry(table->second, position);
+    if (services_.dialogs->ConfirmNoOk(services_.window, services_.text("Msg10"))) {
+        session_.RemoveTableEntry(table->second, position);
         TablesChanged();
     }
 }

@@ -3,8 +3,10 @@
 #include "settings/InterfaceTexts.h"
 #include "settings/LanguageKeys.h"
 #include "settings/OptionsFile.h"
+#include "window/FolderPage.h"
+#include "window/GeneratorPage.h"
 #include "window/GeneratorSample.h"
-#include "window/PresetBox.h"
+#include "window/MemoText.h"
 #include "window/TextBridge.h"
 #include "window/Widgets.h"
 #include "window/main.h"
@@ -16,32 +18,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <map>
 
 namespace tollwick {
-namespace {
-
-QString JoinedLines(const std::vector<std::string>& lines)
-{
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) {
-        shown.append(FromBytes(line));
-    }
-    return shown.join(u'\n');
-}
-
-void ShowAtTop(QPlainTextEdit* memo, const QString& text)
-{
-    memo->setPlainText(text);
-    QTextCursor cursor = memo->textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    memo->setTextCursor(cursor);
-}
-
-} // namespace
-
 QString TForm1::Text(std::string_view key) const
 {
     return FromBytes(session_->Text(key));
@@ -55,12 +34,13 @@ void TForm1::LoadDataFiles()
         session_->LoadDataFiles(showProgress);
     } catch (...) {
         // A table count that is not a number leaves the tables read so far.
-        ShowTables();
+        generatorPage_->ShowTables();
         throw;
     }
-    ShowTables();
+    generatorPage_->ShowTables();
     ApplyTexts();
-    presets_->ApplyTexts();
+    generatorPage_->ApplyTexts();
+    folderPage_->ApplyTexts();
     progress_->ShowProgress(8, 0);
     ApplyAboutTexts();
     progress_->ShowProgress(9, 0);
@@ -175,16 +155,6 @@ void TForm1::ShowHelpText(const QString& base)
     }
 }
 
-void TForm1::ShowLayoutDemo(const QString& layout, bool forImport)
-{
-    QPlainTextEdit* memo = forImport ? c_.KindDemo : c_.KindSaveDemo;
-    QLineEdit* separator = forImport ? c_.Kind5Edit : c_.KindSaveEdit;
-    memo->clear();
-    const std::string name = ToBytes(layout);
-    ShowAtTop(memo, JoinedLines(LayoutExampleLines(session_->Texts(), name)));
-    separator->setEnabled(LayoutUsesSeparator(name));
-}
-
 void TForm1::PointDialogsAtStartFolders()
 {
     const QString home = PathFromBytes(session_->Home());
@@ -201,7 +171,7 @@ void TForm1::PointDialogsAtStartFolders()
     fileDialogs_.OpenLanguage.startFolder = existing(home + QStringLiteral("language"));
     fileDialogs_.OpenList.startFolder = existing(home);
     fileDialogs_.SaveList.startFolder = existing(home);
-    PointFolderTreeAt(QFileInfo(lastFolder_).isDir() ? lastFolder_ : QDir::homePath());
+    folderPage_->ShowLastFolder();
 }
 
 } // namespace tollwick

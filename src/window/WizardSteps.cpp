@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/RenameSession.h"
 #include "session/Vocabulary.h"
+#include "window/GeneratorPage.h"
 #include "window/GeneratorSample.h"
-#include "window/PresetBox.h"
+#include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
 #include "window/TextBridge.h"
@@ -22,11 +23,6 @@
 
 namespace tollwick {
 namespace {
-
-QString ActiveTabName(const QTabBar* strip)
-{
-    return strip->tabData(strip->currentIndex()).toString();
-}
 
 static_assert(std::tuple_size_v<decltype(Form1Controls::PreviewStatusLabels)> == RunStatusCount,
               "one forecast label per status");
@@ -159,31 +155,27 @@ void TForm1::ShowRunCounts()
 
 void TForm1::NextOnImportPage()
 {
-    const std::optional<NameListLayout> layout = ImportLayoutOfTab(ToBytes(ActiveTabName(c_.KindOfLoadList)));
-    if (!layout) {
+    const std::optional<NameListPages::Choice> choice = nameListPages_->ImportChoice();
+    if (!choice) {
         return;
     }
-    const std::string path = PathToBytes(listFileName_);
-    const std::string separator = ToBytes(c_.Kind5Edit->text());
-    StepWithFilterPass([this, &path, &layout, &separator](const std::stop_token&) {
-        session_->ImportNameList(path, *layout, separator);
+    StepWithFilterPass([this, &choice](const std::stop_token&) {
+        session_->ImportNameList(choice->path, choice->layout, choice->separator);
     });
     ShowPage(Page::List);
 }
 
 void TForm1::NextOnExportPage()
 {
-    const std::optional<NameListLayout> layout = ExportLayoutOfTab(ToBytes(ActiveTabName(c_.KindOfSaveList)));
-    if (!layout) {
-        return;
+    if (const std::optional<NameListPages::Choice> choice = nameListPages_->ExportChoice()) {
+        session_->ExportNameList(choice->path, choice->layout, choice->separator);
+        ShowPage(Page::List);
     }
-    session_->ExportNameList(PathToBytes(listFileName_), *layout, ToBytes(c_.KindSaveEdit->text()));
-    ShowPage(Page::List);
 }
 
 void TForm1::NextOnGeneratorPage()
 {
-    if (const std::optional<std::vector<GeneratorStep>>& preset = presets_->Chosen()) {
+    if (const std::optional<std::vector<GeneratorStep>>& preset = generatorPage_->ChosenPreset()) {
         // A preset's own texts are not the tabs': nothing is written back into them.
         const CleanedTexts cleaned =
             InJob([this, &preset](const std::stop_token& stop) { return session_->GenerateNewNames(*preset, stop); });

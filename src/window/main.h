@@ -12,6 +12,7 @@
 #include "window/Form1Controls.h"
 #include "window/Form1Layout.h"
 #include "window/Page.h"
+#include "window/PageServices.h"
 #include "window/ResultInbox.h"
 #include "window/WindowJob.h"
 
@@ -30,8 +31,9 @@ class QListWidget;
 
 namespace tollwick {
 
-class GeneratorSampleView;
-class PresetBox;
+class FolderPage;
+class GeneratorPage;
+class NameListPages;
 class ListForecast;
 class ResultModel;
 class RowTableModel;
@@ -85,6 +87,8 @@ private:
     void SetUpColours();
     /// The folder a drop names, or nothing when it names none or the window cannot take it now.
     [[nodiscard]] std::optional<QString> DroppedFolder(const QMimeData* mime) const;
+    /// What the pages' own classes ask of the window.
+    [[nodiscard]] PageServices PageServicesOfWindow();
     /// Runs a handler; an error it raises is shown and the window stays on its page.
     void Guarded(const std::function<void()>& handler);
     /// Runs `step(stop)` of the session as a job: the window paints, and Cancel or Esc ask it to stop.
@@ -117,8 +121,6 @@ private:
     void OpenLink(const QLabel* link);
 
     // The list page.
-    void ChooseListToImport();
-    void ChooseListToExport();
     void CopyOldNames();
     void EditSelectedNewName();
     void OpenGenerators();
@@ -143,24 +145,6 @@ private:
     void ShowFilterSettings(const FilterSettings& settings);
     void ShowDirName();
 
-    // The other pages' tab changes and the folder page.
-    void ShowImportLayoutExample();
-    void ShowExportLayoutExample();
-    void GeneratorTabChanged();
-    void FillDriveList();
-    void DriveChosen(int position);
-    void PointFolderTreeAt(const QString& folder);
-    void ShowChosenFolder();
-    [[nodiscard]] QString ChosenFolder() const;
-    // The folder page's keys and its line for a folder of hidden folders only.
-    void SetUpFolderPage();
-    void AskForFolderPath();
-    void PasteFolderPath();
-    /// Points the tree at a typed or pasted path; says so when there is no such folder.
-    void GoToTypedFolder(const QString& typed);
-    void ToggleHiddenFolders();
-    void ShowHiddenOnlyLine();
-
     // Texts and settings.
     void LoadDataFiles();
     void SaveDataFiles();
@@ -171,20 +155,7 @@ private:
     void ApplyTexts();
     void ApplyAboutTexts();
     void ShowHelpText(const QString& base);
-    void ShowLayoutDemo(const QString& layout, bool forImport);
     void PointDialogsAtStartFolders();
-    /// Shows the session's tables in their lists.
-    void ShowTables();
-    /// The list of the table the context menu was opened on, with the table; none when it was not.
-    [[nodiscard]] std::optional<std::pair<QListWidget*, TranslitTable>> MenuTable() const;
-    /// After a change of a table: the lists and the sample show it.
-    void TablesChanged();
-
-    // The table editor.
-    void ShowTableMenu(QListWidget* list, QPoint where);
-    void AddEntryFromMenu();
-    void EditEntryFromMenu();
-    void DeleteEntryFromMenu();
 
     Dialogs& dialogs_;
     Form1Controls c_;
@@ -196,23 +167,19 @@ private:
 
     Page currentPage_ = Page::Start;
     std::string languageFileName_;
-    QString listFileName_;            // the name list chosen for import or export
-    QListWidget* menuList_ = nullptr; // the list the context menu was opened on
     RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
     ListForecast* listForecast_ = nullptr; // the marks of the shown rows
     ResultModel* resultModel_ = nullptr;
-    GeneratorSampleView* sample_ = nullptr;
-    PresetBox* presets_ = nullptr; // the generator page's saved steps
     WindowJob* job_ = nullptr;
     ResultInbox resultInbox_; // the results of the run on its way to the result list
     RunCounts runCounts_;
     RunForecast forecast_; // of the last preview
     int busy_ = 0;
-    QTimer* coloursTimer_ = nullptr;  // shades the layout once a palette change has gone round
-    QString lastFolder_;              // the folder the folder page opens on
-    bool hiddenFoldersShown_ = false; // Ctrl+H on the folder page
-    QLabel* hiddenOnlyLine_ = nullptr;
+    QTimer* coloursTimer_ = nullptr; // shades the layout once a palette change has gone round
+    FolderPage* folderPage_ = nullptr;
+    GeneratorPage* generatorPage_ = nullptr;
+    NameListPages* nameListPages_ = nullptr;
 };
 
 } // namespace tollwick

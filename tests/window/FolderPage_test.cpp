@@ -12,7 +12,7 @@
 using namespace tollwick;
 using namespace tollwick::test;
 
-class FolderPage final : public QObject {
+class FolderPageKeys final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,7 +60,7 @@ private:
 
 } // namespace
 
-void FolderPage::CtrlLGoesToATypedPath()
+void FolderPageKeys::CtrlLGoesToATypedPath()
 {
     const UserHome home;
     home.Make(QStringLiteral("Pictures/2025/June"));
@@ -109,7 +109,7 @@ void FolderPage::CtrlLGoesToATypedPath()
     QCOMPARE(driver.TextOf("DirName"), home.Path() + QStringLiteral("/.config/app/"));
 }
 
-void FolderPage::CtrlVGoesToAPastedPathOrFile()
+void FolderPageKeys::CtrlVGoesToAPastedPathOrFile()
 {
     const UserHome home;
     home.Make(QStringLiteral("Music/Live"));
@@ -135,7 +135,7 @@ void FolderPage::CtrlVGoesToAPastedPathOrFile()
     clipboard->clear();
 }
 
-void FolderPage::HomeOfHiddenFoldersSaysSoAndCtrlHShowsThem()
+void FolderPageKeys::HomeOfHiddenFoldersSaysSoAndCtrlHShowsThem()
 {
     const UserHome home;
     home.Make(QStringLiteral(".config"));
@@ -166,7 +166,7 @@ void FolderPage::HomeOfHiddenFoldersSaysSoAndCtrlHShowsThem()
     QVERIFY(!line->isVisible());
 }
 
-void FolderPage::KeysActOnTheFolderPageOnly()
+void FolderPageKeys::KeysActOnTheFolderPageOnly()
 {
     const UserHome home;
     home.Make(QStringLiteral(".config"));
@@ -181,5 +181,5 @@ void FolderPage::KeysActOnTheFolderPageOnly()
     QVERIFY(driver.Find<QLabel>("HiddenFoldersLabel")->isVisible());
 }
 
-QTEST_MAIN(FolderPage)
+QTEST_MAIN(FolderPageKeys)
 #include "FolderPage_test.moc"
