@@ -40,7 +40,6 @@ void MediaFacts::ReadAhead(const std::vector<std::string>& paths, MediaReads rea
     while (reading.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
         progress.ShowProgress(static_cast<int>(std::min<std::size_t>(done.load(std::memory_order_relaxed), INT_MAX)),
                               0);
-        progress.KeepPainting();
     }
     reading.get();
 }

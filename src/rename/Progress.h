@@ -12,8 +12,6 @@ public:
     /// The bar changed; the view repaints (it may throttle painting).
     virtual void BarChanged(int position, int maximum) = 0;
     virtual void SetHourglass(bool on) = 0;
-    /// A long step that is not moving the bar lets the view repaint now and then.
-    virtual void KeepPainting() {}
 };
 
 /// The progress bar's state with the ShowProgress rules: (0, N) starts a
@@ -29,13 +27,6 @@ public:
     [[nodiscard]] int Maximum() const { return maximum_; }
     [[nodiscard]] bool Hourglass() const { return hourglass_; }
     void SetHourglass(bool on);
-    /// For long steps between bar changes: the bar does not move.
-    void KeepPainting()
-    {
-        if (view_ != nullptr) {
-            view_->KeepPainting();
-        }
-    }
 
 private:
     ProgressView* view_;

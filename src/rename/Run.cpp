@@ -10,7 +10,6 @@
 #include "rename/RunOutcome.h"
 #include "rename/RunPlan.h"
 #include "rename/Undo.h"
-#include "rename/WhilePainting.h"
 
 #include <optional>
 #include <unordered_set>
@@ -148,12 +147,10 @@ bool StopAsked(const RunOptions& options, RunStop& stop)
 }
 
 void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                     ResultReporter& reporter, ProgressPass& pass, Progress& progress, RunStop& stop)
+                     ResultReporter& reporter, ProgressPass& pass, RunStop& stop)
 {
     const bool runnable = IsRunnableFolder(options.DirName);
-    // One listing of a huge folder takes a while; the window paints meanwhile.
-    const SourceTest source = WhilePainting(
-        progress, [&options, runnable] { return SourceTest(runnable ? options.DirName : std::string()); });
+    const SourceTest source(runnable ? options.DirName : std::string());
     // Opened once: each rename then names its file relative to the folder.
     const FolderDescriptor folder(runnable ? options.DirName : std::string(), *options.Calls);
     int step = 0;
@@ -178,14 +175,13 @@ void RunInShownOrder(const RenameList& list, const RunOptions& options, UndoReco
 // The plan is made from a listing taken now, and the rows are reported in
 // shown order: each row's own status is what the result page is read for.
 void RunInDependencyOrder(const RenameList& list, const RunOptions& options, UndoRecorder* undo, const RunTexts& texts,
-                          ResultReporter& reporter, ProgressPass& pass, Progress& progress, RunStop& stop)
+                          ResultReporter& reporter, ProgressPass& pass, RunStop& stop)
 {
     PlanOptions planning;
     planning.DirName = options.DirName;
     planning.writeUndo = options.writeUndo;
     planning.Ordered = true;
-    const RunPlan plan = WhilePainting(
-        progress, [&list, &planning] { return PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName)); });
+    const RunPlan plan = PlanRun(list.FilterList, planning, FolderView::Of(planning.DirName));
     const FolderDescriptor folder(options.DirName, *options.Calls);
     const PlannedRun run{list.FilterList, plan, options.DirName, folder, undo, texts, nullptr, options.stopRequest};
     RunPlannedMoves(run, stop, [&](std::size_t slot, const RowResult& done) {
@@ -201,7 +197,7 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
                      const ResultSink& onResult)
 {
     RunSummary summary;
-    const std::optional<FolderLock> lock = LockFolderForRun(options.DirName, options.WhenBusy, progress);
+    const std::optional<FolderLock> lock = LockFolderForRun(options.DirName, options.WhenBusy);
     if (IsRunnableFolder(options.DirName)) {
         RemoveLeftReservations(options.DirName, options.Reservations);
     }
@@ -216,9 +212,9 @@ RunSummary RunRename(const RenameList& list, const RunOptions& options, const Te
         ResultReporter reporter(texts, summary.Counts, onResult);
         UndoRecorder* journal = undo ? &*undo : nullptr;
         if (options.Ordered && IsRunnableFolder(options.DirName)) {
-            RunInDependencyOrder(list, options, journal, texts, reporter, pass, progress, summary.Stop);
+            RunInDependencyOrder(list, options, journal, texts, reporter, pass, summary.Stop);
         } else {
-            RunInShownOrder(list, options, journal, texts, reporter, pass, progress, summary.Stop);
+            RunInShownOrder(list, options, journal, texts, reporter, pass, summary.Stop);
         }
         if (undo) {
             const UndoRecorder::Outcome outcome = undo->Finish();

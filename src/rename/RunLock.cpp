@@ -17,7 +17,7 @@ TollwickError FolderBusy(const std::string& dirName)
     return TollwickError{dirName + ": folder is being renamed by another Tollwick run"};
 }
 
-std::optional<FolderLock> LockFolderForRun(const std::string& dirName, const FolderWait& whenBusy, Progress& progress)
+std::optional<FolderLock> LockFolderForRun(const std::string& dirName, const FolderWait& whenBusy)
 {
     if (!IsRunnableFolder(dirName)) {
         return std::nullopt;
@@ -31,10 +31,9 @@ std::optional<FolderLock> LockFolderForRun(const std::string& dirName, const Fol
         if (whenBusy.OnWait) {
             whenBusy.OnWait(true);
         }
-        // Polled rather than blocked on, so the window keeps painting.
+        // Tried again each interval until the other run lets go.
         while ((attempt = lock->TryTake()) == FolderLock::Attempt::Busy) {
             std::this_thread::sleep_for(RetryInterval);
-            progress.KeepPainting();
         }
         if (whenBusy.OnWait) {
             whenBusy.OnWait(false);

@@ -3,7 +3,6 @@
 
 #include "platform/Errors.h"
 #include "platform/FolderLock.h"
-#include "rename/Progress.h"
 #include "rename/Run.h"
 
 #include <optional>
@@ -15,11 +14,9 @@ namespace tollwick {
 [[nodiscard]] TollwickError FolderBusy(const std::string& dirName);
 
 /// The lock a run holds on its folder, taken before the run lists it. A
-/// folder another run holds is waited for, the window painting meanwhile,
-/// or raises FolderBusy, as `whenBusy` says. None for a folder that cannot
+/// folder another run holds is waited for, or raises FolderBusy, as `whenBusy` says. None for a folder that cannot
 /// be locked (not runnable, not readable, or a filesystem without flock):
 /// the run goes on as it would without the lock.
-[[nodiscard]] std::optional<FolderLock> LockFolderForRun(const std::string& dirName, const FolderWait& whenBusy,
-                                                         Progress& progress);
+[[nodiscard]] std::optional<FolderLock> LockFolderForRun(const std::string& dirName, const FolderWait& whenBusy);
 
 } // namespace tollwick

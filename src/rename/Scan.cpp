@@ -4,7 +4,6 @@
 #include "platform/Directory.h"
 #include "rename/DateText.h"
 #include "rename/StepStopped.h"
-#include "rename/WhilePainting.h"
 
 namespace tollwick {
 
@@ -13,9 +12,8 @@ FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const Fi
 {
     {
         ProgressPass pass(progress, 100);
-        // Listed before the old list goes, so a folder that cannot be read
-        // keeps it; the listing and its sort leave the window painting.
-        std::vector<FolderEntry> entries = WhilePainting(progress, [&dirName] { return ListFolderFiles(dirName); });
+        // Listed before the old list goes, so a folder that cannot be read keeps it.
+        std::vector<FolderEntry> entries = ListFolderFiles(dirName);
         if (stop.stop_requested()) {
             throw StepStopped();
         }

@@ -19,4 +19,3 @@
 #include "rename/RunPlan.h"
 #include "rename/StepStopped.h"
 #include "rename/Undo.h"
-#include "rename/WhilePainting.h"

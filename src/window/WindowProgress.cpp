@@ -8,7 +8,7 @@
 namespace tollwick {
 namespace {
 
-constexpr qint64 PaintIntervalMs = 33;
+constexpr qint64 ShowIntervalMs = 33;
 
 bool OnThreadOf(const QObject* object)
 {
@@ -26,7 +26,7 @@ std::uint64_t PackBar(int position, int maximum)
 WindowProgress::WindowProgress(QProgressBar* bar, std::function<void()> beforePaint)
     : bar_(bar), beforePaint_(std::move(beforePaint))
 {
-    sincePaint_.start();
+    sinceShown_.start();
 }
 
 WindowProgress::~WindowProgress()
@@ -50,27 +50,17 @@ void WindowProgress::BarChanged(int position, int maximum)
         Settle();
         return;
     }
-    PaintIfDue();
+    ShowIfDue();
 }
 
-void WindowProgress::KeepPainting()
+void WindowProgress::ShowIfDue()
 {
-    if (!OnThreadOf(bar_)) {
-        return; // the window's thread paints of its own accord
-    }
-    PaintIfDue();
-}
-
-void WindowProgress::PaintIfDue()
-{
-    if (sincePaint_.elapsed() < PaintIntervalMs) {
+    if (sinceShown_.elapsed() < ShowIntervalMs) {
         return;
     }
     Settle();
-    // Paint events and deferred layouts run; clicks and keys wait for the step to end.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    ++paints_;
-    sincePaint_.restart();
+    ++shown_;
+    sinceShown_.restart();
 }
 
 void WindowProgress::Settle()
@@ -103,7 +93,7 @@ void WindowProgress::ShowPosted()
         maximum_ = static_cast<int>(static_cast<std::uint32_t>(bar));
     }
     Settle();
-    ++paints_;
+    ++shown_;
 }
 
 void WindowProgress::SetHourglass(bool on)

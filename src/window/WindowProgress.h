@@ -13,14 +13,13 @@ class QProgressBar;
 namespace tollwick {
 
 /// The progress bar and the hourglass of the window. The position follows
-/// every step, but the bar takes it only when the window paints (at most
-/// about 30 times a second) and at the end of a step, so a pass over a
-/// million rows is not slowed by the bar. While it paints it takes no user
-/// input. Called from a job's thread, it only notes the position and the
-/// hourglass, which the window's thread shows with ShowPosted.
+/// every step, but the bar takes it at most about 30 times a second and at
+/// the end of a step, so a pass over a million rows is not slowed by the bar.
+/// Called from a job's thread, it only notes the position and the
+/// hourglass, which the window's thread shows with ShowPosted as it paints.
 class WindowProgress final : public ProgressView {
 public:
-    /// `beforePaint` runs just before each paint, to hand views what they should show.
+    /// `beforePaint` runs each time the bar takes the position, to hand views what they should show.
     WindowProgress(QProgressBar* bar, std::function<void()> beforePaint);
     ~WindowProgress() override;
     WindowProgress(const WindowProgress&) = delete;
@@ -28,7 +27,6 @@ public:
 
     void BarChanged(int position, int maximum) override;
     void SetHourglass(bool on) override;
-    void KeepPainting() override;
 
     /// Lets the bar and the views show the present state at the next paint;
     /// for the end of a step that did not return the bar to idle.
@@ -39,19 +37,19 @@ public:
     [[nodiscard]] int Position() const { return position_; }
     [[nodiscard]] int Maximum() const { return maximum_; }
 
-    /// How many times the window was painted by progress so far.
-    [[nodiscard]] int PaintCount() const { return paints_; }
+    /// How many times the bar took the position in the middle of a step so far.
+    [[nodiscard]] int ShownCount() const { return shown_; }
 
 private:
-    void PaintIfDue();
+    void ShowIfDue();
     void ShowOnBar();
 
     QProgressBar* bar_;
     std::function<void()> beforePaint_;
-    QElapsedTimer sincePaint_;
+    QElapsedTimer sinceShown_;
     int position_ = 0;
     int maximum_ = 100;
-    int paints_ = 0;
+    int shown_ = 0;
     bool hourglass_ = false;
     // From a job's thread: position and maximum in one word, so they never tear.
     std::atomic<std::uint64_t> postedBar_{0};

@@ -168,7 +168,9 @@ void TForm1::NextOnImportPage()
 void TForm1::NextOnExportPage()
 {
     if (const std::optional<NameListPages::Choice> choice = nameListPages_->ExportChoice()) {
-        session_->ExportNameList(choice->path, choice->layout, choice->separator);
+        InJob([this, &choice](const std::stop_token&) {
+            session_->ExportNameList(choice->path, choice->layout, choice->separator);
+        });
         ShowPage(Page::List);
     }
 }

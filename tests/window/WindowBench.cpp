@@ -67,7 +67,7 @@ void Measure(Driver& driver, const char* what)
     Settle(driver);
     const double checkAll = Seconds(timer);
     std::printf("%s: sort by new name %.3f s, generator pass %.3f s, check all %.3f s, %d paints\n", what, sort, pass,
-                checkAll, driver.Form().ProgressOfWindow().PaintCount());
+                checkAll, driver.Form().ProgressOfWindow().ShownCount());
     // The marks follow after a pause of the user; the count under the list shows them done.
     timer.restart();
     while (driver.TextOf("ListForecastLabel") == countBefore && timer.elapsed() < 120000) {
