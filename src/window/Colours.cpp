@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/LayoutBuilder.h"
-#include "window/ListForecast.h"
+#include "window/ListPages.h"
 #include "window/ThemeColours.h"
 #include "window/Widgets.h"
 #include "window/main.h"
@@ -42,8 +42,8 @@ void TForm1::ApplyLayoutColours()
 
     // The list page marks rows in the result page's colours, on the list's own background.
     const QColor listBackground = c_.FilterList->palette().color(QPalette::Base);
-    listForecast_->SetColours(ReadableShade(FixedHue::Red, listBackground),
-                              ReadableShade(FixedHue::Teal, listBackground));
+    listPages_->SetMarkColours(ReadableShade(FixedHue::Red, listBackground),
+                               ReadableShade(FixedHue::Teal, listBackground));
 
     const PanelColours panel = HelpPanelColours(window);
     QPalette help = c_.HelpMemo->palette();

@@ -2,7 +2,7 @@
 #include "session/ProgramVersion.h"
 #include "window/FolderPage.h"
 #include "window/GeneratorPage.h"
-#include "window/ListForecast.h"
+#include "window/ListPages.h"
 #include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
@@ -75,18 +75,18 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     progress_ = std::make_unique<Progress>(progressView_.get());
     session_ = std::make_unique<RenameSession>(std::move(home), *progress_);
     job_ = new WindowJob(*this, *c_.CancelBtn, *progressView_, [this](bool on) { HoldListViews(on); });
+    nameListPages_ = new NameListPages(c_, *session_, fileDialogs_, PageServicesOfWindow(), this);
+    listPages_ = new ListPages(c_, *session_, *job_, *nameListPages_, PageServicesOfWindow(), this);
     SetUpListViews();
     ConnectFrame();
-    ConnectListPage();
     ConnectOtherPages();
     SetUpKeyboard();
     folderPage_ = new FolderPage(c_, PageServicesOfWindow(), this);
     SetUpColours();
     setAcceptDrops(true);
-    nameListPages_ = new NameListPages(c_, *session_, fileDialogs_, PageServicesOfWindow(), this);
     generatorPage_ = new GeneratorPage(
         c_, *session_, PageServicesOfWindow(),
-        {[this] { return SelectedRow(); }, [this](const QString& base) { ShowHelpText(base); }}, this);
+        {[this] { return listPages_->SelectedRow(); }, [this](const QString& base) { ShowHelpText(base); }}, this);
     FormCreate();
 }
 
@@ -100,33 +100,18 @@ TForm1::~TForm1()
         child->disconnect(nameListPages_);
     }
     generatorPage_->Detach();
-    c_.FilterList->setModel(nullptr);
+    listPages_->Detach();
     c_.TotalList->setModel(nullptr);
-    shownModel_->ForgetSession();
     masterModel_->ForgetSession();
     c_.ResultView->setModel(nullptr);
 }
 
 void TForm1::SetUpListViews()
 {
-    shownModel_ = new RowTableModel(*session_, RowTableModel::SessionRows::Shown, this);
     masterModel_ = new RowTableModel(*session_, RowTableModel::SessionRows::Master, this);
     resultModel_ = new ResultModel(this);
-    c_.FilterList->setModel(shownModel_);
     c_.TotalList->setModel(masterModel_);
     c_.ResultView->setModel(resultModel_);
-    listForecast_ = new ListForecast(
-        *session_, *shownModel_, *c_.ListForecastLabel, *c_.UndoCheck, *job_,
-        [this](std::string_view key) { return Text(key); }, this);
-    // Every change of the shown rows but the marks' own.
-    connect(shownModel_, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-                if (roles != RowTableModel::MarkRoles()) {
-                    listForecast_->Later();
-                }
-            });
-    connect(shownModel_, &QAbstractItemModel::modelReset, listForecast_, &ListForecast::Later);
-    connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::UndoToggled);
     for (QTableView* view : {c_.FilterList, c_.TotalList}) {
         QHeaderView* header = view->horizontalHeader();
         header->setSectionResizeMode(QHeaderView::Interactive);
@@ -137,9 +122,6 @@ void TForm1::SetUpListViews()
         header->resizeSection(RowTableModel::DateTextColumn, std::max(100, dateWidth));
         view->setColumnHidden(RowTableModel::IndexColumn, true);
     }
-    c_.FilterList->horizontalHeader()->setSectionsClickable(true);
-    c_.FilterList->horizontalHeader()->setSortIndicatorShown(true);
-    c_.FilterList->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     QHeaderView* results = c_.ResultView->horizontalHeader();
     results->setSectionResizeMode(QHeaderView::Interactive);
     results->resizeSection(ResultModel::OldNameColumn, 150);
@@ -151,7 +133,9 @@ void TForm1::SetUpListViews()
         if (component.name == QStringLiteral("ResultView")) {
             component.setHeadings = [this](const QStringList& headings) { resultModel_->SetHeadings(headings); };
         } else if (component.name == QStringLiteral("FilterList")) {
-            component.setHeadings = [this](const QStringList& headings) { shownModel_->SetHeadings(headings); };
+            component.setHeadings = [this](const QStringList& headings) {
+                listPages_->ShownRows().SetHeadings(headings);
+            };
         } else if (component.name == QStringLiteral("TotalList")) {
             component.setHeadings = [this](const QStringList& headings) { masterModel_->SetHeadings(headings); };
         }
@@ -189,13 +173,10 @@ void TForm1::Guarded(const std::function<void()>& handler)
 
 void TForm1::HoldListViews(bool on)
 {
-    for (RowTableModel* model : {shownModel_, masterModel_}) {
-        model->Hold(on);
-    }
-    for (QTableView* view : {c_.FilterList, c_.TotalList}) {
-        view->viewport()->setUpdatesEnabled(!on);
-        view->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
-    }
+    listPages_->Hold(on);
+    masterModel_->Hold(on);
+    c_.TotalList->viewport()->setUpdatesEnabled(!on);
+    c_.TotalList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
 }
 
 void TForm1::ConnectFrame()
@@ -238,9 +219,9 @@ void TForm1::ShowPage(Page shown)
     page->show();
     const bool toList = shown == Page::List && currentPage_ != Page::List;
     currentPage_ = shown;
-    if (toList && listForecast_ != nullptr) {
+    if (toList && listPages_ != nullptr) {
         // The folder may have changed while the window was elsewhere.
-        listForecast_->Relist();
+        listPages_->Shown();
     }
     // The keyboard starts on the page, not on a control that went out of sight.
     QWidget* focused = focusWidget();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/FolderPage.h"
+#include "window/ListPages.h"
 #include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
@@ -45,7 +46,7 @@ void TForm1::GoToNextPage()
 
 void TForm1::NextOnFilterPage()
 {
-    RunFilterPass();
+    listPages_->RunFilterPass();
     ShowPage(Page::List);
 }
 
@@ -89,7 +90,7 @@ void TForm1::OpenGivenFolder(const QString& folder)
 void TForm1::ScanFolderAndShowList(const QString& folder)
 {
     const std::string bytes = PathToBytes(folder);
-    StepWithFilterPass([this, &bytes](const std::stop_token& stop) { session_->ScanFolder(bytes, stop); });
+    listPages_->StepWithFilterPass([this, &bytes](const std::stop_token& stop) { session_->ScanFolder(bytes, stop); });
     folderPage_->FolderListed(folder);
     ShowPage(Page::List);
 }

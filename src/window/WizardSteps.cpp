@@ -3,6 +3,7 @@
 #include "session/Vocabulary.h"
 #include "window/GeneratorPage.h"
 #include "window/GeneratorSample.h"
+#include "window/ListPages.h"
 #include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
@@ -159,7 +160,7 @@ void TForm1::NextOnImportPage()
     if (!choice) {
         return;
     }
-    StepWithFilterPass([this, &choice](const std::stop_token&) {
+    listPages_->StepWithFilterPass([this, &choice](const std::stop_token&) {
         session_->ImportNameList(choice->path, choice->layout, choice->separator);
     });
     ShowPage(Page::List);
@@ -227,7 +228,7 @@ void TForm1::ShowCleanedTexts(const CleanedTexts& cleaned)
 void TForm1::LoadUndoFileChosen(const QString& path)
 {
     UndoLoadOutcome outcome = UndoLoadOutcome::Loaded;
-    StepWithFilterPass(
+    listPages_->StepWithFilterPass(
         [this, &path, &outcome](const std::stop_token&) { outcome = session_->LoadUndoFile(PathToBytes(path)); });
     if (outcome == UndoLoadOutcome::NoRenaming) {
         dialogs_.ShowMessage(this, Dialogs::MessageKind::Information, Text(MessageKeyOf(outcome)));

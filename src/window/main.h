@@ -34,7 +34,7 @@ namespace tollwick {
 class FolderPage;
 class GeneratorPage;
 class NameListPages;
-class ListForecast;
+class ListPages;
 class ResultModel;
 class RowTableModel;
 class WindowProgress;
@@ -65,7 +65,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     /// Enter and Esc that no control used: Next and Cancel.
     void keyPressEvent(QKeyEvent* event) override;
@@ -77,7 +76,6 @@ private:
     // Start-up and the frame.
     void FormCreate();
     void ConnectFrame();
-    void ConnectListPage();
     void ConnectOtherPages();
     void SetUpListViews();
     void Bind(QAbstractButton* button, void (TForm1::*handler)());
@@ -120,31 +118,6 @@ private:
     void ToggleHelpPanel();
     void OpenLink(const QLabel* link);
 
-    // The list page.
-    void CopyOldNames();
-    void EditSelectedNewName();
-    void OpenGenerators();
-    void CheckAll();
-    void InvertChecks();
-    void DeleteSelectedRow();
-    void RemoveCheckedRows();
-    void RemoveAllRows();
-    void ToggleFilter();
-    void OpenFilterPage();
-    void UpdateFilter();
-    void OpenSelectedFile();
-    void SortByColumn(int column);
-    void FirstDateChanged();
-    void LastDateChanged();
-    [[nodiscard]] int SelectedRow() const;
-    /// Runs a step that ends with a filter pass: the filter page goes to the
-    /// session first, and shows what the pass left afterwards.
-    void StepWithFilterPass(const std::function<void(const std::stop_token&)>& step);
-    void RunFilterPass();
-    [[nodiscard]] FilterSettings CurrentFilterSettings() const;
-    void ShowFilterSettings(const FilterSettings& settings);
-    void ShowDirName();
-
     // Texts and settings.
     void LoadDataFiles();
     void SaveDataFiles();
@@ -167,9 +140,7 @@ private:
 
     Page currentPage_ = Page::Start;
     std::string languageFileName_;
-    RowTableModel* shownModel_ = nullptr;
     RowTableModel* masterModel_ = nullptr;
-    ListForecast* listForecast_ = nullptr; // the marks of the shown rows
     ResultModel* resultModel_ = nullptr;
     WindowJob* job_ = nullptr;
     ResultInbox resultInbox_; // the results of the run on its way to the result list
@@ -180,6 +151,7 @@ private:
     FolderPage* folderPage_ = nullptr;
     GeneratorPage* generatorPage_ = nullptr;
     NameListPages* nameListPages_ = nullptr;
+    ListPages* listPages_ = nullptr;
 };
 
 } // namespace tollwick
