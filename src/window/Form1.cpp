@@ -6,6 +6,7 @@
 #include "window/NameListPages.h"
 #include "window/ResultModel.h"
 #include "window/RowTableModel.h"
+#include "window/RunPages.h"
 #include "window/TextBridge.h"
 #include "window/Widgets.h"
 #include "window/WindowProgress.h"
@@ -71,15 +72,19 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
     setWindowTitle(FromBytes(ProgramTitle));
     setFixedSize(ClientWidth, ClientHeight);
     BuildForm1(this, c_, fileDialogs_, components_);
-    progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] { ShowRunCounts(); });
+    progressView_ = std::make_unique<WindowProgress>(c_.ProgressBar, [this] {
+        if (runPages_ != nullptr) {
+            runPages_->ShowRunCounts();
+        }
+    });
     progress_ = std::make_unique<Progress>(progressView_.get());
     session_ = std::make_unique<RenameSession>(std::move(home), *progress_);
     job_ = new WindowJob(*this, *c_.CancelBtn, *progressView_, [this](bool on) { HoldListViews(on); });
     nameListPages_ = new NameListPages(c_, *session_, fileDialogs_, PageServicesOfWindow(), this);
     listPages_ = new ListPages(c_, *session_, *job_, *nameListPages_, PageServicesOfWindow(), this);
-    SetUpListViews();
+    runPages_ = new RunPages(c_, *session_, *job_, PageServicesOfWindow(), this);
+    ConnectHeadings();
     ConnectFrame();
-    ConnectOtherPages();
     SetUpKeyboard();
     folderPage_ = new FolderPage(c_, PageServicesOfWindow(), this);
     SetUpColours();
@@ -101,43 +106,24 @@ TForm1::~TForm1()
     }
     generatorPage_->Detach();
     listPages_->Detach();
-    c_.TotalList->setModel(nullptr);
-    masterModel_->ForgetSession();
-    c_.ResultView->setModel(nullptr);
+    runPages_->Detach();
 }
 
-void TForm1::SetUpListViews()
+void TForm1::ConnectHeadings()
 {
-    masterModel_ = new RowTableModel(*session_, RowTableModel::SessionRows::Master, this);
-    resultModel_ = new ResultModel(this);
-    c_.TotalList->setModel(masterModel_);
-    c_.ResultView->setModel(resultModel_);
-    for (QTableView* view : {c_.FilterList, c_.TotalList}) {
-        QHeaderView* header = view->horizontalHeader();
-        header->setSectionResizeMode(QHeaderView::Interactive);
-        header->setSectionResizeMode(RowTableModel::NewNameColumn, QHeaderView::Stretch);
-        header->resizeSection(RowTableModel::OldNameColumn, 150);
-        // Wide enough for a whole date text in the window's font.
-        const int dateWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00_00-00-00")) + 12;
-        header->resizeSection(RowTableModel::DateTextColumn, std::max(100, dateWidth));
-        view->setColumnHidden(RowTableModel::IndexColumn, true);
-    }
-    QHeaderView* results = c_.ResultView->horizontalHeader();
-    results->setSectionResizeMode(QHeaderView::Interactive);
-    results->resizeSection(ResultModel::OldNameColumn, 150);
-    results->resizeSection(ResultModel::NewNameColumn, 150);
-    results->setSectionResizeMode(ResultModel::StatusColumn, QHeaderView::Stretch);
-    c_.ResultView->setColumnHidden(ResultModel::DateTextColumn, true);
-
     for (Component& component : components_) {
         if (component.name == QStringLiteral("ResultView")) {
-            component.setHeadings = [this](const QStringList& headings) { resultModel_->SetHeadings(headings); };
+            component.setHeadings = [this](const QStringList& headings) {
+                runPages_->ResultRows().SetHeadings(headings);
+            };
         } else if (component.name == QStringLiteral("FilterList")) {
             component.setHeadings = [this](const QStringList& headings) {
                 listPages_->ShownRows().SetHeadings(headings);
             };
         } else if (component.name == QStringLiteral("TotalList")) {
-            component.setHeadings = [this](const QStringList& headings) { masterModel_->SetHeadings(headings); };
+            component.setHeadings = [this](const QStringList& headings) {
+                runPages_->MasterRows().SetHeadings(headings);
+            };
         }
     }
 }
@@ -174,9 +160,7 @@ void TForm1::Guarded(const std::function<void()>& handler)
 void TForm1::HoldListViews(bool on)
 {
     listPages_->Hold(on);
-    masterModel_->Hold(on);
-    c_.TotalList->viewport()->setUpdatesEnabled(!on);
-    c_.TotalList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
+    runPages_->Hold(on);
 }
 
 void TForm1::ConnectFrame()

@@ -84,6 +84,7 @@ void ListPages::SetUpView()
             });
     connect(shownModel_, &QAbstractItemModel::modelReset, listForecast_, &ListForecast::Later);
     connect(c_.UndoCheck, &QCheckBox::toggled, listForecast_, &ListForecast::UndoToggled);
+    SizeRowColumns(*c_.FilterList);
     QHeaderView* header = c_.FilterList->horizontalHeader();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);

@@ -18,11 +18,6 @@
 
 namespace tollwick {
 
-void TForm1::ConnectOtherPages()
-{
-    connect(c_.OrderCheck, &QCheckBox::toggled, this, [this] { ShowForecast(); });
-}
-
 void TForm1::GoToNextPage()
 {
     // The step each page prepares, page 1 first; none on the About and result pages.

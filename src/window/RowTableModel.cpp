@@ -4,6 +4,8 @@
 #include "session/RenameSession.h"
 #include "window/RowMarks.h"
 
+#include <QHeaderView>
+#include <QTableView>
 #include <algorithm>
 #include <utility>
 
@@ -223,6 +225,17 @@ void RowTableModel::MarksChanged()
 QList<int> RowTableModel::MarkRoles()
 {
     return {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole};
+}
+
+void SizeRowColumns(QTableView& view)
+{
+    QHeaderView* header = view.horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(RowTableModel::NewNameColumn, QHeaderView::Stretch);
+    header->resizeSection(RowTableModel::OldNameColumn, 150);
+    const int dateWidth = view.fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00_00-00-00")) + 12;
+    header->resizeSection(RowTableModel::DateTextColumn, std::max(100, dateWidth));
+    view.setColumnHidden(RowTableModel::IndexColumn, true);
 }
 
 } // namespace tollwick

@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+class QTableView;
+
 namespace tollwick {
 
 class RenameSession;
@@ -83,5 +85,9 @@ private:
     std::size_t heldFirst_ = 0; // the rows changed while held, when not reset
     std::size_t heldEnd_ = 0;
 };
+
+/// The row lists' columns: the new name takes the room left, the date is
+/// wide enough for its whole text, the row number is hidden.
+void SizeRowColumns(QTableView& view);
 
 } // namespace tollwick

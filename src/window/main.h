@@ -13,7 +13,6 @@
 #include "window/Form1Layout.h"
 #include "window/Page.h"
 #include "window/PageServices.h"
-#include "window/ResultInbox.h"
 #include "window/WindowJob.h"
 
 #include <QWidget>
@@ -35,8 +34,7 @@ class FolderPage;
 class GeneratorPage;
 class NameListPages;
 class ListPages;
-class ResultModel;
-class RowTableModel;
+class RunPages;
 class WindowProgress;
 
 /// The main window: ten wizard pages, one shown at a time, with the
@@ -76,8 +74,8 @@ private:
     // Start-up and the frame.
     void FormCreate();
     void ConnectFrame();
-    void ConnectOtherPages();
-    void SetUpListViews();
+    /// Each list's headings come from the language file.
+    void ConnectHeadings();
     void Bind(QAbstractButton* button, void (TForm1::*handler)());
     void SetUpKeyboard();
     /// Shades the layout's fixed colours and the help panel for the palette in use.
@@ -109,9 +107,6 @@ private:
     void NextOnGeneratorPage();
     void NextOnFilterPage();
     void LoadUndoFileChosen(const QString& path);
-    void ShowRunCounts();
-    /// The forecast of the run on the preview page, with ordering when its box is checked.
-    void ShowForecast();
     void ShowCleanedTexts(const CleanedTexts& cleaned);
     /// One message for the mask tokens that some rows had no value for; none when all had.
     void ShowMissingValues(const std::vector<MissingValue>& missing);
@@ -140,18 +135,14 @@ private:
 
     Page currentPage_ = Page::Start;
     std::string languageFileName_;
-    RowTableModel* masterModel_ = nullptr;
-    ResultModel* resultModel_ = nullptr;
     WindowJob* job_ = nullptr;
-    ResultInbox resultInbox_; // the results of the run on its way to the result list
-    RunCounts runCounts_;
-    RunForecast forecast_; // of the last preview
     int busy_ = 0;
     QTimer* coloursTimer_ = nullptr; // shades the layout once a palette change has gone round
     FolderPage* folderPage_ = nullptr;
     GeneratorPage* generatorPage_ = nullptr;
     NameListPages* nameListPages_ = nullptr;
     ListPages* listPages_ = nullptr;
+    RunPages* runPages_ = nullptr;
 };
 
 } // namespace tollwick
