@@ -26,10 +26,10 @@ static_assert(std::tuple_size_v<decltype(Form1Controls::PreviewStatusLabels)> ==
 
 RunPages::RunPages(Form1Controls& controls, RenameSession& session, WindowJob& job, PageServices services,
                    QObject* parent)
-    : QObject(parent), c_(controls), session_(session), job_(job), services_(std::move(services))
+    : QObject(parent), c_(controls), session_(session), job_(job), services_(std::move(services)),
+      masterModel_(new RowTableModel(session_, RowTableModel::SessionRows::Master, this)),
+      resultModel_(new ResultModel(this))
 {
-    masterModel_ = new RowTableModel(session_, RowTableModel::SessionRows::Master, this);
-    resultModel_ = new ResultModel(this);
     c_.TotalList->setModel(masterModel_);
     c_.ResultView->setModel(resultModel_);
     SizeRowColumns(*c_.TotalList);
