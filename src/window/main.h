@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The wizard window: its pages, the navigation between them, the list
-// page's commands and the texts and settings on screen.
+// The wizard window: its frame, the navigation between its pages and the
+// texts and settings on screen.
 #include "session/RenameSession.h"
 #include "session/Vocabulary.h"
 #include "settings/Data.h"
@@ -37,8 +37,11 @@ class ListPages;
 class RunPages;
 class WindowProgress;
 
-/// The main window: ten wizard pages, one shown at a time, with the
-/// help panel on the left and the navigation under the pages.
+/// The main window: ten wizard pages, one shown at a time, with the help
+/// panel on the left and the navigation under the pages. It holds the start
+/// and About pages, the steps between pages and the texts and settings; the
+/// other pages are classes of their own (FolderPage, ListPages,
+/// GeneratorPage, NameListPages, RunPages) that it creates and connects.
 class TForm1 final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm1)
