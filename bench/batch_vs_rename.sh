@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Times tollwick-batch against Debian's file-rename (package "rename") on the
-# same renaming of one folder: every "img" in a name becomes "Holiday_",
-# letter case ignored. Both run as whole processes, one after the other in
+# Times tollwick-batch against Debian's file-rename (package "rename"), mmv
+# (package "mmv") and bench/rename_loop (one readdir, then a renameat2 per
+# file: the floor) on the same renaming of one folder: every "img" in a name
+# becomes "Holiday_". All run as whole processes, one after the other in
 # each round; the folder is made anew before every run. Builds nothing: give
-# it a built tollwick-batch (a Release build). The folder is made under
-# TMPDIR, so TMPDIR=/dev/shm measures on tmpfs. Installs the Debian package
-# "rename" through scripts/deps.sh when file-rename is missing.
+# it a built tollwick-batch (a Release build); rename_loop is taken from
+# bench/ of the same build. The folder is made under TMPDIR, so
+# TMPDIR=/dev/shm measures on tmpfs. Installs "rename" and "mmv" through
+# scripts/deps.sh when they are missing.
 #
-#   TMPDIR=/dev/shm bash bench/batch_vs_rename.sh build-bench/bin/tollwick-batch [FILES] [RUNS]
+#   TMPDIR=/dev/shm bash bench/batch_vs_rename.sh build-release/bin/tollwick-batch [FILES] [RUNS]
 set -euo pipefail
 
 batch=${1:?usage: $0 PATH/TO/tollwick-batch [FILES] [RUNS]}
 files=${2:-100000}
 runs=${3:-5}
 [ -x "$batch" ] || { echo "not an executable: $batch" >&2; exit 2; }
-command -v file-rename >/dev/null || bash "$(dirname "$0")/../scripts/deps.sh" rename
+loop=${LOOP:-$(dirname "$batch")/../bench/rename_loop}
+[ -x "$loop" ] || { echo "not an executable: $loop (build the target rename_loop)" >&2; exit 2; }
+if ! command -v file-rename >/dev/null || ! command -v mmv >/dev/null; then
+  bash "$(dirname "$0")/../scripts/deps.sh" rename mmv
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -57,6 +63,15 @@ run_rename() {
   (cd "$work/photos" && find . -maxdepth 1 -type f -print0 | file-rename -0 -d 's/img/Holiday_/gi')
 }
 
+# Every name starts with "img", so the pattern renames the same files.
+run_mmv() {
+  (cd "$work/photos" && mmv 'img*' 'Holiday_#1')
+}
+
+run_loop() {
+  "$loop" "$work/photos" img Holiday_
+}
+
 check_renamed() {
   local left
   left=$(find "$work/photos" -maxdepth 1 -name 'img_*' | wc -l)
@@ -64,27 +79,32 @@ check_renamed() {
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); if (NR % 2) print v[m]; else print (v[m] + v[m + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
-tollwick_real=() tollwick_cpu=() rename_real=() rename_cpu=()
+tools=(tollwick rename mmv loop)
+declare -A label=([tollwick]=tollwick-batch [rename]=file-rename [mmv]=mmv [loop]=rename_loop)
+declare -A reals cpus
 for ((run = 1; run <= runs; run++)); do
-  make_folder
-  read -r real cpu < <(time_run run_tollwick)
-  check_renamed tollwick-batch
-  tollwick_real+=("$real") tollwick_cpu+=("$cpu")
-  make_folder
-  read -r real cpu < <(time_run run_rename)
-  check_renamed file-rename
-  rename_real+=("$real") rename_cpu+=("$cpu")
-  echo "run $run: tollwick-batch ${tollwick_real[-1]} s (cpu ${tollwick_cpu[-1]} s)," \
-       "file-rename ${rename_real[-1]} s (cpu ${rename_cpu[-1]} s)"
+  line="run $run:"
+  for tool in "${tools[@]}"; do
+    make_folder
+    read -r real cpu < <(time_run "run_$tool")
+    check_renamed "${label[$tool]}"
+    reals[$tool]+="$real "
+    cpus[$tool]+="$cpu "
+    line+=" ${label[$tool]} $real s (cpu $cpu s),"
+  done
+  echo "${line%,}"
 done
 
-medians() { printf '%s\n' "$@" | median; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
-t_real=$(medians "${tollwick_real[@]}") t_cpu=$(medians "${tollwick_cpu[@]}")
-r_real=$(medians "${rename_real[@]}") r_cpu=$(medians "${rename_cpu[@]}")
-printf 'files: %d, runs: %d\n' "$files" "$runs"
-printf 'median tollwick-batch: %.3f s elapsed, %.3f s cpu\n' "$t_real" "$t_cpu"
-printf 'median file-rename:    %.3f s elapsed, %.3f s cpu\n' "$r_real" "$r_cpu"
-printf 'ratio tollwick-batch / file-rename: %s elapsed, %s cpu (below 1: tollwick-batch is faster)\n' \
-  "$(ratio "$t_real" "$r_real")" "$(ratio "$t_cpu" "$r_cpu")"
+printf 'files: %d, runs: %d, load: %s\n' "$files" "$runs" "$(cut -d' ' -f1-3 /proc/loadavg)"
+declare -A real_median cpu_median
+for tool in "${tools[@]}"; do
+  real_median[$tool]=$(tr ' ' '\n' <<<"${reals[$tool]}" | grep . | median)
+  cpu_median[$tool]=$(tr ' ' '\n' <<<"${cpus[$tool]}" | grep . | median)
+  printf 'median %-15s %.3f s elapsed, %.3f s cpu\n' "${label[$tool]}:" "${real_median[$tool]}" "${cpu_median[$tool]}"
+done
+for tool in rename mmv loop; do
+  printf 'ratio tollwick-batch / %s: %s elapsed, %s cpu (below 1: tollwick-batch is faster)\n' "${label[$tool]}" \
+    "$(ratio "${real_median[tollwick]}" "${real_median[$tool]}")" "$(ratio "${cpu_median[tollwick]}" "${cpu_median[$tool]}")"
+done
