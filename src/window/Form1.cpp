@@ -26,6 +26,7 @@
 #include <QTreeView>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace tollwick {
@@ -98,15 +99,20 @@ TForm1::TForm1(Dialogs& dialogs, std::string home, QWidget* parent)
 TForm1::~TForm1()
 {
     // The controls outlive this class's members while QWidget tears them
-    // down: they must neither call back nor show rows of a list that is gone.
-    for (QObject* child : findChildren<QObject*>()) {
-        child->disconnect(this);
-        child->disconnect(folderPage_);
-        child->disconnect(nameListPages_);
+    // down: they must neither call back into the window or a page, nor show
+    // rows of a list that is gone.
+    QList<QObject*> receivers{this};
+    for (QObject* page :
+         std::initializer_list<QObject*>{folderPage_, nameListPages_, generatorPage_, listPages_, runPages_}) {
+        receivers << page << page->findChildren<QObject*>();
     }
-    generatorPage_->Detach();
-    listPages_->Detach();
-    runPages_->Detach();
+    for (QObject* child : findChildren<QObject*>()) {
+        for (QObject* receiver : receivers) {
+            child->disconnect(receiver);
+        }
+    }
+    listPages_->ForgetRows();
+    runPages_->ForgetRows();
 }
 
 void TForm1::ConnectHeadings()

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QWidget>
 
 namespace tollwick {
 
@@ -56,15 +55,6 @@ const std::optional<std::vector<GeneratorStep>>& GeneratorPage::ChosenPreset() c
 void GeneratorPage::ApplyTexts()
 {
     presets_->ApplyTexts();
-}
-
-void GeneratorPage::Detach()
-{
-    for (QObject* control : services_.window->findChildren<QObject*>()) {
-        control->disconnect(this);
-        control->disconnect(sample_);
-        control->disconnect(presets_);
-    }
 }
 
 } // namespace tollwick

@@ -40,8 +40,6 @@ public:
     /// Shows the session's tables in their lists.
     void ShowTables();
     void ApplyTexts();
-    /// Stops every control from calling into the page while the window is torn down.
-    void Detach();
 
 private:
     /// The list of the table the context menu was opened on, with the table; none when it was not.

@@ -114,12 +114,8 @@ void ListPages::Hold(bool on)
     c_.FilterList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
 }
 
-void ListPages::Detach()
+void ListPages::ForgetRows()
 {
-    for (QObject* control : services_.window->findChildren<QObject*>()) {
-        control->disconnect(this);
-        control->disconnect(listForecast_);
-    }
     c_.FilterList->setModel(nullptr);
     shownModel_->ForgetSession();
 }

@@ -42,8 +42,8 @@ public:
     void SetMarkColours(const QColor& failed, const QColor& kept);
     /// Keeps the view from reading the rows while a job changes them.
     void Hold(bool on);
-    /// Stops every control from calling into the page, and the view from reading the rows, at teardown.
-    void Detach();
+    /// Stops the view from reading the rows, at teardown.
+    void ForgetRows();
 
 protected:
     /// F2, Delete and Space on the list.

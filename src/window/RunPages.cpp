@@ -54,9 +54,8 @@ void RunPages::Hold(bool on)
     c_.TotalList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
 }
 
-void RunPages::Detach()
+void RunPages::ForgetRows()
 {
-    c_.OrderCheck->disconnect(this);
     c_.TotalList->setModel(nullptr);
     masterModel_->ForgetSession();
     c_.ResultView->setModel(nullptr);

@@ -34,8 +34,8 @@ public:
     [[nodiscard]] ResultModel& ResultRows() { return *resultModel_; }
     /// Keeps the master list from reading the rows while a job changes them.
     void Hold(bool on);
-    /// Stops the views from reading the rows at teardown.
-    void Detach();
+    /// Stops the views from reading the rows, at teardown.
+    void ForgetRows();
 
 private:
     void ShowForecast();
