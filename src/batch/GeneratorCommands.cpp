@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/GeneratorCommands.h"
 
+#include "batch/OperandForms.h"
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
 #include "session/Vocabulary.h"
@@ -12,19 +13,10 @@
 namespace tollwick::batch {
 namespace {
 
-OperandForm Text(std::string_view name)
+// A position or a count of characters.
+OperandForm StepNumber(std::string_view name)
 {
-    return {name, OperandKind::Text, {}};
-}
-
-OperandForm Number(std::string_view name)
-{
-    return {name, OperandKind::Number, {}, 1, largestStepNumber};
-}
-
-OperandForm Words(std::string_view name, std::vector<std::string_view> words)
-{
-    return {name, OperandKind::Words, std::move(words)};
+    return Number(name, 1, largestStepNumber);
 }
 
 ModifierForm Flag(std::string_view name, std::string_view help)
@@ -109,7 +101,7 @@ std::vector<GeneratorCommand> MakeCommands()
          "Transliterate the name parts by the stored tables."},
         {"delete",
          "--delete",
-         {{Number("FROM"), "from"}, {Number("COUNT"), "count"}},
+         {{StepNumber("FROM"), "from"}, {StepNumber("COUNT"), "count"}},
          {{Flag("--from-end", "count positions from the end of the name part"), "from-end"}},
          "Delete COUNT characters of the name part from position FROM (1 to 256 each)."},
     };

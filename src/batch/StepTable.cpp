@@ -2,6 +2,7 @@
 #include "batch/StepTable.h"
 
 #include "batch/GeneratorCommands.h"
+#include "batch/OperandForms.h"
 #include "batch/StepValues.h"
 #include "batch/UsageError.h"
 #include "platform/Errors.h"
@@ -19,27 +20,6 @@ namespace {
 std::optional<std::string> OptionalValue(const RawStep& raw, std::string_view modifier)
 {
     return raw.Has(modifier) ? std::optional<std::string>(raw.Value(modifier)) : std::nullopt;
-}
-
-OperandForm Text(std::string_view name)
-{
-    return {name, OperandKind::Text, {}};
-}
-OperandForm Folder(std::string_view name)
-{
-    return {name, OperandKind::Folder, {}};
-}
-OperandForm File(std::string_view name)
-{
-    return {name, OperandKind::File, {}};
-}
-OperandForm Number(std::string_view name, int lowest, int highest)
-{
-    return {name, OperandKind::Number, {}, lowest, highest};
-}
-OperandForm Words(std::string_view name, std::vector<std::string_view> words)
-{
-    return {name, OperandKind::Words, std::move(words)};
 }
 
 // The range lives in the table only, so --help, the completion and the check agree.
