@@ -109,9 +109,7 @@ void ListPages::SetMarkColours(const QColor& failed, const QColor& kept)
 
 void ListPages::Hold(bool on)
 {
-    shownModel_->Hold(on);
-    c_.FilterList->viewport()->setUpdatesEnabled(!on);
-    c_.FilterList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
+    HoldRows(*shownModel_, *c_.FilterList, on);
 }
 
 void ListPages::ForgetRows()

@@ -238,4 +238,11 @@ void SizeRowColumns(QTableView& view)
     view.setColumnHidden(RowTableModel::IndexColumn, true);
 }
 
+void HoldRows(RowTableModel& model, QTableView& view, bool on)
+{
+    model.Hold(on);
+    view.viewport()->setUpdatesEnabled(!on);
+    view.horizontalHeader()->viewport()->setUpdatesEnabled(!on);
+}
+
 } // namespace tollwick

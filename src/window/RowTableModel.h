@@ -89,5 +89,7 @@ private:
 /// The row lists' columns: the new name takes the room left, the date is
 /// wide enough for its whole text, the row number is hidden.
 void SizeRowColumns(QTableView& view);
+/// Holds the model's changes and the view's paints while a job changes the rows, or lets both go.
+void HoldRows(RowTableModel& model, QTableView& view, bool on);
 
 } // namespace tollwick

@@ -49,9 +49,7 @@ bool RunPages::OrderChosen() const
 
 void RunPages::Hold(bool on)
 {
-    masterModel_->Hold(on);
-    c_.TotalList->viewport()->setUpdatesEnabled(!on);
-    c_.TotalList->horizontalHeader()->viewport()->setUpdatesEnabled(!on);
+    HoldRows(*masterModel_, *c_.TotalList, on);
 }
 
 void RunPages::ForgetRows()
