@@ -29,12 +29,12 @@ public:
     void ShowLastFolder();
     /// Keeps `folder` as the one last listed, and points the tree at it.
     void FolderListed(const QString& folder);
-    /// Lists the places again: the user's folders, the mounted drives and "/".
-    void FillPlaces();
     void ApplyTexts();
 
 private:
     void SetUpKeys();
+    /// Lists the places: the user's folders, the mounted drives and "/".
+    void FillPlaces();
     void PlaceChosen(int position);
     void PointTreeAt(const QString& folder);
     void ShowChosenFolder();
