@@ -33,7 +33,7 @@ bool StatAt(int dirFd, const char* name, int flags, struct stat& status)
 
 // Decides whether an entry is a file the scan takes, and finds its date.
 // Links count by what they point to; a dangling link keeps its own date.
-bool ExamineEntry(int dirFd, const char* name, unsigned char type, std::optional<LocalDateTime>& modified)
+bool ExamineEntry(int dirFd, const char* name, unsigned char type, PackedDateTime& modified)
 {
     struct stat status {};
     if (type == DT_UNKNOWN) {
@@ -84,7 +84,7 @@ std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
         if (entry.name[0] == '.') {
             return;
         }
-        std::optional<LocalDateTime> modified;
+        PackedDateTime modified;
         if (ExamineEntry(entry.folderFd, entry.name, entry.type, modified)) {
             entries.push_back({entry.name, modified});
         }
@@ -138,14 +138,14 @@ std::optional<LocalDateTime> FileModifiedTime(const std::string& folder, const s
     if (!dir.IsOpen()) {
         return std::nullopt;
     }
-    std::optional<LocalDateTime> modified;
+    PackedDateTime modified;
     struct stat status {};
     bool taken = false;
     if (StatAt(dir.Get(), name.c_str(), AT_SYMLINK_NOFOLLOW, status)) {
         const unsigned char type = S_ISREG(status.st_mode) ? DT_REG : S_ISLNK(status.st_mode) ? DT_LNK : DT_DIR;
         taken = ExamineEntry(dir.Get(), name.c_str(), type, modified);
     }
-    return taken ? modified : std::nullopt;
+    return taken && modified ? std::optional(*modified) : std::nullopt;
 }
 
 } // namespace tollwick

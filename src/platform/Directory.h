@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/PackedDateTime.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +13,7 @@ namespace tollwick {
 struct FolderEntry {
     std::string name;
     /// Local modification time at two-second resolution; empty when the entry could not be read.
-    std::optional<LocalDateTime> modified;
+    PackedDateTime modified;
 };
 
 /// The files of a folder as the scan takes them: no hidden names, no

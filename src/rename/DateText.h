@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/PackedDateTime.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ inline constexpr const char* NoDateText = "N/A";
 [[nodiscard]] std::optional<LocalDateTime> DateTextValue(std::string_view text);
 
 /// A row's last-write time; empty for a file whose time could not be read.
-using RowDate = std::optional<LocalDateTime>;
+using RowDate = PackedDateTime;
 /// The text the list shows for a row's date: DateTimeText, or "N/A".
 [[nodiscard]] std::string RowDateText(const RowDate& date);
 /// The last-write time of a file of the list folder (`folder` ends with "/").

@@ -63,7 +63,7 @@ void RenameList::StartNewList()
 
 Row& RenameList::AddMasterRow(std::string oldName, std::string newName, RowDate date)
 {
-    TotalList.push_back({std::move(oldName), std::move(newName), static_cast<std::uint32_t>(NextIndex), date, false});
+    TotalList.push_back({std::move(oldName), std::move(newName), static_cast<std::uint32_t>(NextIndex), false, date});
     ++NextIndex;
     return TotalList.back();
 }

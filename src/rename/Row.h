@@ -13,8 +13,8 @@ struct Row {
     std::string OldName;     // present name inside the list folder
     std::string NewName;     // the name it is to get
     std::uint32_t Index = 0; // unique row number; joins a shown row to its master row
-    RowDate Date;            // last-write time, if it could be read
     bool Checked = false;    // takes part in the run
+    RowDate Date;            // last-write time, if it could be read
     friend bool operator==(const Row&, const Row&) = default;
 };
 

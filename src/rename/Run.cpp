@@ -122,7 +122,7 @@ public:
             line_.OldName = row.OldName;
             line_.NewName = row.NewName;
             line_.StatusText = texts_.Status[slot];
-            line_.DateText = RowDateText(row.Date);
+            line_.Date = row.Date;
             line_.Status = done.Status;
             line_.Reason = done.Reason;
             onResult_(line_, counts_);

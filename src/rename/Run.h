@@ -58,7 +58,7 @@ struct ResultRow {
     std::string OldName;
     std::string NewName;
     std::string StatusText; // the language text of the status
-    std::string DateText;
+    RowDate Date;           // made a text only where it is shown
     RunStatus Status = RunStatus::StatusCanNot;
     /// Why a StatusCanNot row was refused: the system's text ("Permission
     /// denied") or one of the language's reason texts; why the run stopped

@@ -99,7 +99,8 @@ void ResultModel::Clear()
 
 void ResultModel::Append(const ResultRow& row)
 {
-    const std::array<const std::string*, 4> parts = {&row.OldName, &row.NewName, &row.DateText, &row.Reason};
+    const std::string dateText = RowDateText(row.Date);
+    const std::array<const std::string*, 4> parts = {&row.OldName, &row.NewName, &dateText, &row.Reason};
     std::size_t size = 0;
     for (const std::string* part : parts) {
         size += part->size();

@@ -98,7 +98,7 @@ TEST_F(NameList, EveryLayoutReadsBackWhatItWrote)
         list.FilterList.clear(); // the shown list is gone after an import; no row may survive
         (void)Import(written, layout);
         EXPECT_EQ(MasterPairs(), (Pairs{{"a.jpg", "b.jpg"}, {"c.jpg", "d.jpg"}})) << static_cast<int>(layout);
-        EXPECT_EQ(list.TotalList[0], (Row{"a.jpg", "b.jpg", 0, DateTextValue("2005-11-30_11-30-18"), false}));
+        EXPECT_EQ(list.TotalList[0], (Row{"a.jpg", "b.jpg", 0, false, DateTextValue("2005-11-30_11-30-18")}));
         EXPECT_EQ(RowDateText(list.TotalList[1].Date), "N/A");
         EXPECT_EQ(list.NextIndex, 2);
         EXPECT_EQ(list.FilterList, list.TotalList);

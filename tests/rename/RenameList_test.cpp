@@ -58,8 +58,8 @@ TEST(StoreShownRows, CopiesOnlyNewNameAndCheckedBack)
     std::swap(list.FilterList[0], list.FilterList[1]); // a sorted shown list
     Progress progress;
     StoreShownRows(list, progress);
-    EXPECT_EQ(list.TotalList[2], (Row{"c", "C.txt", 2, DateTextValue("2005-11-30_11-30-18"), true}));
-    EXPECT_EQ(list.TotalList[0], (Row{"a", "a", 0, DateTextValue("2005-11-30_11-30-18"), false}));
+    EXPECT_EQ(list.TotalList[2], (Row{"c", "C.txt", 2, true, DateTextValue("2005-11-30_11-30-18")}));
+    EXPECT_EQ(list.TotalList[0], (Row{"a", "a", 0, false, DateTextValue("2005-11-30_11-30-18")}));
     EXPECT_EQ(progress.Maximum(), 100);
 }
 

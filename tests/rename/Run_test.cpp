@@ -33,7 +33,7 @@ TEST(RunRename, DecidesEachRowInTheDescribedOrder)
     const RecordedRun run = RunAndRecord(list, OptionsFor(folder));
 
     EXPECT_EQ(StatusesOf(run), (std::vector{StatusDontExist, StatusCancel, StatusExist, StatusRenamed, StatusCanNot}));
-    EXPECT_EQ(run.results[1].DateText, "2005-11-30_11-30-18");
+    EXPECT_EQ(RowDateText(run.results[1].Date), "2005-11-30_11-30-18");
     EXPECT_EQ(run.results[2].OldName, "a.txt");
     EXPECT_EQ(run.results[2].NewName, "b.txt");
     for (const ResultRow& row : run.results) {
@@ -314,8 +314,7 @@ TEST(PreparePreview, CountsCheckedShownRows)
     EXPECT_EQ(withUndo.undoLine, "<PreviewUndoLabel1>");
     EXPECT_EQ(view.bars, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 100}}));
 
-    EXPECT_EQ(PreparePreview(list, "/photos/", false, KeyEchoLookup(), progress).undoLine,
-              "<PreviewUndoLabel2>");
+    EXPECT_EQ(PreparePreview(list, "/photos/", false, KeyEchoLookup(), progress).undoLine, "<PreviewUndoLabel2>");
 }
 
 } // namespace

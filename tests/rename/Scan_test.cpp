@@ -25,8 +25,8 @@ TEST(ScanFolder, MakesOneUncheckedNumberedRowPerFile)
     Progress progress;
     (void)ScanFolder(list, dir.Path(), {}, progress);
     ASSERT_EQ(list.TotalList.size(), 3U);
-    EXPECT_EQ(list.TotalList[0], (Row{"a.txt", "a.txt", 0, DateTextValue("2005-03-07_09-05-02"), false}));
-    EXPECT_EQ(list.TotalList[1], (Row{"b.txt", "b.txt", 1, DateTextValue("2005-11-30_11-30-18"), false}));
+    EXPECT_EQ(list.TotalList[0], (Row{"a.txt", "a.txt", 0, false, DateTextValue("2005-03-07_09-05-02")}));
+    EXPECT_EQ(list.TotalList[1], (Row{"b.txt", "b.txt", 1, false, DateTextValue("2005-11-30_11-30-18")}));
     EXPECT_EQ(list.TotalList[2].OldName, "h.txt");
     EXPECT_EQ(list.FilterList, list.TotalList);
     EXPECT_EQ(list.NextIndex, 3);

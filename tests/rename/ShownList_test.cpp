@@ -27,7 +27,7 @@ TEST(ShownList, FilterOffSharesTheMasterRowsAndEditsReachThem)
     ASSERT_TRUE(list.FilterList.SharesMaster());
     list.FilterList[1].NewName = "B";
     list.FilterList[1].Checked = true;
-    EXPECT_EQ(list.TotalList[1], (Row{"b", "B", 1, DateTextValue("2005-11-30_11-30-18"), true}));
+    EXPECT_EQ(list.TotalList[1], (Row{"b", "B", 1, true, DateTextValue("2005-11-30_11-30-18")}));
 
     // A pass with the filter on starts from the edited master rows.
     FilterSettings on;

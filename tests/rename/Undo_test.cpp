@@ -186,9 +186,9 @@ TEST_F(UndoFile, LoadGivesRowsLeadingBack)
     EXPECT_EQ(load.DirName, folder.Path());
     EXPECT_EQ(load.Filter, filter);
     // Newest first; the last line lost its line end, so it was cut short.
-    const std::vector<Row> expected = {{"new3", "old3", 0, RowDate(), false},
-                                       {"new2", "old2", 1, RowDate(), false},
-                                       {"new1", "old1", 2, DateTextValue("2005-03-07_09-05-02"), false}};
+    const std::vector<Row> expected = {{"new3", "old3", 0, false, RowDate()},
+                                       {"new2", "old2", 1, false, RowDate()},
+                                       {"new1", "old1", 2, false, DateTextValue("2005-03-07_09-05-02")}};
     EXPECT_EQ(list.TotalList, expected);
     EXPECT_EQ(list.FilterList, expected);
     EXPECT_EQ(list.NextIndex, 3);

@@ -28,7 +28,7 @@ std::vector<Row> SomeRows()
     for (int k = 0; k < 5; ++k) {
         const std::string name = "file" + std::to_string(k) + ".txt";
         rows.push_back(
-            {name, "new" + name, static_cast<std::uint32_t>(k), DateTextValue("2005-11-30_11-30-18"), k % 2 == 0});
+            {name, "new" + name, static_cast<std::uint32_t>(k), k % 2 == 0, DateTextValue("2005-11-30_11-30-18")});
     }
     rows[3].OldName = "bad\xff.txt";
     return rows;
@@ -131,11 +131,11 @@ void Models::ResultRowsAppearOnlyWhenFlushed()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     for (int k = 0; k < 3; ++k) {
-        model.Append({"a" + std::to_string(k), "b", "Renamed", "", RunStatus::StatusRenamed, ""});
+        model.Append({"a" + std::to_string(k), "b", "Renamed", RowDate(), RunStatus::StatusRenamed, ""});
     }
     // Bytes that are not UTF-8 show as the window shows such file names elsewhere.
-    model.Append({"bad\xff.txt", "Gr\xc3\xbc\xc3\x9f.txt", "Failed", "2005-11-30_11-30-18", RunStatus::StatusCanNot,
-                  "Permission denied"});
+    model.Append({"bad\xff.txt", "Gr\xc3\xbc\xc3\x9f.txt", "Failed", DateTextValue("2005-11-30_11-30-18"),
+                  RunStatus::StatusCanNot, "Permission denied"});
     QCOMPARE(model.rowCount(), 0);
     model.Flush();
     QCOMPARE(model.rowCount(), 4);
