@@ -88,7 +88,7 @@ void TimeListing(int files, const std::string& parent)
     }
     const Clock::time_point start = Clock::now();
     const std::clock_t cpuStart = std::clock();
-    const tollwick::FolderView view = tollwick::FolderView::Of(folder);
+    const tollwick::FolderView view = tollwick::FolderView::Listed(folder);
     std::printf("listing of %d files: %.3f s (%.3f s of processor) (%s)\n", files, SecondsSince(start),
                 CpuSecondsSince(cpuStart),
                 view.KindOf(Numbered(0)) == tollwick::EntryKind::File ? "listed" : "not listed");

@@ -27,6 +27,11 @@ bool IsFolderAt(int dirFd, const char* name, unsigned char type)
 
 } // namespace
 
+bool IsFolderEntry(const DirectoryEntry& entry)
+{
+    return IsFolderAt(entry.folderFd, entry.name, entry.type);
+}
+
 std::optional<FolderNames> ListFolderNames(const std::string& folder)
 {
     FolderNames names;

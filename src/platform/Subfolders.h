@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DirectoryWalk.h"
 #include "platform/NameSet.h"
 
 #include <functional>
@@ -23,6 +24,9 @@ struct FolderNames {
     NameSet files;
     NameSet folders;
 };
+
+/// Whether a listed entry is a folder or a link to one, as FolderNames tells them.
+[[nodiscard]] bool IsFolderEntry(const DirectoryEntry& entry);
 
 /// One pass over the folder; empty when it cannot be listed whole.
 [[nodiscard]] std::optional<FolderNames> ListFolderNames(const std::string& folder);

@@ -37,6 +37,18 @@ std::size_t NameIds::Place(Hash hash) const
     return place;
 }
 
+std::optional<NameIds::Id> NameIds::Find(std::string_view name) const
+{
+    const Hash hash = HashOf(name);
+    for (std::size_t place = hash & mask_; slots_[place].idPlusOne != 0; place = (place + 1) & mask_) {
+        const Slot& slot = slots_[place];
+        if (slot.hash == hash && names_[slot.idPlusOne - 1] == name) {
+            return slot.idPlusOne - 1;
+        }
+    }
+    return std::nullopt;
+}
+
 NameIds::Id NameIds::Intern(std::string_view name, Hash hash)
 {
     std::size_t place = hash & mask_;

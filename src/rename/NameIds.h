@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     [[nodiscard]] Id Intern(std::string_view name) { return Intern(name, HashOf(name)); }
     /// The same with the name's HashOf.
     [[nodiscard]] Id Intern(std::string_view name, Hash hash);
+    /// The number of `name`, if it has one.
+    [[nodiscard]] std::optional<Id> Find(std::string_view name) const;
     /// Asks the memory for the slot of `hash` ahead of its Intern.
     void Prefetch(Hash hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
     [[nodiscard]] std::size_t Size() const { return names_.size(); }

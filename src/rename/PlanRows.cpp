@@ -40,21 +40,7 @@ PlanRows PrepareRows(const std::vector<Row>& shown, const std::vector<std::size_
 {
     PlanRows prepared;
     prepared.Rows.reserve(positions.size());
-    prepared.FolderKinds.reserve(positions.size() * 2);
     NameIds ids(positions.size() * 2);
-    std::vector<NameIds::Id> toLookUp; // plain names, each once
-    toLookUp.reserve(positions.size() * 2);
-    const auto number = [&](std::string_view name, NameIds::Hash hash, bool plain) {
-        const NameIds::Id id = ids.Intern(name, hash);
-        if (id == prepared.FolderKinds.size()) {
-            prepared.FolderKinds.push_back(EntryKind::None);
-            // A name that is not plain never reaches the folder.
-            if (plain) {
-                toLookUp.push_back(id);
-            }
-        }
-        return id;
-    };
     // The table is far larger than the caches: its slots are asked for some rows ahead.
     constexpr std::size_t Ahead = 8;
     std::vector<std::pair<NameIds::Hash, NameIds::Hash>> hashes(std::min(positions.size(), Ahead));
@@ -78,17 +64,14 @@ PlanRows PrepareRows(const std::vector<Row>& shown, const std::vector<std::size_
         PlanRow planned;
         planned.OldPlain = IsPlainFileName(row.OldName);
         const bool newPlain = IsPlainFileName(row.NewName);
-        planned.OldId = number(row.OldName, oldHash, planned.OldPlain);
-        planned.NewId = number(row.NewName, newHash, newPlain);
+        planned.OldId = ids.Intern(row.OldName, oldHash);
+        planned.NewId = ids.Intern(row.NewName, newHash);
         planned.NewRefused =
             !newPlain || (options.writeUndo && !UndoCanRecord(options.DirName, row.OldName, row.NewName));
         planned.MayBeRefused = row.NewName.size() > NameMax || !folder.Writable();
         prepared.Rows.push_back(planned);
     }
-    // Apart, the lookups of one name do not wait for those of the next.
-    for (const NameIds::Id id : toLookUp) {
-        prepared.FolderKinds[id] = folder.KindOf(ids.NameOf(id));
-    }
+    prepared.FolderKinds = folder.KindsOf(ids);
     return prepared;
 }
 

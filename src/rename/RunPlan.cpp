@@ -2,6 +2,8 @@
 #include "rename/RunPlan.h"
 
 #include "platform/Directory.h"
+#include "platform/DirectoryWalk.h"
+#include "platform/RenameFile.h"
 #include "rename/PlanRows.h"
 #include "rename/Undo.h"
 
@@ -111,7 +113,20 @@ FolderView::FolderView(std::string dirName, std::optional<FolderNames> names, bo
 {
 }
 
+FolderView::FolderView(std::string dirName, bool writable)
+    : dirName_(std::move(dirName)), writable_(writable), listsOnLookUp_(true)
+{
+}
+
 FolderView FolderView::Of(const std::string& dirName)
+{
+    if (!IsRunnableFolder(dirName)) {
+        return {dirName, FolderNames{}, false};
+    }
+    return {dirName, IsWritableFolder(dirName)};
+}
+
+FolderView FolderView::Listed(const std::string& dirName)
 {
     if (!IsRunnableFolder(dirName)) {
         return {dirName, FolderNames{}, false};
@@ -128,6 +143,37 @@ EntryKind FolderView::KindOf(std::string_view name) const
         return EntryKind::Folder;
     }
     return names_->files.Contains(name) ? EntryKind::File : EntryKind::None;
+}
+
+// Every entry is a plain name, so only the plan's plain names can match one.
+bool FolderView::LookUpWhileListing(const NameIds& ids, std::vector<EntryKind>& kinds) const
+{
+    const WalkResult walked = WalkDirectory(dirName_, [&](const DirectoryEntry& entry) {
+        const std::string_view name = entry.name;
+        if (name == "." || name == "..") {
+            return;
+        }
+        if (const std::optional<NameIds::Id> id = ids.Find(name)) {
+            kinds[*id] = IsFolderEntry(entry) ? EntryKind::Folder : EntryKind::File;
+        }
+    });
+    return walked == WalkResult::Complete;
+}
+
+std::vector<EntryKind> FolderView::KindsOf(const NameIds& ids) const
+{
+    std::vector<EntryKind> kinds(ids.Size(), EntryKind::None);
+    if (listsOnLookUp_ && LookUpWhileListing(ids, kinds)) {
+        return kinds;
+    }
+    // A listing cut short could miss a name: each is tested on its own.
+    for (NameIds::Id id = 0; id < ids.Size(); ++id) {
+        const std::string_view name = ids.NameOf(id);
+        if (IsPlainFileName(name)) {
+            kinds[id] = listsOnLookUp_ ? KindOfEntry(dirName_ + std::string(name)) : KindOf(name);
+        }
+    }
+    return kinds;
 }
 
 RunPlan PlanRun(const std::vector<Row>& shown, const PlanOptions& options, const FolderView& folder)

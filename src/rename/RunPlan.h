@@ -14,21 +14,34 @@
 
 namespace tollwick {
 
-/// What a plan knows of the list folder before the run: one listing, or a
-/// test per name where the folder cannot be listed.
+class NameIds;
+
+/// What a plan knows of the list folder before the run: one listing, held
+/// or read as the plan looks its names up, or a test per name where the
+/// folder cannot be listed.
 class FolderView {
 public:
     FolderView(std::string dirName, std::optional<FolderNames> names, bool writable);
-    /// Lists `dirName` once.
+    /// Lists `dirName` when the plan looks its names up, and keeps only
+    /// what it finds of them: a plan of a million rows needs no copy of the folder.
     [[nodiscard]] static FolderView Of(const std::string& dirName);
+    /// Lists `dirName` now and holds the listing for every later plan.
+    [[nodiscard]] static FolderView Listed(const std::string& dirName);
 
+    /// What the folder holds under each plain name of `ids`, by id; None for the others.
+    [[nodiscard]] std::vector<EntryKind> KindsOf(const NameIds& ids) const;
+    /// What the folder holds under one name: from the held listing, or a test of its own.
     [[nodiscard]] EntryKind KindOf(std::string_view name) const;
     [[nodiscard]] bool Writable() const { return writable_; }
 
 private:
+    FolderView(std::string dirName, bool writable);
+    [[nodiscard]] bool LookUpWhileListing(const NameIds& ids, std::vector<EntryKind>& kinds) const;
+
     std::string dirName_;
     std::optional<FolderNames> names_;
     bool writable_;
+    bool listsOnLookUp_ = false;
 };
 
 /// One move of an ordered run.

@@ -338,7 +338,7 @@ RunPlan RenameSession::Forecast(bool undoCheck)
     options.UndoReady = true;
     // A fresh list has no checked row: the list page opens without listing the folder.
     if (!folder_ && std::any_of(shown.begin(), shown.end(), [](const Row& row) { return row.Checked; })) {
-        folder_ = FolderView::Of(dirName_);
+        folder_ = FolderView::Listed(dirName_);
     }
     RunPlan plan = folder_ ? PlanRun(shown, options, *folder_) : RunPlan{};
     for (SessionObserver* observer : observers_) {

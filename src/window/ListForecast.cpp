@@ -51,6 +51,24 @@ void ListForecast::UndoToggled()
     }
 }
 
+// The listing would wait through the preview for nothing, and a plan still
+// due would list the folder again behind it.
+void ListForecast::Leave()
+{
+    dueOnStay_ = pause_.isActive();
+    pause_.stop();
+    visited_ = false;
+    session_.RelistFolder();
+}
+
+void ListForecast::Stay()
+{
+    visited_ = true;
+    if (dueOnStay_) {
+        pause_.start();
+    }
+}
+
 void ListForecast::SetColours(const QColor& failed, const QColor& kept)
 {
     marks_.SetColours(failed, kept);

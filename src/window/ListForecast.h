@@ -39,6 +39,10 @@ public:
     void Later();
     /// The undo box was toggled: forecasts at once, from the same listing.
     void UndoToggled();
+    /// The preview takes over: it lists the folder itself.
+    void Leave();
+    /// The preview was stopped and the page stays: what was due is due again.
+    void Stay();
     void SetColours(const QColor& failed, const QColor& kept);
 
 private:
@@ -52,6 +56,7 @@ private:
     TextOf text_;
     RowMarks marks_;
     bool visited_ = false;
+    bool dueOnStay_ = false;
     QTimer pause_;
 };
 

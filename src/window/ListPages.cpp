@@ -102,6 +102,16 @@ void ListPages::Shown()
     listForecast_->Relist();
 }
 
+void ListPages::Leaving()
+{
+    listForecast_->Leave();
+}
+
+void ListPages::Stayed()
+{
+    listForecast_->Stay();
+}
+
 void ListPages::SetMarkColours(const QColor& failed, const QColor& kept)
 {
     listForecast_->SetColours(failed, kept);

@@ -39,6 +39,10 @@ public:
     void RunFilterPass();
     /// The page shows again: the folder may have changed meanwhile.
     void Shown();
+    /// Next goes on to the preview.
+    void Leaving();
+    /// The preview was stopped: the page stays.
+    void Stayed();
     void SetMarkColours(const QColor& failed, const QColor& kept);
     /// Keeps the view from reading the rows while a job changes them.
     void Hold(bool on);

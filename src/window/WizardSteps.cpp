@@ -25,8 +25,11 @@
 namespace tollwick {
 void TForm1::NextOnListPage()
 {
+    listPages_->Leaving();
     if (runPages_->PrepareForecast()) {
         ShowPage(Page::Preview);
+    } else {
+        listPages_->Stayed();
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rename/ListCommands.h"
+#include "rename/NameIds.h"
 #include "rename/RunHelpers.h"
 #include "rename/RunPlan.h"
 #include "rename/Undo.h"
@@ -228,6 +229,35 @@ TEST_F(Ordering, WithoutTheUndoFolderNothingIsRenamed)
     EXPECT_EQ(run.summary.Undo, UndoOutcome::NotWritten);
     EXPECT_EQ(folder.Names(), (Names{"a", "b"}));
     EXPECT_EQ(folder.ReadFile("a"), "A");
+}
+
+} // namespace
+} // namespace tollwick::test
+
+namespace tollwick::test {
+namespace {
+
+// The plan's own pass over the folder must tell what a held listing tells,
+// for every kind of entry, and test names one by one where it cannot list.
+TEST(FolderView, ListingWhileLookingUpFindsWhatAHeldListingFinds)
+{
+    TempDir folder;
+    folder.WriteFile("file");
+    folder.WriteFile(".hidden");
+    folder.MakeFolder("sub");
+    std::filesystem::create_directory_symlink(folder.Path() + "sub", folder.Path() + "to-sub");
+    std::filesystem::create_symlink(folder.Path() + "gone", folder.Path() + "dangling");
+    NameIds ids(8);
+    for (const char* name : {"file", ".hidden", "sub", "to-sub", "dangling", "absent", "", "sub/file", ".."}) {
+        (void)ids.Intern(name);
+    }
+    const std::vector<EntryKind> expected = {EntryKind::File,   EntryKind::File, EntryKind::Folder,
+                                             EntryKind::Folder, EntryKind::File, EntryKind::None,
+                                             EntryKind::None,   EntryKind::None, EntryKind::None};
+    EXPECT_EQ(FolderView::Listed(folder.Path()).KindsOf(ids), expected);
+    EXPECT_EQ(FolderView::Of(folder.Path()).KindsOf(ids), expected);
+    const std::string gone = folder.Path() + "missing/";
+    EXPECT_EQ(FolderView::Of(gone).KindsOf(ids), std::vector<EntryKind>(ids.Size(), EntryKind::None));
 }
 
 } // namespace
