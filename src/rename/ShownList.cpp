@@ -28,15 +28,16 @@ ShownList& ShownList::operator=(std::vector<Row> rows)
     return *this;
 }
 
+// Assigning {} would keep the capacity: a million rows' worth of memory.
 void ShownList::ShareMaster()
 {
-    own_ = {};
+    own_ = std::vector<Row>();
     sharesMaster_ = true;
 }
 
 void ShownList::clear()
 {
-    own_ = {};
+    own_ = std::vector<Row>();
     sharesMaster_ = false;
 }
 

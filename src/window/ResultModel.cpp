@@ -91,8 +91,8 @@ void ResultModel::Clear()
 {
     beginResetModel();
     // Gives the memory back: the last run may have been large.
-    rows_ = {};
-    blocks_ = {};
+    rows_ = std::deque<Entry>();
+    blocks_ = std::deque<std::string>();
     shownCount_ = 0;
     endResetModel();
 }

@@ -92,9 +92,10 @@ void RunPages::Run()
     const bool ordered = OrderChosen();
     // The run plans anew; of the forecast the preview keeps only its counts.
     for (RunPlan* plan : {&forecast_.ShownOrder, &forecast_.Ordered}) {
-        plan->Rows = {};
-        plan->Statuses = {};
-        plan->Moves = {};
+        // A new plan, not {} assigned to each vector: that would keep their memory.
+        RunPlan counted;
+        counted.Counts = plan->Counts;
+        *plan = std::move(counted);
     }
     resultModel_->Clear();
     services_.showPage(Page::Result);
