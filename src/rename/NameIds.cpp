@@ -25,25 +25,27 @@ NameIds::Hash NameIds::HashOf(std::string_view name)
 
 NameIds::NameIds(std::size_t expected) : slots_(SlotsFor(expected)), mask_(slots_.size() - 1)
 {
-    names_.reserve(expected);
+    starts_.reserve(expected);
+    sizes_.reserve(expected);
 }
 
-std::size_t NameIds::Place(Hash hash) const
+// The id of the name in the slot at `place` when it is `name`.
+std::optional<NameIds::Id> NameIds::IdAt(std::size_t place, std::string_view name, Hash hash) const
 {
-    std::size_t place = hash & mask_;
-    while (slots_[place].idPlusOne != 0) {
-        place = (place + 1) & mask_;
+    const Slot slot = slots_[place];
+    if ((slot & ~IdMask) != TagOf(hash)) {
+        return std::nullopt;
     }
-    return place;
+    const Id id = (slot & IdMask) - 1;
+    return NameOf(id) == name ? std::optional(id) : std::nullopt;
 }
 
 std::optional<NameIds::Id> NameIds::Find(std::string_view name) const
 {
     const Hash hash = HashOf(name);
-    for (std::size_t place = hash & mask_; slots_[place].idPlusOne != 0; place = (place + 1) & mask_) {
-        const Slot& slot = slots_[place];
-        if (slot.hash == hash && names_[slot.idPlusOne - 1] == name) {
-            return slot.idPlusOne - 1;
+    for (std::size_t place = hash & mask_; slots_[place] != 0; place = (place + 1) & mask_) {
+        if (const std::optional<Id> id = IdAt(place, name, hash)) {
+            return id;
         }
     }
     return std::nullopt;
@@ -52,19 +54,19 @@ std::optional<NameIds::Id> NameIds::Find(std::string_view name) const
 NameIds::Id NameIds::Intern(std::string_view name, Hash hash)
 {
     std::size_t place = hash & mask_;
-    for (; slots_[place].idPlusOne != 0; place = (place + 1) & mask_) {
-        const Slot& slot = slots_[place];
-        if (slot.hash == hash && names_[slot.idPlusOne - 1] == name) {
-            return slot.idPlusOne - 1;
+    for (; slots_[place] != 0; place = (place + 1) & mask_) {
+        if (const std::optional<Id> id = IdAt(place, name, hash)) {
+            return *id;
         }
     }
-    if (names_.size() >= UINT32_MAX - 1) {
+    if (Size() >= IdMask - 1 || name.size() > UINT32_MAX) {
         throw std::length_error("too many names for one plan");
     }
-    const auto id = static_cast<Id>(names_.size());
-    names_.push_back(name);
-    slots_[place] = {hash, id + 1};
-    if (names_.size() * 2 > slots_.size()) {
+    const auto id = static_cast<Id>(Size());
+    starts_.push_back(name.data());
+    sizes_.push_back(static_cast<std::uint32_t>(name.size()));
+    slots_[place] = TagOf(hash) | (id + 1);
+    if (Size() * 2 > slots_.size()) {
         Grow();
     }
     return id;
@@ -72,13 +74,15 @@ NameIds::Id NameIds::Intern(std::string_view name, Hash hash)
 
 void NameIds::Grow()
 {
-    std::vector<Slot> old(slots_.size() * 2);
-    old.swap(slots_);
+    slots_.assign(slots_.size() * 2, 0);
     mask_ = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.idPlusOne != 0) {
-            slots_[Place(slot.hash)] = slot;
+    for (Id id = 0; id < Size(); ++id) {
+        const Hash hash = HashOf(NameOf(id));
+        std::size_t place = hash & mask_;
+        while (slots_[place] != 0) {
+            place = (place + 1) & mask_;
         }
+        slots_[place] = TagOf(hash) | (id + 1);
     }
 }
 

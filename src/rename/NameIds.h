@@ -10,7 +10,9 @@ namespace tollwick {
 
 /// Numbers the distinct names of a plan 0, 1, 2, ... by their bytes, so the
 /// plan keeps its per-name state in plain vectors. An open-addressing table
-/// of views: the names must outlive it, and nothing is copied.
+/// of four-byte slots over views of the names: the names must outlive it,
+/// and nothing is copied. A plan of a million rows numbers two million
+/// names, so each byte a name takes here counts.
 class NameIds {
 public:
     using Id = std::uint32_t;
@@ -29,19 +31,23 @@ public:
     [[nodiscard]] std::optional<Id> Find(std::string_view name) const;
     /// Asks the memory for the slot of `hash` ahead of its Intern.
     void Prefetch(Hash hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
-    [[nodiscard]] std::size_t Size() const { return names_.size(); }
-    [[nodiscard]] std::string_view NameOf(Id id) const { return names_[id]; }
+    [[nodiscard]] std::size_t Size() const { return starts_.size(); }
+    [[nodiscard]] std::string_view NameOf(Id id) const { return {starts_[id], sizes_[id]}; }
 
 private:
-    struct Slot {
-        Hash hash = 0;
-        Id idPlusOne = 0; // 0: empty
-    };
+    // A slot holds the id plus one in its low bits (0: empty) and the top
+    // bits of the name's hash above them, which tell most other names
+    // apart without a look at their bytes.
+    using Slot = std::uint32_t;
+    static constexpr int IdBits = 26;
+    static constexpr Slot IdMask = (Slot{1} << IdBits) - 1;
+    [[nodiscard]] static Slot TagOf(Hash hash) { return hash & ~IdMask; }
+    [[nodiscard]] std::optional<Id> IdAt(std::size_t place, std::string_view name, Hash hash) const;
     void Grow();
-    [[nodiscard]] std::size_t Place(Hash hash) const;
 
     std::vector<Slot> slots_;
-    std::vector<std::string_view> names_;
+    std::vector<const char*> starts_;
+    std::vector<std::uint32_t> sizes_;
     std::size_t mask_ = 0;
 };
 

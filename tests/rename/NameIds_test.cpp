@@ -23,7 +23,14 @@ TEST(NameIds, EachDistinctNameKeepsItsNumberWhileTheTableGrows)
         const std::string copy = names[k];
         ASSERT_EQ(ids.Intern(copy), k) << copy;
         ASSERT_EQ(ids.NameOf(static_cast<NameIds::Id>(k)), names[k]);
+        ASSERT_EQ(ids.Find(copy), k) << copy;
     }
+    EXPECT_EQ(ids.Size(), names.size());
+    // Looking up numbers nothing new.
+    for (const char* absent : {"file_5000", "file_", "B"}) {
+        EXPECT_FALSE(ids.Find(absent)) << absent;
+    }
+    EXPECT_FALSE(ids.Find(std::string("a\0d", 3)));
     EXPECT_EQ(ids.Size(), names.size());
 }
 

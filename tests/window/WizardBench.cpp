@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 using namespace tollwick;
@@ -92,16 +94,24 @@ void MakeFiles(const QString& folder, int count)
     }
 }
 
-std::string PeakMemory()
+// A figure of /proc/self/status in kB ("VmHWM:", "VmRSS:"), or -1.
+long MemoryKb(const char* key)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return line.substr(6);
+        if (line.rfind(key, 0) == 0) {
+            return std::atol(line.c_str() + std::strlen(key));
         }
     }
-    return " unknown";
+    return -1;
+}
+
+// The high-water mark starts again from the present size, so that each
+// step's own peak shows.
+void RestartPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 void Settle()
@@ -124,26 +134,32 @@ public:
 
     template <typename Action> void Time(const char* name, Action action)
     {
+        peak_ = std::max(peak_, MemoryKb("VmHWM:"));
+        const long before = MemoryKb("VmRSS:");
+        RestartPeak();
         const Clock::time_point start = Clock::now();
         watch_.StartStep();
         action();
         Settle();
         const double seconds = SecondsBetween(start, Clock::now());
         total_ += seconds;
-        std::printf("  %-12s %8.3f s   longest gap %.3f s   peak memory so far%s\n", name, seconds,
-                    watch_.StepLongestGap(), PeakMemory().c_str());
+        const long stepPeak = MemoryKb("VmHWM:");
+        peak_ = std::max(peak_, stepPeak);
+        std::printf("  %-12s %8.3f s   longest gap %.3f s   adds %7ld kB at its peak   peak memory so far %7ld kB\n",
+                    name, seconds, watch_.StepLongestGap(), stepPeak - before, peak_);
         std::fflush(stdout);
     }
 
     void PrintTotal() const
     {
-        std::printf("  %-12s %8.3f s\n  longest gap between paints %.3f s, %d paints, peak memory%s\n", "total", total_,
-                    watch_.LongestGap(), watch_.Paints(), PeakMemory().c_str());
+        std::printf("  %-12s %8.3f s\n  longest gap between paints %.3f s, %d paints, peak memory %ld kB\n", "total",
+                    total_, watch_.LongestGap(), watch_.Paints(), std::max(peak_, MemoryKb("VmHWM:")));
     }
 
 private:
     PaintWatch& watch_;
     double total_ = 0;
+    long peak_ = 0;
 };
 
 } // namespace
