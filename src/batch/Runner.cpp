@@ -46,6 +46,7 @@ int RunInvocation(const Invocation& invocation, std::ostream& out, std::ostream&
     bool rowsNotRenamed = false;
     try {
         Session session(HomeOf(invocation), out, err, calls, signals != nullptr ? signals->Token() : std::stop_token());
+        session.ReadDatesFor(invocation.steps);
         for (const Step& step : invocation.steps) {
             if (signalled()) {
                 break;

@@ -17,6 +17,16 @@ Session::Session(const std::string& home, std::ostream& out, std::ostream& err, 
     session_.SetFilter(StoredFilterOf(settings_));
 }
 
+void Session::ReadDatesFor(const std::vector<Step>& steps)
+{
+    const bool shown = std::any_of(steps.begin(), steps.end(), [](const Step& step) {
+        return std::holds_alternative<PrintListStep>(step) || std::holds_alternative<SortStep>(step) ||
+               std::holds_alternative<FilterDatesStep>(step) || std::holds_alternative<FilterToggleStep>(step) ||
+               std::holds_alternative<ExportStep>(step);
+    });
+    session_.SetScanDates(shown ? FileDates::Read : FileDates::Skip);
+}
+
 void Session::Run(const Step& step)
 {
     std::visit(*this, step);

@@ -24,6 +24,10 @@ public:
     Session(const std::string& home, std::ostream& out, std::ostream& err, SystemCalls& calls = RealSystemCalls(),
             std::stop_token stop = {});
 
+    /// Scans read the files' dates only when one of `steps` shows, sorts,
+    /// filters or exports the rows: a run alone spares a call a file.
+    void ReadDatesFor(const std::vector<Step>& steps);
+
     /// Runs one step; a failure raises the core's error and leaves the list as the step left it.
     void Run(const Step& step);
 

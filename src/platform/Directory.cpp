@@ -77,15 +77,22 @@ bool ExamineEntry(int dirFd, const char* name, unsigned char type, PackedDateTim
 
 } // namespace
 
-std::vector<FolderEntry> ListFolderFiles(const std::string& folder)
+std::vector<FolderEntry> ListFolderFiles(const std::string& folder, FileDates dates)
 {
     std::vector<FolderEntry> entries;
     const WalkResult walked = WalkDirectory(folder, [&](const DirectoryEntry& entry) {
         if (entry.name[0] == '.') {
             return;
         }
+        if (dates == FileDates::Skip && entry.type == DT_REG) {
+            entries.push_back({entry.name, {}});
+            return;
+        }
         PackedDateTime modified;
         if (ExamineEntry(entry.folderFd, entry.name, entry.type, modified)) {
+            if (dates == FileDates::Skip) {
+                modified.reset();
+            }
             entries.push_back({entry.name, modified});
         }
     });

@@ -16,12 +16,17 @@ struct FolderEntry {
     PackedDateTime modified;
 };
 
+/// Whether a listing reads each file's date: one call a file more.
+enum class FileDates { Read, Skip };
+
 /// The files of a folder as the scan takes them: no hidden names, no
 /// folders (links to folders included), nothing but regular files and
 /// links; in the natural order of their names (NaturalOrder.h).
 /// A folder that is not there gives an empty list; one that is there but
 /// cannot be read whole raises "Cannot list folder %s: reason".
-[[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder);
+/// With FileDates::Skip no entry has a date, and only entries whose type
+/// the listing does not tell are examined.
+[[nodiscard]] std::vector<FolderEntry> ListFolderFiles(const std::string& folder, FileDates dates = FileDates::Read);
 
 [[nodiscard]] bool IsExistingDirectory(const std::string& path);
 /// A folder this process may create files in.

@@ -8,12 +8,13 @@
 namespace tollwick {
 
 FilterSettings ScanFolder(RenameList& list, const std::string& dirName, const FilterSettings& filter,
-                          Progress& progress, const std::stop_token& stop)
+                          Progress& progress, const std::stop_token& stop, FileDates dates)
 {
     {
         ProgressPass pass(progress, 100);
         // Listed before the old list goes, so a folder that cannot be read keeps it.
-        std::vector<FolderEntry> entries = ListFolderFiles(dirName);
+        const bool filterReadsDates = filter.on && filter.dateTest;
+        std::vector<FolderEntry> entries = ListFolderFiles(dirName, filterReadsDates ? FileDates::Read : dates);
         if (stop.stop_requested()) {
             throw StepStopped();
         }

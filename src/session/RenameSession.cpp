@@ -124,7 +124,7 @@ void RenameSession::ScanFolder(const std::string& folder, const std::stop_token&
     RelistFolder();
     const AfterChange tell([this] { TellRowsReset(); });
     const std::string dirName = WithClosingSlash(folder);
-    filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_, stop);
+    filter_ = tollwick::ScanFolder(list_, dirName, filter_, progress_, stop, scanDates_);
     dirName_ = dirName;
     reservations_.clear();
     // Tags of another folder's files are of no more use: the cache stays small.

@@ -3,6 +3,7 @@
 
 #include "generators/GenerationPass.h"
 #include "generators/MediaFacts.h"
+#include "platform/Directory.h"
 #include "platform/SystemCalls.h"
 #include "rename/Filter.h"
 #include "rename/ListCommands.h"
@@ -86,6 +87,9 @@ public:
     /// reason and keeps the present list and folder, as does a `stop`
     /// asked for while the folder is listed (StepStopped).
     void ScanFolder(const std::string& folder, const std::stop_token& stop = {});
+    /// Whether later scans read the files' dates; a front end that never
+    /// shows or filters by them may spare the call a file.
+    void SetScanDates(FileDates dates) { scanDates_ = dates; }
     /// Rows that lead the files of an undo file back to their earlier names;
     /// the next run also removes the reservations the file names, where a
     /// stopped run left them.
@@ -194,6 +198,7 @@ private:
     FilterSettings filter_;
     SortState sort_;
     std::optional<FolderView> folder_; // of the list folder, for the forecasts
+    FileDates scanDates_ = FileDates::Read;
     std::vector<SessionObserver*> observers_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,8 +32,12 @@ TEST(ListFolderFiles, TakesFilesAndLinksToFilesOnly)
     ASSERT_EQ(symlink("nowhere", (dir.Path() + "dangling").c_str()), 0);
     ASSERT_EQ(mkfifo((dir.Path() + "pipe").c_str(), 0600), 0);
     chmod((dir.Path() + "b.txt").c_str(), 0444);
-    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())),
-              (std::vector<std::string>{"a.txt", "b.txt", "dangling", "link-to-file"}));
+    const std::vector<std::string> files = {"a.txt", "b.txt", "dangling", "link-to-file"};
+    EXPECT_EQ(NamesOf(ListFolderFiles(dir.Path())), files);
+    // Without dates the links must still be looked through.
+    const std::vector<FolderEntry> undated = ListFolderFiles(dir.Path(), FileDates::Skip);
+    EXPECT_EQ(NamesOf(undated), files);
+    EXPECT_TRUE(std::none_of(undated.begin(), undated.end(), [](const FolderEntry& entry) { return entry.modified; }));
 }
 
 TEST(ListFolderFiles, SortsByNameIgnoringCaseThenByBytes)
