@@ -26,7 +26,15 @@ namespace tollwick {
 void TForm1::NextOnListPage()
 {
     listPages_->Leaving();
-    if (runPages_->PrepareForecast()) {
+    bool ready = false;
+    try {
+        ready = runPages_->PrepareForecast();
+    } catch (...) {
+        // The message is shown on the list page, which goes on as before.
+        listPages_->Stayed();
+        throw;
+    }
+    if (ready) {
         ShowPage(Page::Preview);
     } else {
         listPages_->Stayed();
