@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Filter pass over a million rows, and the folder scan against a bare
-// readdir + lstat loop over the same folder.
+// readdir + fstatat loop over the same folder.
+//
+//   foundation_bench [FOLDER] [FILES]   (FILES: 100000 unless given)
 #include "rename/Gen_List.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -63,13 +66,14 @@ void BenchFilter()
                 list.TotalList.size(), SecondsSince(start));
 }
 
-std::size_t BareReaddirLstat(const std::string& folder)
+// The floor of a scan: every entry listed and its date read.
+std::size_t BareReaddirFstatat(const std::string& folder)
 {
     std::size_t count = 0;
     DIR* dir = opendir(folder.c_str());
     while (const dirent* entry = readdir(dir)) {
         struct stat status {};
-        if (lstat((folder + entry->d_name).c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        if (fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode)) {
             ++count;
         }
     }
@@ -77,19 +81,19 @@ std::size_t BareReaddirLstat(const std::string& folder)
     return count;
 }
 
-void BenchScan(const std::string& base)
+void BenchScan(const std::string& base, int files)
 {
     const std::string folder = base + "/tollwick-scan-bench/";
     std::filesystem::create_directories(folder);
-    for (int k = 0; k < 100'000; ++k) {
+    for (int k = 0; k < files; ++k) {
         std::ofstream(folder + "IMG_" + std::to_string(k) + ".jpg");
     }
     tollwick::RenameList list;
     tollwick::Progress progress;
     std::size_t bareCount = 0;
-    const double bare = BestOf(5, [&] { bareCount = BareReaddirLstat(folder); });
+    const double bare = BestOf(5, [&] { bareCount = BareReaddirFstatat(folder); });
     const double scan = BestOf(5, [&] { (void)tollwick::ScanFolder(list, folder, {}, progress); });
-    std::printf("bare readdir + lstat, %zu files: %.3f s\n", bareCount, bare);
+    std::printf("bare readdir + fstatat, %zu files: %.3f s\n", bareCount, bare);
     std::printf("ScanFolder (rows, dates, sort, filter pass), %zu rows: %.3f s\n", list.TotalList.size(), scan);
     std::printf("ratio scan / bare: %.2f\n", scan / bare);
     std::filesystem::remove_all(folder);
@@ -101,6 +105,6 @@ int main(int argc, char** argv)
 {
     const std::string base = argc > 1 ? argv[1] : std::filesystem::temp_directory_path().string();
     BenchFilter();
-    BenchScan(base);
+    BenchScan(base, argc > 2 ? std::atoi(argv[2]) : 100'000);
     return EXIT_SUCCESS;
 }
