@@ -170,7 +170,7 @@ std::vector<EntryKind> FolderView::KindsOf(const NameIds& ids) const
     for (NameIds::Id id = 0; id < ids.Size(); ++id) {
         const std::string_view name = ids.NameOf(id);
         if (IsPlainFileName(name)) {
-            kinds[id] = listsOnLookUp_ ? KindOfEntry(dirName_ + std::string(name)) : KindOf(name);
+            kinds[id] = KindOf(name);
         }
     }
     return kinds;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,18 +27,11 @@ namespace tollwick {
 void TForm1::NextOnListPage()
 {
     listPages_->Leaving();
-    bool ready = false;
-    try {
-        ready = runPages_->PrepareForecast();
-    } catch (...) {
-        // The message is shown on the list page, which goes on as before.
-        listPages_->Stayed();
-        throw;
-    }
-    if (ready) {
+    // Stopped or failed, the preview leaves the list page going on as before.
+    auto stay = qScopeGuard([this] { listPages_->Stayed(); });
+    if (runPages_->PrepareForecast()) {
+        stay.dismiss();
         ShowPage(Page::Preview);
-    } else {
-        listPages_->Stayed();
     }
 }
 
