@@ -3,17 +3,15 @@
 // readdir + fstatat loop over the same folder.
 //
 //   foundation_bench [FOLDER] [FILES]   (FILES: 100000 unless given)
+#include "FloorLoops.h"
 #include "rename/Gen_List.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -66,21 +64,6 @@ void BenchFilter()
                 list.TotalList.size(), SecondsSince(start));
 }
 
-// The floor of a scan: every entry listed and its date read.
-std::size_t BareReaddirFstatat(const std::string& folder)
-{
-    std::size_t count = 0;
-    DIR* dir = opendir(folder.c_str());
-    while (const dirent* entry = readdir(dir)) {
-        struct stat status {};
-        if (fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode)) {
-            ++count;
-        }
-    }
-    closedir(dir);
-    return count;
-}
-
 void BenchScan(const std::string& base, int files)
 {
     const std::string folder = base + "/tollwick-scan-bench/";
@@ -91,7 +74,7 @@ void BenchScan(const std::string& base, int files)
     tollwick::RenameList list;
     tollwick::Progress progress;
     std::size_t bareCount = 0;
-    const double bare = BestOf(5, [&] { bareCount = BareReaddirFstatat(folder); });
+    const double bare = BestOf(5, [&] { bareCount = tollwick::bench::ScanLoop(folder).size(); });
     const double scan = BestOf(5, [&] { (void)tollwick::ScanFolder(list, folder, {}, progress); });
     std::printf("bare readdir + fstatat, %zu files: %.3f s\n", bareCount, bare);
     std::printf("ScanFolder (rows, dates, sort, filter pass), %zu rows: %.3f s\n", list.TotalList.size(), scan);
